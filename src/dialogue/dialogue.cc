@@ -1,5 +1,8 @@
 #include "dialogue/dialogue.h"
 
+#include <cstdint>
+#include <vector>
+
 #include "recordio/free_form.h"
 #include "recordio/layout.h"
 #include "recordio/records.h"
@@ -37,11 +40,31 @@ constexpr Layout kKeepPrompt(
     "('Do you want to keep kevra output files with new names? '/"
     "'e.g. copy kevra.hkl hklvalues.0001 (y/n): ',$)");
 
+constexpr Layout kRenameCountPrompt("('Enter number of different output files to rename: ',$)");
+constexpr Layout kOutputFilePrompt("('Enter name of kevra output file (with extension): ',$)");
+constexpr Layout kSuffixPrompt("('Enter extension for this output file): ',$)");
+
 constexpr Layout kPathAnswer("(A132)");
 constexpr Layout kListAnswer("(A80)");
 constexpr Layout kInputNameAnswer("(A20)");
 constexpr Layout kInformationFileAnswer("(A40)");
 constexpr Layout kYesNoAnswer("(A1)");
+constexpr Layout kRenameAnswer("(A20)");
+
+// Asks how many output files to keep and, for each, its name and the suffix of its copies.
+// The table grows with the answers; a count larger than the input asks until the input ends.
+void askRenames(std::vector<RenamePair>& renames) {
+  std::int32_t count = 0;  // a null-value answer leaves 0
+  writeRecords(kOut, kRenameCountPrompt);
+  readItem(kIn, count);
+  for (std::int32_t pair = 1; pair <= count; ++pair) {
+    RenamePair& rename = renames.emplace_back();
+    writeRecords(kOut, kOutputFilePrompt);
+    readRecord(kIn, kRenameAnswer, rename.outputFile.span());
+    writeRecords(kOut, kSuffixPrompt);
+    readRecord(kIn, kRenameAnswer, rename.suffix.span());
+  }
+}
 
 }  // namespace
 
@@ -84,6 +107,7 @@ void askRunSettings(RunSettings& settings) {
 
   writeRecords(kOut, kKeepPrompt);
   readRecord(kIn, kYesNoAnswer, settings.keepAnswer.span());
+  if (isYes(settings.keepAnswer)) askRenames(settings.renames);
 }
 
 }  // namespace mk

@@ -58,6 +58,10 @@ std::string IoError::describe() const {
   return {};
 }
 
+void resetStatementState() {
+  state = StatementState();
+}
+
 void noteOpen(int unit) {
   state.unit = unit;
   state.external = true;

@@ -56,6 +56,9 @@ void beginListStatement(int unit);
 void endRecordStatement();
 void endListStatement();
 
+// Puts the statement state back to how start-up leaves it. For tests.
+void resetStatementState();
+
 // Writes the fatal diagnostic for `error` in the step named by `context` to standard error,
 // closes all units (so that every record written so far stays in its file) and aborts.
 [[noreturn]] void fatalIo(IoError error, std::string_view context);

@@ -1,0 +1,30 @@
+#include "script/keep_lines.h"
+
+#include "recordio/layout.h"
+#include "recordio/records.h"
+
+namespace mk {
+
+namespace {
+
+constexpr Layout kKeepLine("('copy ',A,A,' ',A,A)");
+
+}  // namespace
+
+std::string_view keptName(std::string_view dataName, const TextField<20>& suffix,
+                          TextField<20>& storage) {
+  concatText(storage.span(), {dataName, suffix.view()});
+  return trimmedValue(storage);
+}
+
+void writeKeepLines(const RunSettings& settings, std::string_view dataName) {
+  const std::string_view path = trimmedValue(settings.directoryPath);
+  TextField<20> name;
+  for (const RenamePair& pair : settings.renames) {
+    writeRecords(
+        kScriptUnit, kKeepLine,
+        {path, trimmedValue(pair.outputFile), path, keptName(dataName, pair.suffix, name)});
+  }
+}
+
+}  // namespace mk

@@ -1,0 +1,53 @@
+#include "script/run_script.h"
+
+#include <cstdint>
+
+#include "recordio/free_form.h"
+#include "recordio/layout.h"
+#include "recordio/records.h"
+#include "recordio/unit_table.h"
+#include "script/information.h"
+#include "script/keep_lines.h"
+
+namespace mk {
+
+namespace {
+
+constexpr Layout kBackupLine("('copy ',A,A,'.inp ',A,A,'_orig.inp')");
+constexpr Layout kDeleteOutputLine("('del ',A,A,'.out')");
+constexpr Layout kRunLine(
+    "('tc ',A,A,' \"macro filename {',A,'} macro information { } #define GUI_LINES\"')");
+constexpr Layout kRunLineWithInformation(
+    "('tc ',A,A,' \"macro filename {',A,'} macro information {',A,'} #define GUI_LINES\"')");
+constexpr Layout kChainingLine("('copy ',A,A,'.out ',A,A,'.inp')");
+constexpr Layout kInformationLine("(A180)");
+
+}  // namespace
+
+void writeRunScript(const RunSettings& settings) {
+  const std::string_view path = trimmedValue(settings.directoryPath);
+  const std::string_view input = trimmedValue(settings.inputName);
+  writeRecords(kScriptUnit, kBackupLine, {path, input, path, input});
+  writeRecords(kScriptUnit, kDeleteOutputLine, {path, input});
+
+  const bool chaining = isYes(settings.yesNo);
+  const bool keeping = isYes(settings.keepAnswer);
+  TextField<180> informationLine;
+  TextField<80> dataName;  // a null value on the first entry leaves it empty
+  for (std::int64_t entry = 1; entry <= settings.entryCount; ++entry) {
+    if (settings.informationWanted) {
+      readRecord(kInformationUnit, kInformationLine, informationLine.span());
+      readItem(kListUnit, dataName.span());
+      writeRecords(kScriptUnit, kRunLineWithInformation,
+                   {path, input, trimmedValue(dataName), informationText(informationLine)});
+    } else {
+      readItem(kListUnit, dataName.span());
+      writeRecords(kScriptUnit, kRunLine, {path, input, trimmedValue(dataName)});
+    }
+    if (chaining) writeRecords(kScriptUnit, kChainingLine, {path, input, path, input});
+    if (keeping) writeKeepLines(settings, trimmedValue(dataName));
+  }
+  flushUnit(kScriptUnit);
+}
+
+}  // namespace mk
