@@ -5,6 +5,7 @@ A case is a folder of plain files:
 
   about             one line: what the case shows (not read by the runner)
   stdin             the console input (absent: empty input)
+  arguments         optional: the command-line arguments, one a line
   files/            the folder the program runs in, before the run (symbolic links kept)
   modes             optional lines "<path> <octal mode>", applied before the run ("." is the
                     run folder itself)
@@ -128,7 +129,8 @@ def run(case, program, wine, run_dir):
             os.setgid(as_user.pw_gid)
             os.setuid(as_user.pw_uid)
 
-    command = ["wine", program] if wine else [program]
+    arguments = read_optional(case / "arguments").decode().splitlines()
+    command = (["wine", program] if wine else [program]) + arguments
     env = dict(os.environ, WINEDEBUG="-all") if wine else None
     process = subprocess.Popen(command, cwd=run_dir, stdin=subprocess.PIPE,
                                stdout=subprocess.PIPE, stderr=subprocess.PIPE,
@@ -151,10 +153,11 @@ def run(case, program, wine, run_dir):
     wait_until_waiting(process)
     process.send_signal(getattr(signal, "SIG" + signal_name))
     try:
-        process.wait(timeout=20)
-    finally:
-        process.stdin.close()
-        process.wait(timeout=120)
+        process.wait(timeout=3)  # a signal that is not ignored ends the run at once
+    except subprocess.TimeoutExpired:
+        pass
+    process.stdin.close()
+    process.wait(timeout=120)
     for reader in readers:
         reader.join()
     return process.returncode, outputs["out"], outputs["err"]

@@ -1,0 +1,8 @@
+copy D:\xrd\batch\base.inp D:\xrd\batch\base_orig.inp
+del D:\xrd\batch\base.out
+tc D:\xrd\batch\base "macro filename {s01} macro information { } #define GUI_LINES"
+copy D:\xrd\batch\base.out D:\xrd\batch\base.inp
+copy D:\xrd\batch\refine.hkl D:\xrd\batch\s01.hkl
+tc D:\xrd\batch\base "macro filename {s02} macro information { } #define GUI_LINES"
+copy D:\xrd\batch\base.out D:\xrd\batch\base.inp
+copy D:\xrd\batch\refine.hkl D:\xrd\batch\s02.hkl

@@ -1,0 +1,5 @@
+copy D:\xrd\batch\base.inp D:\xrd\batch\base_orig.inp
+del D:\xrd\batch\base.out
+tc D:\xrd\batch\base "macro filename {} macro information { } #define GUI_LINES"
+tc D:\xrd\batch\base "macro filename {s02} macro information { } #define GUI_LINES"
+tc D:\xrd\batch\base "macro filename {s02} macro information { } #define GUI_LINES"

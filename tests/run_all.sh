@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds multikevra and runs every test: the unit tests and the end-to-end cases.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install_packages.sh cmake make g++ googletest libgtest-dev python3
+
+echo "== Linux build: unit tests and end-to-end cases"
+cmake --preset default -DBUILD_TESTING=ON >/dev/null
+cmake --build --preset default
+ctest --preset default
