@@ -1,5 +1,8 @@
 #include "recordio/free_form.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -23,6 +26,15 @@ bool isDigit(int c) {
 bool isQuote(int c) {
   return c == '\'' || c == '"';
 }
+
+// The bytes that end an unquoted text when read raw: the separators, and a carriage return,
+// which may begin a line end.
+constexpr std::array<bool, 256> kUnquotedStops = [] {
+  std::array<bool, 256> stops{};
+  for (const unsigned char c : {' ', '\t', '\n', ',', '/', '\r'})
+    stops[c] = true;
+  return stops;
+}();
 
 [[noreturn]] void failItem(LayerError error, std::string_view context) {
   fatalIo(IoError::layer(error), context);
@@ -108,10 +120,10 @@ std::optional<std::int32_t> readInteger(Unit& in) {
 // (the target field cannot take more), so memory stays bounded however long the item is.
 class TextValue {
  public:
-  explicit TextValue(std::size_t keep) : keep_(keep) {
-    if (held().size() < keep) {
+  explicit TextValue(std::size_t keep) : held_(buffer()), keep_(keep) {
+    if (held_.size() < keep) {
       try {
-        held().resize(keep);
+        held_.resize(keep);
       } catch (const std::bad_alloc&) {
         failItem(LayerError::kOutOfFreeSpace, "no space");
       }
@@ -119,38 +131,60 @@ class TextValue {
   }
 
   void add(int c) {
-    if (length_ < keep_) held()[length_] = static_cast<char>(c);
+    if (length_ < keep_) held_[length_] = static_cast<char>(c);
     ++length_;
     last_ = c;
+  }
+  void add(std::string_view text) {
+    if (text.empty()) return;
+    if (length_ < keep_) {
+      const std::size_t kept = std::min(text.size(), keep_ - length_);
+      std::memcpy(held_.data() + length_, text.data(), kept);
+    }
+    length_ += text.size();
+    last_ = static_cast<unsigned char>(text.back());
   }
   void clear() { length_ = 0; }
 
   // At a line end inside quotes: a backslash stored last becomes a line feed.
   void lineEndInQuotes() {
     if (length_ == 0 || last_ != '\\') return;
-    if (length_ <= keep_) held()[length_ - 1] = '\n';
+    if (length_ <= keep_) held_[length_ - 1] = '\n';
     last_ = '\n';
   }
 
   void storeInto(std::span<char> target) const {
-    assignText(target, std::string_view(held()).substr(0, std::min(length_, keep_)));
+    assignText(target, std::string_view(held_).substr(0, std::min(length_, keep_)));
   }
 
  private:
   // Reused from item to item: a list of a million names allocates once.
-  static std::string& held() {
-    static std::string buffer;
-    return buffer;
+  static std::string& buffer() {
+    static std::string kept;
+    return kept;
   }
 
+  std::string& held_;
   std::size_t keep_;
   std::size_t length_ = 0;
   int last_ = 0;
 };
 
 void readUnquoted(Unit& in, TextValue& value) {
-  for (int c = in.peek(); c != kEndOfInput && !isSeparator(c); c = in.peek()) {
-    value.add(in.get());
+  for (;;) {
+    const std::string_view ahead = in.ahead();
+    std::size_t length = 0;
+    while (length < ahead.size() && !kUnquotedStops[static_cast<unsigned char>(ahead[length])]) {
+      ++length;
+    }
+    value.add(ahead.substr(0, length));
+    in.skip(length);
+    if (length == ahead.size()) {
+      if (ahead.empty()) return;  // the end of input ends the text
+      continue;
+    }
+    if (ahead[length] != '\r' || in.peek() == '\n') return;  // a separator, or CR LF
+    value.add(in.get());  // a carriage return on its own is part of the text
   }
 }
 

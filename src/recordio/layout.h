@@ -43,6 +43,14 @@ class Layout {
   // The width of the layout's only field; 0 when it has none.
   constexpr int fieldWidth() const { return fieldWidth_; }
 
+  // True when the layout ends with the open-line marker.
+  constexpr bool endsOpen() const {
+    return count_ > 0 && items_[count_ - 1].kind == Kind::kOpenLine;
+  }
+  // The bytes of all literals, and how many line ends a write writes.
+  constexpr std::size_t literalSize() const { return literalSize_; }
+  constexpr std::size_t lineEndCount() const { return breaks_ + (endsOpen() ? 0 : 1); }
+
  private:
   constexpr void add(Item item) {
     if (count_ == kMaxItems) throw "record layout: too many items";
@@ -64,6 +72,7 @@ class Layout {
         ++at;
       } else if (c == '/') {
         add({Kind::kBreak, {}, 0});
+        ++breaks_;
         ++at;
       } else if (c == '$') {
         add({Kind::kOpenLine, {}, 0});
@@ -72,6 +81,7 @@ class Layout {
         const std::size_t close = body.find('\'', at + 1);
         if (close == std::string_view::npos) throw "record layout: unclosed literal";
         add({Kind::kLiteral, body.substr(at + 1, close - at - 1), 0});
+        literalSize_ += close - at - 1;
         at = close + 1;
       } else if (c == 'A') {
         int width = 0;
@@ -97,6 +107,8 @@ class Layout {
   std::size_t count_ = 0;
   int values_ = 0;
   int fieldWidth_ = 0;
+  std::size_t literalSize_ = 0;
+  std::size_t breaks_ = 0;
 };
 
 }  // namespace mk

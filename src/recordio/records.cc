@@ -9,36 +9,55 @@
 
 namespace mk {
 
+namespace {
+
+// Hands the bytes of the records that `layout` describes, in order, to `emit`.
+template <typename Emit>
+void composeRecords(const Layout& layout, std::initializer_list<std::string_view> values,
+                    std::string_view lineEnd, Emit&& emit) {
+  const std::string_view* value = values.begin();
+  for (const Layout::Item& item : layout.items()) {
+    switch (item.kind) {
+      case Layout::Kind::kLiteral:
+        emit(item.text);
+        break;
+      case Layout::Kind::kValue:
+        emit(*value++);
+        break;
+      case Layout::Kind::kBreak:
+        emit(lineEnd);
+        break;
+      case Layout::Kind::kOpenLine:
+      case Layout::Kind::kField:
+        break;
+    }
+  }
+  if (!layout.endsOpen()) emit(lineEnd);
+}
+
+}  // namespace
+
 void writeRecords(int unit, const Layout& layout, std::initializer_list<std::string_view> values) {
   assert(static_cast<int>(values.size()) == layout.valueCount());
   beginRecordStatement(unit, layout.text(), /*reading=*/false);
   beginWriting(unit);
   Unit& out = unitAt(unit);
-  const std::string_view* value = values.begin();
-  bool openLine = false;
-  for (const Layout::Item& item : layout.items()) {
-    switch (item.kind) {
-      case Layout::Kind::kLiteral:
-        out.put(item.text);
-        break;
-      case Layout::Kind::kValue:
-        out.put(*value++);
-        break;
-      case Layout::Kind::kBreak:
-        out.put(out.lineEnd());
-        break;
-      case Layout::Kind::kOpenLine:
-        openLine = true;
-        break;
-      case Layout::Kind::kField:
-        break;
-    }
-  }
-  if (openLine) {
-    out.flush();
+  const std::string_view lineEnd = out.lineEnd();
+
+  // The records go straight into the output buffer, in one piece when they fit.
+  std::size_t size = layout.literalSize() + layout.lineEndCount() * lineEnd.size();
+  for (const std::string_view value : values)
+    size += value.size();
+  if (char* at = out.reserve(size)) {
+    composeRecords(layout, values, lineEnd, [&at](std::string_view bytes) {
+      copyBytes(at, bytes.data(), bytes.size());
+      at += bytes.size();
+    });
+    out.commit(at);
   } else {
-    out.put(out.lineEnd());
+    composeRecords(layout, values, lineEnd, [&out](std::string_view bytes) { out.put(bytes); });
   }
+  if (layout.endsOpen()) out.flush();
   if (out.writeError() != 0 && out.named()) fatalIo(IoError::system(out.writeError()), "write");
   out.setLastWriteLayout(layout.text());
   endRecordStatement();
@@ -53,21 +72,13 @@ void readRecord(int unit, const Layout& layout, std::span<char> target) {
   if (in.atEnd()) fatalIo(IoError::endOfFile(), "read start");
 
   std::size_t taken = 0;
-  bool lineEnded = false;
-  while (taken < width) {
-    const int c = in.get();
-    if (c == kEndOfInput) {
-      in.markAtEnd();
-      fatalIo(IoError::endOfFile(), "fmt");
-    }
-    if (c == '\n') {
-      lineEnded = true;
-      break;
-    }
-    target[taken++] = static_cast<char>(c);
+  const Unit::LineTake take = in.takeLine(target.data(), width, taken);
+  if (take == Unit::LineTake::kEndOfInput) {
+    in.markAtEnd();
+    fatalIo(IoError::endOfFile(), "fmt");
   }
   std::fill(target.begin() + static_cast<std::ptrdiff_t>(taken), target.end(), kBlank);
-  if (!lineEnded && !in.skipLine()) in.markAtEnd();
+  if (take == Unit::LineTake::kFull && !in.skipLine()) in.markAtEnd();
   endRecordStatement();
 }
 

@@ -68,7 +68,13 @@ void noteOpen(int unit) {
 }
 
 void beginRecordStatement(int unit, std::string_view layout, bool reading) {
-  state = {unit, layout, true, reading, true, true, true};
+  state.unit = unit;
+  state.layout = layout;
+  state.hasLayout = true;
+  state.reading = reading;
+  state.sequential = true;
+  state.formatted = true;
+  state.external = true;
 }
 
 void beginListStatement(int unit) {

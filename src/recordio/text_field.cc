@@ -1,6 +1,8 @@
 #include "recordio/text_field.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -19,7 +21,20 @@ bool overlaps(std::span<const char> target, std::string_view source) {
 }  // namespace
 
 int trimmedLength(std::string_view field) {
+  // Eight positions at a time first: fields are mostly padding.
+  constexpr std::uint64_t kEightBlanks = 0x2020202020202020;
   std::size_t length = field.size();
+  while (length >= sizeof kEightBlanks) {
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, field.data() + length - sizeof tail, sizeof tail);
+    const std::uint64_t differs = tail ^ kEightBlanks;
+    if (differs != 0 && std::endian::native == std::endian::little) {
+      // The last byte in memory is the most significant one.
+      return static_cast<int>(length - static_cast<std::size_t>(std::countl_zero(differs)) / 8);
+    }
+    if (differs != 0) break;
+    length -= sizeof tail;
+  }
   while (length > 0 && field[length - 1] == kBlank)
     --length;
   return static_cast<int>(length);

@@ -1,5 +1,6 @@
 #include "recordio/unit.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -96,18 +97,45 @@ bool Unit::ensureAhead(std::size_t count) {
   return true;
 }
 
-int Unit::peek() {
+// The next character when it may need a refill or is a carriage return.
+int Unit::peekSlowly() {
   if (inPos_ == inLen_ && !fill()) return kEndOfInput;
   const char c = in_[inPos_];
   if (c == '\r' && ensureAhead(2) && in_[inPos_ + 1] == '\n') return '\n';
   return static_cast<unsigned char>(c);
 }
 
-int Unit::get() {
-  const int c = peek();
+int Unit::getSlowly() {
+  const int c = peekSlowly();
   if (c == kEndOfInput) return c;
   inPos_ += (c == '\n' && in_[inPos_] == '\r') ? 2 : 1;
   return c;
+}
+
+Unit::LineTake Unit::takeLine(char* dest, std::size_t width, std::size_t& taken) {
+  taken = 0;
+  while (taken < width) {
+    if (inPos_ == inLen_ && !fill()) return LineTake::kEndOfInput;
+    const char* start = in_.get() + inPos_;
+    const std::size_t span = std::min(width - taken, inLen_ - inPos_);
+    const auto* newline = static_cast<const char*>(std::memchr(start, '\n', span));
+    const std::size_t count = newline != nullptr ? static_cast<std::size_t>(newline - start) : span;
+    std::memcpy(dest + taken, start, count);
+    taken += count;
+    inPos_ += count;
+    if (newline != nullptr) {
+      ++inPos_;
+      if (taken > 0 && dest[taken - 1] == '\r') --taken;  // the CR of a CR LF
+      return LineTake::kLineEnd;
+    }
+  }
+  // A carriage return in the last position is a line end when a line feed follows it.
+  if (dest[width - 1] == '\r' && ensureAhead(1) && in_[inPos_] == '\n') {
+    ++inPos_;
+    --taken;
+    return LineTake::kLineEnd;
+  }
+  return LineTake::kFull;
 }
 
 bool Unit::skipLine() {
@@ -123,19 +151,24 @@ bool Unit::skipLine() {
   }
 }
 
-void Unit::put(std::string_view bytes) {
+// Makes room when the buffer lacks it: allocates the buffer on first use, or writes it out.
+char* Unit::reserveSlowly(std::size_t size) {
   if (!out_) {
     out_ = allocateBuffer(kOutputBufferSize);
     outCapacity_ = kOutputBufferSize;
-  }
-  if (bytes.size() > outCapacity_ - outLen_) {
+  } else {
     flush();
-    if (bytes.size() >= outCapacity_) {
-      writeOut(bytes.data(), bytes.size());
-      return;
-    }
   }
-  std::memcpy(out_.get() + outLen_, bytes.data(), bytes.size());
+  return size <= outCapacity_ ? out_.get() + outLen_ : nullptr;
+}
+
+void Unit::putSlowly(std::string_view bytes) {
+  char* at = reserveSlowly(bytes.size());
+  if (at == nullptr) {
+    writeOut(bytes.data(), bytes.size());
+    return;
+  }
+  std::memcpy(at, bytes.data(), bytes.size());
   outLen_ += bytes.size();
 }
 

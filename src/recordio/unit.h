@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,6 +19,45 @@ namespace mk {
 
 // What `Unit::peek` and `Unit::get` return at the end of input (or on a read error).
 inline constexpr int kEndOfInput = -1;
+
+// Copies `size` bytes; the short pieces of a record are copied inline, without a call, as two
+// overlapping blocks of a fixed size.
+inline void copyBytes(char* dest, const char* src, std::size_t size) {
+  if (size > 32) {
+    std::memcpy(dest, src, size);
+  } else if (size >= 16) {
+    struct Block {
+      char bytes[16];
+    };
+    Block head;
+    Block tail;
+    std::memcpy(&head, src, 16);
+    std::memcpy(&tail, src + size - 16, 16);
+    std::memcpy(dest, &head, 16);
+    std::memcpy(dest + size - 16, &tail, 16);
+  } else if (size >= 8) {
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+    std::memcpy(&head, src, 8);
+    std::memcpy(&tail, src + size - 8, 8);
+    std::memcpy(dest, &head, 8);
+    std::memcpy(dest + size - 8, &tail, 8);
+  } else if (size >= 4) {
+    std::uint32_t head = 0;
+    std::uint32_t tail = 0;
+    std::memcpy(&head, src, 4);
+    std::memcpy(&tail, src + size - 4, 4);
+    std::memcpy(dest, &head, 4);
+    std::memcpy(dest + size - 4, &tail, 4);
+  } else if (size > 0) {  // 1 to 3 bytes: the first, the middle and the last
+    const char first = src[0];
+    const char middle = src[size / 2];
+    const char last = src[size - 1];
+    dest[0] = first;
+    dest[size / 2] = middle;
+    dest[size - 1] = last;
+  }
+}
 
 class Unit {
  public:
@@ -48,9 +89,33 @@ class Unit {
   void setAccess(Access access) { access_ = access; }
 
   // The next input character without taking it, or kEndOfInput.
-  int peek();
+  int peek() {
+    if (inPos_ < inLen_ && in_[inPos_] != '\r') return static_cast<unsigned char>(in_[inPos_]);
+    return peekSlowly();
+  }
   // Takes the next input character, or returns kEndOfInput.
-  int get();
+  int get() {
+    if (inPos_ < inLen_ && in_[inPos_] != '\r') return static_cast<unsigned char>(in_[inPos_++]);
+    return getSlowly();
+  }
+
+  // The input already read ahead, from the next byte on (refilled when nothing is); empty at
+  // the end of input. Raw bytes: a carriage return is not folded here. `skip` takes `count` of
+  // them.
+  std::string_view ahead() {
+    if (inPos_ == inLen_ && !fill()) return {};
+    return {in_.get() + inPos_, inLen_ - inPos_};
+  }
+  void skip(std::size_t count) { inPos_ += count; }
+
+  // How a take of the current line ended.
+  enum class LineTake { kLineEnd, kFull, kEndOfInput };
+
+  // Takes up to `width` characters of the current line into `dest`, counting them in `taken`:
+  // stops at the line end, which it takes too (kLineEnd), after `width` characters, leaving the
+  // rest of the line (kFull), or at the end of input (kEndOfInput).
+  LineTake takeLine(char* dest, std::size_t width, std::size_t& taken);
+
   // Takes everything up to and including the next line end. False when the end of input came
   // first (everything up to it is taken).
   bool skipLine();
@@ -58,7 +123,22 @@ class Unit {
   int readError() const { return readErrno_; }
 
   // Appends `bytes` to the output.
-  void put(std::string_view bytes);
+  void put(std::string_view bytes) {
+    if (bytes.size() <= outCapacity_ - outLen_) {
+      copyBytes(out_.get() + outLen_, bytes.data(), bytes.size());
+      outLen_ += bytes.size();
+    } else {
+      putSlowly(bytes);
+    }
+  }
+  // Room for `size` more bytes at the end of the output, written out first if need be; null
+  // when `size` exceeds the whole buffer. `commit` then takes the bytes up to `end`.
+  char* reserve(std::size_t size) {
+    if (size <= outCapacity_ - outLen_) return out_.get() + outLen_;
+    return reserveSlowly(size);
+  }
+  void commit(const char* end) { outLen_ = static_cast<std::size_t>(end - out_.get()); }
+
   // Writes out the buffered output. False when a write failed since the last successful flush;
   // writeError() then tells why.
   bool flush();
@@ -76,6 +156,10 @@ class Unit {
  private:
   bool fill();
   bool ensureAhead(std::size_t count);
+  int peekSlowly();
+  int getSlowly();
+  void putSlowly(std::string_view bytes);
+  char* reserveSlowly(std::size_t size);
   void writeOut(const char* bytes, std::size_t size);
 
   std::unique_ptr<Channel> channel_;

@@ -17,10 +17,10 @@ std::string_view keptName(std::string_view dataName, const TextField<20>& suffix
   return trimmedValue(storage);
 }
 
-void writeKeepLines(const RunSettings& settings, std::string_view dataName) {
-  const std::string_view path = trimmedValue(settings.directoryPath);
+void writeKeepLines(std::string_view path, std::span<const RenamePair> renames,
+                    std::string_view dataName) {
   TextField<20> name;
-  for (const RenamePair& pair : settings.renames) {
+  for (const RenamePair& pair : renames) {
     writeRecords(
         kScriptUnit, kKeepLine,
         {path, trimmedValue(pair.outputFile), path, keptName(dataName, pair.suffix, name)});

@@ -2,6 +2,7 @@
 // entry's data name.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "dialogue/run_settings.h"
@@ -14,8 +15,10 @@ namespace mk {
 std::string_view keptName(std::string_view dataName, const TextField<20>& suffix,
                           TextField<20>& storage);
 
-// Writes one keep line per rename pair, in table order, for the entry named `dataName`:
-// "copy " path output-file " " path kept-name.
-void writeKeepLines(const RunSettings& settings, std::string_view dataName);
+// Writes one keep line per rename pair of `renames`, in table order, for the entry named
+// `dataName`: "copy " path output-file " " path kept-name, where `path` is the trimmed
+// directory path.
+void writeKeepLines(std::string_view path, std::span<const RenamePair> renames,
+                    std::string_view dataName);
 
 }  // namespace mk

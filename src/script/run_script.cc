@@ -34,18 +34,21 @@ void writeRunScript(const RunSettings& settings) {
   const bool keeping = isYes(settings.keepAnswer);
   TextField<180> informationLine;
   TextField<80> dataName;  // a null value on the first entry leaves it empty
+  std::string_view name;   // the data name, trimmed
   for (std::int64_t entry = 1; entry <= settings.entryCount; ++entry) {
     if (settings.informationWanted) {
       readRecord(kInformationUnit, kInformationLine, informationLine.span());
       readItem(kListUnit, dataName.span());
+      name = trimmedValue(dataName);
       writeRecords(kScriptUnit, kRunLineWithInformation,
-                   {path, input, trimmedValue(dataName), informationText(informationLine)});
+                   {path, input, name, informationText(informationLine)});
     } else {
       readItem(kListUnit, dataName.span());
-      writeRecords(kScriptUnit, kRunLine, {path, input, trimmedValue(dataName)});
+      name = trimmedValue(dataName);
+      writeRecords(kScriptUnit, kRunLine, {path, input, name});
     }
     if (chaining) writeRecords(kScriptUnit, kChainingLine, {path, input, path, input});
-    if (keeping) writeKeepLines(settings, trimmedValue(dataName));
+    if (keeping) writeKeepLines(path, settings.renames, name);
   }
   flushUnit(kScriptUnit);
 }
