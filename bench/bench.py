@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""End-to-end benchmark of multikevra on large generated batches.
+
+For N = 1,000,000 it runs the program several times and reports the median time, the script's
+size, the throughput and the peak resident memory; in the same folder it times the floor, a
+copy of a file of the script's size (cat script > copy), and prints the ratio program/floor.
+It also runs N = 10,000 and N = 100,000, and prints the peak memories of the smallest and the
+largest batch and the time ratio of the two largest.
+
+Usage: bench.py --program PATH [--runs K] [--smoke]
+--smoke: small batches and one run each, checks only that everything works (used by CTest).
+"""
+
+import argparse
+import os
+import pathlib
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, str(pathlib.Path(__file__).parent))
+from make_batch import make_batch  # noqa: E402
+
+MIB = 1024 * 1024
+
+
+def timed(command, stdin_path, stdout_path, cwd):
+    """Runs `command`; returns (seconds, peak resident KiB, exit status). The peak comes from
+    /usr/bin/time: a child forked from this (large) interpreter would count its memory too."""
+    with tempfile.NamedTemporaryFile() as report, open(stdin_path, "rb") as stdin, \
+            open(stdout_path, "wb") as stdout:
+        start = time.perf_counter()
+        status = subprocess.call(["/usr/bin/time", "-q", "-f", "%M", "-o", report.name] + command,
+                                 cwd=cwd, stdin=stdin, stdout=stdout)
+        seconds = time.perf_counter() - start
+        peak = int(pathlib.Path(report.name).read_text().split()[-1])
+    return seconds, peak, status
+
+
+def run_program(program, folder, runs):
+    """Runs the program `runs` times on the batch in `folder`; the script is removed before
+    each run so that every run writes a new file, as the floor does."""
+    times, peaks = [], []
+    for _ in range(runs):
+        (folder / "multikevra.bat").unlink(missing_ok=True)
+        seconds, peak, status = timed([program], folder / "answers.txt", os.devnull, folder)
+        if status != 0:
+            sys.exit(f"multikevra failed with status {status} in {folder}")
+        times.append(seconds)
+        peaks.append(peak)
+    return statistics.median(times), max(peaks)
+
+
+def run_floor(folder, runs):
+    times = []
+    for _ in range(runs):
+        (folder / "copy.bat").unlink(missing_ok=True)
+        seconds, _, status = timed(["cat", "multikevra.bat"], os.devnull, folder / "copy.bat",
+                                   folder)
+        if status != 0:
+            sys.exit("cat failed")
+        times.append(seconds)
+    (folder / "copy.bat").unlink(missing_ok=True)
+    return statistics.median(times)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--runs", type=int, default=7)
+    parser.add_argument("--smoke", action="store_true")
+    args = parser.parse_args()
+    program = str(pathlib.Path(args.program).resolve())
+    sizes = [1_000, 2_000, 10_000] if args.smoke else [10_000, 100_000, 1_000_000]
+    runs = 1 if args.smoke else args.runs
+
+    work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-bench-"))
+    try:
+        results = {}
+        for count in sizes:
+            folder = work / f"n{count}"
+            make_batch(count, folder)
+            median, peak = run_program(program, folder, runs)
+            script = (folder / "multikevra.bat").stat().st_size
+            lines = (folder / "multikevra.bat").read_bytes().count(b"\r\n") \
+                if args.smoke else None
+            if lines is not None and lines != 2 + 4 * count:
+                sys.exit(f"N={count}: {lines} script lines, expected {2 + 4 * count}")
+            results[count] = (median, peak, script)
+            print(f"N={count:>9,}: median {median:.3f} s over {runs} runs, script "
+                  f"{script / MIB:.1f} MiB, {script / MIB / median:.0f} MiB/s, "
+                  f"peak RSS {peak / 1024:.2f} MiB")
+
+        largest, middle, smallest = sizes[-1], sizes[-2], sizes[0]
+        folder = work / f"n{largest}"
+        floor = run_floor(folder, runs)
+        median = results[largest][0]
+        print(f"floor (cat script > copy, same folder): median {floor:.3f} s; "
+              f"program/floor = {median / floor:.2f}")
+        print(f"time N={largest:,} / N={middle:,} = {median / results[middle][0]:.2f} "
+              f"(linear: {largest / middle:.0f})")
+        growth = (results[largest][1] - results[smallest][1]) / 1024
+        print(f"peak RSS N={smallest:,}: {results[smallest][1] / 1024:.2f} MiB, "
+              f"N={largest:,}: {results[largest][1] / 1024:.2f} MiB (growth {growth:+.2f} MiB)")
+        if abs(growth) > 1:
+            sys.exit("peak memory grows with the number of entries")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
