@@ -77,7 +77,8 @@ void readRecord(int unit, const Layout& layout, std::span<char> target) {
     in.markAtEnd();
     fatalIo(IoError::endOfFile(), "fmt");
   }
-  std::fill(target.begin() + static_cast<std::ptrdiff_t>(taken), target.end(), kBlank);
+  if (taken < target.size())
+    std::fill(target.begin() + static_cast<std::ptrdiff_t>(taken), target.end(), kBlank);
   if (take == Unit::LineTake::kFull && !in.skipLine()) in.markAtEnd();
   endRecordStatement();
 }

@@ -130,7 +130,7 @@ Unit::LineTake Unit::takeLine(char* dest, std::size_t width, std::size_t& taken)
     }
   }
   // A carriage return in the last position is a line end when a line feed follows it.
-  if (dest[width - 1] == '\r' && ensureAhead(1) && in_[inPos_] == '\n') {
+  if (width > 0 && dest[width - 1] == '\r' && ensureAhead(1) && in_[inPos_] == '\n') {
     ++inPos_;
     --taken;
     return LineTake::kLineEnd;
