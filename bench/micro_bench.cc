@@ -9,6 +9,7 @@
 #include <string>
 
 #include "recordio/free_form.h"
+#include "recordio/memory_channel.h"
 #include "recordio/records.h"
 #include "recordio/text_field.h"
 #include "recordio/unit_table.h"
@@ -18,7 +19,7 @@ namespace mk {
 namespace {
 
 // Offers the same block of lines again and again; swallows what is written.
-class EndlessChannel : public Channel {
+class EndlessChannel : public MemoryChannel {
  public:
   explicit EndlessChannel(std::string block) : block_(std::move(block)) {}
   long read(char* dest, std::size_t size) override {
@@ -32,12 +33,6 @@ class EndlessChannel : public Channel {
     return static_cast<long>(given);
   }
   long write(const char* /*src*/, std::size_t size) override { return static_cast<long>(size); }
-  long long position() override { return -1; }
-  bool seek(long long /*offset*/) override { return false; }
-  bool cut(long long /*length*/) override { return false; }
-  bool reopen(Access /*access*/) override { return true; }
-  bool isTerminal() override { return false; }
-  void close() override {}
 
  private:
   std::string block_;
