@@ -7,57 +7,18 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "recordio/channel.h"
+#include "recordio/copy_bytes.h"
 
 namespace mk {
 
 // What `Unit::peek` and `Unit::get` return at the end of input (or on a read error).
 inline constexpr int kEndOfInput = -1;
-
-// Copies `size` bytes; the short pieces of a record are copied inline, without a call, as two
-// overlapping blocks of a fixed size.
-inline void copyBytes(char* dest, const char* src, std::size_t size) {
-  if (size > 32) {
-    std::memcpy(dest, src, size);
-  } else if (size >= 16) {
-    struct Block {
-      char bytes[16];
-    };
-    Block head;
-    Block tail;
-    std::memcpy(&head, src, 16);
-    std::memcpy(&tail, src + size - 16, 16);
-    std::memcpy(dest, &head, 16);
-    std::memcpy(dest + size - 16, &tail, 16);
-  } else if (size >= 8) {
-    std::uint64_t head = 0;
-    std::uint64_t tail = 0;
-    std::memcpy(&head, src, 8);
-    std::memcpy(&tail, src + size - 8, 8);
-    std::memcpy(dest, &head, 8);
-    std::memcpy(dest + size - 8, &tail, 8);
-  } else if (size >= 4) {
-    std::uint32_t head = 0;
-    std::uint32_t tail = 0;
-    std::memcpy(&head, src, 4);
-    std::memcpy(&tail, src + size - 4, 4);
-    std::memcpy(dest, &head, 4);
-    std::memcpy(dest + size - 4, &tail, 4);
-  } else if (size > 0) {  // 1 to 3 bytes: the first, the middle and the last
-    const char first = src[0];
-    const char middle = src[size / 2];
-    const char last = src[size - 1];
-    dest[0] = first;
-    dest[size / 2] = middle;
-    dest[size - 1] = last;
-  }
-}
 
 class Unit {
  public:
