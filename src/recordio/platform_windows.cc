@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 #include <cerrno>
 #include <climits>
@@ -43,7 +44,12 @@ int openFile(const std::string& path, Access access) {
 }
 
 long readFile(int fd, char* dest, std::size_t size) {
-  return ::_read(fd, dest, clampCount(size));
+  const int got = ::_read(fd, dest, clampCount(size));
+  // Ctrl+C at the console also ends the console's pending read, with nothing read, while the
+  // interrupt itself comes on a thread of its own: give it the moment it needs to end the run
+  // before the empty read is taken for the end of input.
+  if (got <= 0 && ::_isatty(fd) != 0) ::Sleep(100);
+  return got;
 }
 
 long writeFile(int fd, const char* src, std::size_t size) {
