@@ -131,9 +131,10 @@ void catchSignal(int signal, SignalHandler handler) {
   std::signal(signal, dispatch);
 }
 
-// The runtime's abort() writes "abnormal program termination" (or a longer text) before it
-// ends the process, and msvcrt cannot be told not to. Raising the abort signal under its
-// default handling ends the process the same way, with status 3, and writes nothing.
+// msvcrt's abort() may write a text of its own ("abnormal program termination") before it ends
+// the process, and msvcrt has no way to turn that off (no _set_abort_behavior). Raising the
+// abort signal under its default handling ends the process the same way, with status 3, and
+// writes nothing.
 void abortProcess() {
   std::signal(SIGABRT, SIG_DFL);
   std::raise(SIGABRT);
