@@ -1,0 +1,67 @@
+// A stand-in for the refinement program's console command `tc`, for running a generated
+// multikevra.bat for real (under Wine's cmd).
+//
+//   tc <path and input name> "<macro text>"
+//
+// Appends one line to tc.log in the current folder: the argument count and every argument in
+// brackets. Reads <path and input name>.inp and writes <path and input name>.out: the input
+// followed by the line "run of <data name>", the data name taken from the macro text's
+// "macro filename {...}". Writes the output files a run leaves in the same folder:
+// kevra.hkl ("hkl of <data name>") and kevra.lst (the same text as the .out file). Every
+// line ends with CR LF; files are read and written as bytes.
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+bool writeFile(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  return static_cast<bool>(out.flush());
+}
+
+std::string dataName(const std::string& macros) {
+  const std::string opening = "macro filename {";
+  const auto start = macros.find(opening);
+  if (start == std::string::npos) return "?";
+  const auto from = start + opening.size();
+  const auto end = macros.find('}', from);
+  return end == std::string::npos ? "?" : macros.substr(from, end - from);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  {
+    std::ofstream log("tc.log", std::ios::binary | std::ios::app);
+    log << argc - 1;
+    for (int i = 1; i < argc; ++i)
+      log << " [" << argv[i] << "]";
+    log << "\r\n";
+  }
+  if (argc != 3) {
+    std::cerr << "tc: expected 2 arguments, got " << argc - 1 << "\n";
+    return 1;
+  }
+
+  const std::string base = argv[1];
+  std::ifstream inp(base + ".inp", std::ios::binary);
+  if (!inp) {
+    std::cerr << "tc: cannot read " << base << ".inp\n";
+    return 2;
+  }
+  const std::string input{std::istreambuf_iterator<char>(inp), std::istreambuf_iterator<char>()};
+
+  const std::string name = dataName(argv[2]);
+  const std::string listing = input + "run of " + name + "\r\n";
+  const auto slash = base.find_last_of("\\/:");
+  const std::string folder = slash == std::string::npos ? "" : base.substr(0, slash + 1);
+  if (!writeFile(base + ".out", listing) || !writeFile(folder + "kevra.lst", listing) ||
+      !writeFile(folder + "kevra.hkl", "hkl of " + name + "\r\n")) {
+    std::cerr << "tc: cannot write the output files\n";
+    return 3;
+  }
+  return 0;
+}
