@@ -1,0 +1,1 @@
+old script line 1
