@@ -16,6 +16,13 @@ struct CommandLine {
 };
 
 CommandLine commandLine;  // kept, never read: the program takes no arguments
+RunEndHook runEndHook = nullptr;
+
+[[noreturn]] void endInProcess(int status) {
+  closeAllUnits();
+  runEndHook(status);
+  platform::abortProcess();  // a hook that returns breaks its contract
+}
 
 }  // namespace
 
@@ -30,7 +37,17 @@ void startRun(int argc, char** argv, void (*logic)()) {
 }
 
 void stopRun() {
+  if (runEndHook != nullptr) endInProcess(0);
   std::exit(0);
+}
+
+void abortRun() {
+  if (runEndHook != nullptr) endInProcess(-1);
+  platform::abortProcess();
+}
+
+void setRunEndHook(RunEndHook hook) {
+  runEndHook = hook;
 }
 
 }  // namespace mk

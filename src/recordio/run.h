@@ -12,4 +12,14 @@ namespace mk {
 // units, which cuts each file in writing mode after its last record.
 [[noreturn]] void stopRun();
 
+// Ends the run abnormally once the fatal diagnostic is written and all units are closed: aborts.
+[[noreturn]] void abortRun();
+
+// For drivers that run the program's logic many times in one process (the fuzz targets): when a
+// hook is set, stopRun and abortRun close all units and call it with the exit status the
+// process would have had (0, or -1 for the abort) instead of ending the process. The hook must
+// not return; it leaves by throwing. The program never sets one. Signals still end the process.
+using RunEndHook = void (*)(int status);
+void setRunEndHook(RunEndHook hook);
+
 }  // namespace mk

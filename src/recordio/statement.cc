@@ -3,6 +3,7 @@
 #include <string>
 
 #include "recordio/platform.h"
+#include "recordio/run.h"
 #include "recordio/signals.h"
 #include "recordio/unit_table.h"
 
@@ -121,7 +122,7 @@ void fatalIo(IoError error, std::string_view context) {
       .append(kEnd);
   platform::writeStandardError(text);
   closeAllUnits();
-  platform::abortProcess();
+  abortRun();
 }
 
 }  // namespace mk

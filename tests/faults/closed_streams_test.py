@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+"""Standard streams that are closed when the program starts.
+
+A file opened later would take the lowest free descriptor: with standard input closed, the run
+script would become "standard input" and the answers would be read from it. The program must
+first connect each missing standard stream to the null device:
+
+  - standard input closed: the first answer meets the end of input (the usual diagnostic), and
+    the old script is neither read as answers nor changed;
+  - standard output closed: the prompts go nowhere, the script is written in full;
+  - standard error closed: the diagnostic goes nowhere, no file takes its place.
+
+Usage: closed_streams_test.py --program PATH
+"""
+
+import argparse
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+ANSWERS = b"D:\\x\\\nlist.txt\n1\nbase\nn\nn\nn\n"
+SCRIPT = (b"copy D:\\x\\base.inp D:\\x\\base_orig.inp\r\ndel D:\\x\\base.out\r\n"
+          b'tc D:\\x\\base "macro filename {s01} macro information { } #define GUI_LINES"\r\n')
+# An old script that would be a complete set of answers, were it read as standard input.
+OLD_SCRIPT = ANSWERS.replace(b"\n", b"\r\n")
+
+
+def run(program, folder, closed, stdin_bytes):
+    (folder / "list.txt").write_bytes(b"s01\n")
+    (folder / "multikevra.bat").write_bytes(OLD_SCRIPT)
+    (folder / "answers").write_bytes(stdin_bytes)
+    (folder / "stdout").write_bytes(b"")
+    (folder / "stderr").write_bytes(b"")
+    streams = [open(folder / name, mode) for name, mode in
+               (("answers", "rb"), ("stdout", "wb"), ("stderr", "wb"))]
+
+    def close_descriptor():
+        os.close(closed)
+
+    try:
+        process = subprocess.run([program], cwd=folder, stdin=streams[0], stdout=streams[1],
+                                 stderr=streams[2], preexec_fn=close_descriptor, timeout=60)
+    finally:
+        for stream in streams:
+            stream.close()
+    return (process.returncode, (folder / "stdout").read_bytes(),
+            (folder / "stderr").read_bytes(), (folder / "multikevra.bat").read_bytes())
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    args = parser.parse_args()
+    program = str(pathlib.Path(args.program).resolve())
+    folder = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-closed-"))
+    problems = []
+    try:
+        status, out, err, script = run(program, folder, 0, ANSWERS)
+        if status >= 0 or not err.startswith(b"fmt: end of file\napparent state: unit 5 "):
+            problems.append(f"standard input closed: status {status}, stderr {err!r}")
+        if script != OLD_SCRIPT:
+            problems.append(f"standard input closed: the old script changed: {script!r}")
+
+        status, out, err, script = run(program, folder, 1, ANSWERS)
+        if status != 0 or err or out:
+            problems.append(f"standard output closed: status {status}, stdout {out[:80]!r}, "
+                            f"stderr {err!r}")
+        if script != SCRIPT:
+            problems.append(f"standard output closed: script {script!r}")
+
+        status, out, err, script = run(program, folder, 2, b"D:\\x\\\nlist.txt\nx\n")
+        if status >= 0 or err:
+            problems.append(f"standard error closed: status {status}, stderr {err!r}")
+        if script != OLD_SCRIPT or sorted(p.name for p in folder.iterdir()) != sorted(
+                ["answers", "list.txt", "multikevra.bat", "stdout", "stderr"]):
+            problems.append("standard error closed: a file changed or appeared")
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+    for problem in problems:
+        print("FAILED:", problem)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

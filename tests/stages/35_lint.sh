@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Stage: lint: clang-tidy (.clang-tidy) and cppcheck on src/
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+bash scripts/install_packages.sh cmake make g++ clang-tidy-14 cppcheck googletest libgtest-dev
+# The compile commands of the Linux build tell clang-tidy how each file is built.
+cmake --preset default -DBUILD_TESTING=ON >/dev/null
+
+echo "clang-tidy"
+# The sources of this platform's build under src/ (another platform's files are left out).
+sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' build/compile_commands.json | grep "^$PWD/src/" | sort -u |
+  xargs -n 4 -P 2 clang-tidy-14 -p build --quiet 2> >(grep -v 'warnings generated' >&2)
+
+echo "cppcheck"
+cppcheck --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
+  --error-exitcode=1 --quiet -I src --suppressions-list=tests/lint/cppcheck-suppressions.txt \
+  src
+echo "lint clean"
