@@ -124,6 +124,27 @@ inline std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
+// A line that holds a free-form item: its text from the item's first character on, and whether
+// the line had a line end.
+struct ItemLine {
+  std::string_view item;
+  bool ended;
+};
+
+// The lines of `input` that hold an item, in order (CR LF read as one line end).
+inline std::vector<ItemLine> itemLines(std::string_view input) {
+  std::vector<ItemLine> found;
+  const std::vector<std::string_view> lines = splitLines(input);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string_view line = lines[i];
+    const bool ended = i + 1 < lines.size() || input.ends_with('\n');
+    if (ended && line.ends_with('\r')) line.remove_suffix(1);
+    const std::size_t start = line.find_first_not_of(" \t");
+    if (start != std::string_view::npos) found.push_back({line.substr(start), ended});
+  }
+  return found;
+}
+
 // The lines of the fatal diagnostic: at least three, the state line and the "lately" line in
 // place, and the first line one of `firstLines`.
 inline void checkDiagnostic(std::string_view text,

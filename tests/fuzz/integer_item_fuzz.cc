@@ -62,21 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
   mk::fuzz::freshConsole(input, data[0] + std::size_t{1});
 
-  // The lines that hold an item, in order: the text from the item's first character on, and
-  // whether the line had a line end.
-  struct ItemLine {
-    std::string_view item;
-    bool ended;
-  };
-  std::vector<ItemLine> itemLines;
-  const std::vector<std::string_view> lines = mk::fuzz::splitLines(input);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view line = lines[i];
-    const bool ended = i + 1 < lines.size() || input.ends_with('\n');
-    if (ended && line.ends_with('\r')) line.remove_suffix(1);
-    const std::size_t start = line.find_first_not_of(" \t");
-    if (start != std::string_view::npos) itemLines.push_back({line.substr(start), ended});
-  }
+  const std::vector<mk::fuzz::ItemLine> itemLines = mk::fuzz::itemLines(input);
 
   bool predictable = true;  // as long as every item so far was predicted
   std::size_t reads = 0;

@@ -50,19 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mk::connectUnit(kList, std::make_unique<mk::fuzz::ChunkedChannel>(input, data[0] + 1u),
                   mk::Access::kReadOnly, false, "\r\n");
 
-  struct ItemLine {
-    std::string_view item;
-    bool ended;
-  };
-  std::vector<ItemLine> itemLines;
-  const std::vector<std::string_view> lines = mk::fuzz::splitLines(input);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view line = lines[i];
-    const bool ended = i + 1 < lines.size() || input.ends_with('\n');
-    if (ended && line.ends_with('\r')) line.remove_suffix(1);
-    const std::size_t start = line.find_first_not_of(" \t");
-    if (start != std::string_view::npos) itemLines.push_back({line.substr(start), ended});
-  }
+  const std::vector<mk::fuzz::ItemLine> itemLines = mk::fuzz::itemLines(input);
+  const std::size_t lineCount = mk::fuzz::splitLines(input).size();
 
   constexpr char kBefore = '~';
   std::string field(fieldLength, kBefore);
@@ -71,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   capture.begin();
   try {
     for (;; ++reads) {
-      FUZZ_CHECK(reads <= lines.size() + 1, "every read takes at least one line");
+      FUZZ_CHECK(reads <= lineCount + 1, "every read takes at least one line");
       std::fill(field.begin(), field.end(), kBefore);
       mk::readItem(kList, std::span<char>(field));
       if (!predictable) continue;
