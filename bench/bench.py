@@ -110,7 +110,8 @@ def main():
         growth = (results[largest][1] - results[smallest][1]) / 1024
         print(f"peak RSS N={smallest:,}: {results[smallest][1] / 1024:.2f} MiB, "
               f"N={largest:,}: {results[largest][1] / 1024:.2f} MiB (growth {growth:+.2f} MiB)")
-        if abs(growth) > 1:
+        # Judged on the full run only: the smoke run may be on an instrumented build.
+        if abs(growth) > 1 and not args.smoke:
             sys.exit("peak memory grows with the number of entries")
     finally:
         shutil.rmtree(work, ignore_errors=True)
