@@ -13,13 +13,11 @@ first connect each missing standard stream to the null device:
 Usage: closed_streams_test.py --program PATH
 """
 
-import argparse
 import os
-import pathlib
-import shutil
 import subprocess
 import sys
-import tempfile
+
+from fault_support import program_path, report, scratch_folder
 
 ANSWERS = b"D:\\x\\\nlist.txt\n1\nbase\nn\nn\nn\n"
 SCRIPT = (b"copy D:\\x\\base.inp D:\\x\\base_orig.inp\r\ndel D:\\x\\base.out\r\n"
@@ -51,13 +49,9 @@ def run(program, folder, closed, stdin_bytes):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    args = parser.parse_args()
-    program = str(pathlib.Path(args.program).resolve())
-    folder = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-closed-"))
+    program = program_path()
     problems = []
-    try:
+    with scratch_folder("multikevra-closed-") as folder:
         status, out, err, script = run(program, folder, 0, ANSWERS)
         if status >= 0 or not err.startswith(b"fmt: end of file\napparent state: unit 5 "):
             problems.append(f"standard input closed: status {status}, stderr {err!r}")
@@ -77,11 +71,7 @@ def main():
         if script != OLD_SCRIPT or sorted(p.name for p in folder.iterdir()) != sorted(
                 ["answers", "list.txt", "multikevra.bat", "stdout", "stderr"]):
             problems.append("standard error closed: a file changed or appeared")
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
-    for problem in problems:
-        print("FAILED:", problem)
-    return 1 if problems else 0
+    return report(problems)
 
 
 if __name__ == "__main__":

@@ -8,13 +8,12 @@ field) and its peak memory must stay within a small margin of a run with short l
 Usage: long_lines_test.py --program PATH
 """
 
-import argparse
 import os
 import pathlib
-import shutil
 import subprocess
 import sys
-import tempfile
+
+from fault_support import expected_script, program_path, report, scratch_folder
 
 LONG = 32 << 20          # bytes in each long line
 MARGIN_KB = 16 << 10     # allowed growth of the peak resident memory over the short run
@@ -47,27 +46,9 @@ def run(program, folder):
     return process.returncode, err, usage.ru_maxrss
 
 
-def script_of(path, input_name, entries, renames):
-    """The script for `entries` (data name, information text) and `renames` (file, new-name
-    suffix rule applied by the caller: pairs of output file and kept name per entry)."""
-    x = path + input_name
-    lines = [f"copy {x}.inp {x}_orig.inp", f"del {x}.out"]
-    for (data, text), kept in zip(entries, renames):
-        lines.append(f'tc {x} "macro filename {{{data}}} macro information {{{text}}} '
-                     '#define GUI_LINES"')
-        lines.append(f"copy {x}.out {x}.inp")
-        for output, new in kept:
-            lines.append(f"copy {path}{output} {path}{new}")
-    return "".join(line + "\r\n" for line in lines).encode()
-
-
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    args = parser.parse_args()
-    program = str(pathlib.Path(args.program).resolve())
-    folder = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-long-"))
-    try:
+    program = program_path()
+    with scratch_folder("multikevra-long-") as folder:
         # A short run first: the same questions, short lines.
         write_file(folder / "list.txt", [b"s01\n's02'\n"])
         write_file(folder / "info.txt", [b"i\na b\n"])
@@ -97,7 +78,8 @@ def main():
             problems.append(f"status {status}, stderr {err[:500]!r}")
         p = ("C:\\" + "p" * LONG)[:132]
         kept = [[("o" * 20, "n" * 20)], [("o" * 20, "q" * 20)]]
-        expected = script_of(p, "base", [("n" * 80, "i" * 180), ("q" * 80, "a b ")], kept)
+        expected = expected_script(p, "base", [("n" * 80, "i" * 180, kept[0]),
+                                               ("q" * 80, "a b ", kept[1])])
         script = (folder / "multikevra.bat").read_bytes()
         if script != expected:
             problems.append(f"script differs: {len(script)} bytes, expected {len(expected)}")
@@ -106,11 +88,7 @@ def main():
         if long_kb > short_kb + MARGIN_KB:
             problems.append(f"memory grew with the line length: {long_kb} kB > "
                             f"{short_kb} kB + {MARGIN_KB} kB")
-        for problem in problems:
-            print("FAILED:", problem)
-        return 1 if problems else 0
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
+        return report(problems)
 
 
 if __name__ == "__main__":

@@ -10,16 +10,14 @@ tried again with a larger list.
 Usage: signal_during_write_test.py --program PATH
 """
 
-import argparse
 import os
-import pathlib
 import random
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
+
+from fault_support import expected_script, program_path, report, scratch_folder
 
 RENAMES = [("refine.hkl", ".hkl"), ("refine.par", ".prm"), ("refine.lst", "_fit.lst"),
            ("refine.cif", ".cif")]
@@ -27,15 +25,8 @@ PATH = "D:\\xrd\\batch\\"
 
 
 def full_script(names):
-    x = PATH + "base"
-    lines = [f"copy {x}.inp {x}_orig.inp", f"del {x}.out"]
-    for name in names:
-        lines.append(f'tc {x} "macro filename {{{name}}} macro information {{ }} '
-                     '#define GUI_LINES"')
-        lines.append(f"copy {x}.out {x}.inp")
-        for output, suffix in RENAMES:
-            lines.append(f"copy {PATH}{output} {PATH}{(name + suffix)[:20]}")
-    return "".join(line + "\r\n" for line in lines).encode()
+    kept = [[(output, (name + suffix)[:20]) for output, suffix in RENAMES] for name in names]
+    return expected_script(PATH, "base", [(name, " ", k) for name, k in zip(names, kept)])
 
 
 def answers(count):
@@ -92,14 +83,10 @@ def attempt(program, folder, signal_name, entries, rng):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    args = parser.parse_args()
-    program = str(pathlib.Path(args.program).resolve())
+    program = program_path()
     rng = random.Random(int(os.environ.get("SIGNAL_TEST_SEED", "1")))
-    folder = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-signal-"))
     problems = []
-    try:
+    with scratch_folder("multikevra-signal-") as folder:
         for signal_name in ("INT", "TERM", "INT"):
             entries = 100_000
             for _ in range(4):
@@ -110,11 +97,7 @@ def main():
                 entries *= 2
             else:
                 problems.append(f"SIG{signal_name}: every run finished before the signal")
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
-    for problem in problems:
-        print("FAILED:", problem)
-    return 1 if problems else 0
+    return report(problems)
 
 
 if __name__ == "__main__":
