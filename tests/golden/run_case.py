@@ -163,6 +163,17 @@ def run(case, program, wine, run_dir):
     return process.returncode, outputs["out"], outputs["err"]
 
 
+def run_in_fresh_folder(case, program, wine, run_dir):
+    """Runs the case in run_dir, made anew from the case's files."""
+    if run_dir.exists():
+        shutil.rmtree(run_dir)
+    run_dir.mkdir()
+    copy_tree(case / "files", run_dir)
+    result = run(case, program, wine, run_dir)
+    make_all_writable(run_dir)
+    return result
+
+
 def status_text(returncode, wine):
     if returncode < 0 or (wine and returncode == 3):
         return "abnormal"
@@ -198,11 +209,14 @@ def main():
     work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-case-"))
     os.chmod(work, 0o755)
     run_dir = work / "run"
-    run_dir.mkdir()
     try:
-        copy_tree(case / "files", run_dir)
-        returncode, out, err = run(case, program, args.wine, run_dir)
-        make_all_writable(run_dir)
+        returncode, out, err = run_in_fresh_folder(case, program, args.wine, run_dir)
+        if args.wine and returncode == 1 and not out and not err:
+            # The program writes its banner, or a diagnostic, before anything can end it with
+            # status 1: a run without a byte of output never started. Wine has been seen to
+            # fail so, rarely; one more try tells that from a fault of the program.
+            print("Wine did not start the program: running it once more")
+            returncode, out, err = run_in_fresh_folder(case, program, args.wine, run_dir)
         status = status_text(returncode, args.wine)
         if args.wine:
             out, err = out.replace(b"\r\n", b"\n"), err.replace(b"\r\n", b"\n")
