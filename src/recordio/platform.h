@@ -29,8 +29,9 @@ bool truncateFile(int fd, long long length);
 void closeFile(int fd);
 bool isTerminal(int fd);
 
-// Makes sure descriptors 0, 1 and 2 exist (a missing one is connected to the null device), so
-// that no file opened later can take their place; puts them in binary mode where that matters.
+// Makes sure descriptors 0, 1 and 2 exist, so that no file opened later can take their place: a
+// missing one reads as an empty input and swallows or refuses what is written to it. Puts them
+// in binary mode where that matters.
 void prepareStandardStreams();
 
 // The platform's message for a system error number.

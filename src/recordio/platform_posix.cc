@@ -55,16 +55,25 @@ bool isTerminal(int fd) {
   return ::isatty(fd) == 1;
 }
 
+// A missing stream gets the read end of a pipe that has no writer: reads meet the end of input
+// at once and writes fail, as on the closed stream, but no file opened later can take its
+// number. (Not the null device: where /dev/null is an ordinary file, reads from it return
+// whatever was last written there.)
 void prepareStandardStreams() {
+  bool missing[3] = {};
+  bool anyMissing = false;
   for (int fd = 0; fd <= 2; ++fd) {
-    if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
-      const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
-      if (opened >= 0 && opened != fd) {
-        ::dup2(opened, fd);
-        ::close(opened);
-      }
-    }
+    missing[fd] = ::fcntl(fd, F_GETFD) == -1 && errno == EBADF;
+    anyMissing = anyMissing || missing[fd];
   }
+  if (!anyMissing) return;
+  int ends[2];
+  if (::pipe(ends) != 0) return;
+  ::close(ends[1]);  // the pipe takes the lowest free numbers: this may free a missing one again
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (missing[fd] && fd != ends[0]) ::dup2(ends[0], fd);
+  }
+  if (ends[0] > 2) ::close(ends[0]);
 }
 
 std::string errorMessage(int errnum) {

@@ -3,7 +3,8 @@
 
 A file opened later would take the lowest free descriptor: with standard input closed, the run
 script would become "standard input" and the answers would be read from it. The program must
-first connect each missing standard stream to the null device:
+first fill each missing standard stream with an empty input that takes no output (not the null
+device: on some machines /dev/null is an ordinary file holding whatever was last written there):
 
   - standard input closed: the first answer meets the end of input (the usual diagnostic), and
     the old script is neither read as answers nor changed;
@@ -14,6 +15,7 @@ Usage: closed_streams_test.py --program PATH
 """
 
 import os
+import resource
 import subprocess
 import sys
 
@@ -24,6 +26,7 @@ SCRIPT = (b"copy D:\\x\\base.inp D:\\x\\base_orig.inp\r\ndel D:\\x\\base.out\r\n
           b'tc D:\\x\\base "macro filename {s01} macro information { } #define GUI_LINES"\r\n')
 # An old script that would be a complete set of answers, were it read as standard input.
 OLD_SCRIPT = ANSWERS.replace(b"\n", b"\r\n")
+JUNK_IN_NULL = b"D:\\y\\\nlist.txt\nnot a number\n"
 
 
 def run(program, folder, closed, stdin_bytes):
@@ -36,6 +39,12 @@ def run(program, folder, closed, stdin_bytes):
                (("answers", "rb"), ("stdout", "wb"), ("stderr", "wb"))]
 
     def close_descriptor():
+        # No core file from the diagnostic's abort either: it would be a file that appeared.
+        resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+        # Where /dev/null is an ordinary file, answers found there must not be read either.
+        null = os.open(os.devnull, os.O_WRONLY | os.O_TRUNC)
+        os.write(null, JUNK_IN_NULL)
+        os.close(null)
         os.close(closed)
 
     try:
