@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <csignal>
 #include <memory>
@@ -53,6 +54,13 @@ inline std::string exactly(std::string_view text) {
   return pattern + "$";
 }
 
+// For the child of a death test: its abort leaves no core file behind (where the machine writes
+// core files into the working folder, every fatal test would leave one in the build tree).
+inline void withoutCoreDump() {
+  const rlimit none{0, 0};
+  setrlimit(RLIMIT_CORE, &none);
+}
+
 // The four lines of the fatal diagnostic for a read on an unnamed unit.
 inline std::string readDiagnostic(std::string_view first, int unit, std::string_view layout) {
   return std::string(first) + "\napparent state: unit " + std::to_string(unit) +
@@ -63,5 +71,10 @@ inline std::string readDiagnostic(std::string_view first, int unit, std::string_
 }  // namespace mk::testing
 
 // Expects `statement` to end the run with exactly the diagnostic `text` and an abort.
-#define EXPECT_FATAL(statement, text) \
-  EXPECT_EXIT(statement, ::testing::KilledBySignal(SIGABRT), ::mk::testing::exactly(text))
+#define EXPECT_FATAL(statement, text)     \
+  EXPECT_EXIT(                            \
+      {                                   \
+        ::mk::testing::withoutCoreDump(); \
+        statement;                        \
+      },                                  \
+      ::testing::KilledBySignal(SIGABRT), ::mk::testing::exactly(text))
