@@ -34,6 +34,7 @@ TEST_F(RecordsTest, WholeLineReads) {
       {"CR LF is one line end", "ab\r\ncd\r\n", "ab   ", "cd   "},
       {"lone CR is ordinary", "a\rb\nc\n", "a\rb  ", "c    "},
       {"CR LF right after the field", "abcde\r\nf\n", "abcde", "f    "},
+      {"CR LF with its CR in the last column", "abcd\r\nf\n", "abcd ", "f    "},
       {"long last line without line end", "x\nabcdef", "x    ", "abcde"},
       {"CR before end of input is ordinary", "x\nabcd\r", "x    ", "abcd\r"},
   };
