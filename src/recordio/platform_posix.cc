@@ -3,9 +3,11 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "recordio/platform.h"
 
@@ -61,12 +63,9 @@ bool isTerminal(int fd) {
 // whatever was last written there.)
 void prepareStandardStreams() {
   bool missing[3] = {};
-  bool anyMissing = false;
-  for (int fd = 0; fd <= 2; ++fd) {
+  for (int fd = 0; fd <= 2; ++fd)
     missing[fd] = ::fcntl(fd, F_GETFD) == -1 && errno == EBADF;
-    anyMissing = anyMissing || missing[fd];
-  }
-  if (!anyMissing) return;
+  if (std::ranges::none_of(missing, std::identity{})) return;
   int ends[2];
   if (::pipe(ends) != 0) return;
   ::close(ends[1]);  // the pipe takes the lowest free numbers: this may free a missing one again
