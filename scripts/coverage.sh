@@ -23,4 +23,6 @@ gcovr "${options[@]}" build-coverage
 echo "---- branches not taken, per file"
 gcovr "${options[@]}" --branches build-coverage
 echo "---- totals"
-gcovr "${options[@]}" --print-summary --output /dev/null build-coverage
+# The summary comes with a report that must go somewhere: a file of the build, never /dev/null,
+# which gcovr replaces with an ordinary file where it may (as root).
+gcovr "${options[@]}" --print-summary --output build-coverage/coverage.txt build-coverage
