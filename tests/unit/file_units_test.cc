@@ -1,5 +1,5 @@
 // Units over real files: positions kept across a change between reading and writing, the cut
-// at the written length, and values longer than the output buffer.
+// at the written length, values longer than the output buffer, and line ends on a read boundary.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "memory_units.h"
+#include "recordio/free_form.h"
 #include "recordio/records.h"
 #include "recordio/text_field.h"
 
@@ -73,6 +74,35 @@ TEST_F(FileUnitsTest, ValueLongerThanTheOutputBufferIsWrittenWhole) {
   writeRecords(kUnit, Layout("('next')"));
   closeAllUnits();
   EXPECT_EQ(stored(), "<" + value + ">\nnext\n");
+}
+
+// Files are read in blocks of 64 KiB. A line end that falls on a block boundary (its line feed
+// the first byte of a block, inside quotes too, or a CR LF split between two blocks) reads as
+// any other: a list name (unit 7) and an information line (unit 3) come out whole.
+TEST_F(FileUnitsTest, LineEndOnAReadBoundary) {
+  constexpr std::size_t kBlock = std::size_t{64} << 10;
+  const struct {
+    std::string last, next;  // the last line in the first block, the lines after it
+  } cases[] = {{"name", "next"}, {"'na", "me'\nnext"}, {"name\r", "next"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.last);
+    resetUnitTable();
+    store(std::string(kBlock - c.last.size() - 1, 'f') + "\n" + c.last + "\n" + c.next + "\n");
+    openUnit(kUnit, path());
+    openUnit(3, path());
+    TextField<80> name;
+    TextField<180> line;
+    for (int skip = 0; skip < 2; ++skip) {
+      readItem(kUnit, name.span());
+      readRecord(3, Layout("(A180)"), line.span());
+    }
+    EXPECT_EQ(trimmedValue(name), "name");
+    EXPECT_EQ(trimmedValue(line), c.last.substr(0, c.last.find('\r')));
+    readItem(kUnit, name.span());
+    readRecord(3, Layout("(A180)"), line.span());
+    EXPECT_EQ(trimmedValue(name), "next");
+    EXPECT_EQ(trimmedValue(line), c.next.substr(0, c.next.find('\n')));
+  }
 }
 
 }  // namespace
