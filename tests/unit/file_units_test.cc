@@ -76,18 +76,14 @@ TEST_F(FileUnitsTest, ValueLongerThanTheOutputBufferIsWrittenWhole) {
   EXPECT_EQ(stored(), "<" + value + ">\nnext\n");
 }
 
-// Files are read in blocks of 64 KiB. A line end that falls on a block boundary (its line feed
-// the first byte of a block, inside quotes too, or a CR LF split between two blocks) reads as
-// any other: a list name (unit 7) and an information line (unit 3) come out whole.
+// A line end on the boundary of two 64 KiB reads (a line feed first in the block, also inside
+// quotes, or a CR LF split) ends a list name (unit 7) and an information line (unit 3) whole.
 TEST_F(FileUnitsTest, LineEndOnAReadBoundary) {
-  constexpr std::size_t kBlock = std::size_t{64} << 10;
-  const struct {
-    std::string last, next;  // the last line in the first block, the lines after it
-  } cases[] = {{"name", "next"}, {"'na", "me'\nnext"}, {"name\r", "next"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.last);
+  for (const std::string last : {"name", "'na", "name\r"}) {  // the last line in the block
+    SCOPED_TRACE(last);
     resetUnitTable();
-    store(std::string(kBlock - c.last.size() - 1, 'f') + "\n" + c.last + "\n" + c.next + "\n");
+    const std::string next = last[0] == '\'' ? "me'\nnext" : "next";
+    store(std::string((64 << 10) - last.size() - 1, 'f') + "\n" + last + "\n" + next + "\n");
     openUnit(kUnit, path());
     openUnit(3, path());
     TextField<80> name;
@@ -97,11 +93,11 @@ TEST_F(FileUnitsTest, LineEndOnAReadBoundary) {
       readRecord(3, Layout("(A180)"), line.span());
     }
     EXPECT_EQ(trimmedValue(name), "name");
-    EXPECT_EQ(trimmedValue(line), c.last.substr(0, c.last.find('\r')));
+    EXPECT_EQ(trimmedValue(line), last.substr(0, last.find('\r')));
     readItem(kUnit, name.span());
     readRecord(3, Layout("(A180)"), line.span());
     EXPECT_EQ(trimmedValue(name), "next");
-    EXPECT_EQ(trimmedValue(line), c.next.substr(0, c.next.find('\n')));
+    EXPECT_EQ(trimmedValue(line), next.substr(0, next.find('\n')));
   }
 }
 
