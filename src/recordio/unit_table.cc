@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "recordio/signals.h"
 #include "recordio/statement.h"
 #include "recordio/text_field.h"
 
@@ -92,9 +93,11 @@ void beginReading(int number) {
 
 void flushUnit(int number) {
   Unit& unit = unitAt(number);
-  if (unit.flush() || !unit.named()) return;
-  beginRecordStatement(number, unit.lastWriteLayout(), /*reading=*/false);
-  fatalIo(IoError::system(unit.writeError()), "write");
+  if (!unit.flush() && unit.named()) {
+    beginRecordStatement(number, unit.lastWriteLayout(), /*reading=*/false);
+    fatalIo(IoError::system(unit.writeError()), "write");
+  }
+  actOnPendingSignal();
 }
 
 void closeAllUnits() {

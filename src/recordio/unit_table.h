@@ -43,7 +43,8 @@ void beginWriting(int number);
 void beginReading(int number);
 
 // Writes out everything buffered on unit `number`. A named unit whose writes failed ends the
-// run with the fatal diagnostic ("write", the system's message), shown as a write on it.
+// run with the fatal diagnostic ("write", the system's message), shown as a write on it. As at
+// the end of a statement, a signal that arrived meanwhile then ends the run.
 void flushUnit(int number);
 
 // Closes every unit, 0 to 99 in order: output is written out, a named positionable unit in

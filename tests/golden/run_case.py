@@ -14,6 +14,8 @@ A case is a folder of plain files:
   signal            optional "INT" or "TERM": sent once the program waits for input (its
                     input is then left open)
   interrupt-ignored optional: the program starts with interrupts ignored
+  file-size-limit   optional: the program's file size limit in bytes, with SIGXFSZ ignored (a
+                    write past the limit fails)
   expected/status   "0", "1", ... or "abnormal" (ended by a signal, such as the abort)
   expected/stdout, expected/stderr
   expected/files/   every file in the run folder after the run, and nothing else
@@ -108,6 +110,7 @@ def run(case, program, wine, run_dir):
     user = read_optional(case / "user").decode().strip()
     signal_name = read_optional(case / "signal").decode().strip()
     ignore_interrupt = (case / "interrupt-ignored").exists()
+    size_limit = read_optional(case / "file-size-limit").decode().strip()
     as_user = pwd.getpwnam(user) if user and os.geteuid() == 0 else None
 
     if as_user:
@@ -124,6 +127,9 @@ def run(case, program, wine, run_dir):
         resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
         signal.signal(signal.SIGINT, signal.SIG_IGN if ignore_interrupt else signal.SIG_DFL)
         signal.signal(signal.SIGTERM, signal.SIG_DFL)
+        if size_limit:
+            resource.setrlimit(resource.RLIMIT_FSIZE, (int(size_limit), int(size_limit)))
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
         if as_user:
             os.setgroups([])
             os.setgid(as_user.pw_gid)

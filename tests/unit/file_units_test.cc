@@ -1,5 +1,5 @@
 // Units over real files: positions kept across a change between reading and writing, the cut
-// at the written length, and values longer than the output buffer.
+// at the written length, values longer than the output buffer, and line ends on a read boundary.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "memory_units.h"
+#include "recordio/free_form.h"
 #include "recordio/records.h"
 #include "recordio/text_field.h"
 
@@ -73,6 +74,31 @@ TEST_F(FileUnitsTest, ValueLongerThanTheOutputBufferIsWrittenWhole) {
   writeRecords(kUnit, Layout("('next')"));
   closeAllUnits();
   EXPECT_EQ(stored(), "<" + value + ">\nnext\n");
+}
+
+// A line end on the boundary of two 64 KiB reads (a line feed first in the block, also inside
+// quotes, or a CR LF split) ends a list name (unit 7) and an information line (unit 3) whole.
+TEST_F(FileUnitsTest, LineEndOnAReadBoundary) {
+  for (const std::string last : {"name", "'na", "name\r"}) {  // the last line in the block
+    SCOPED_TRACE(last);
+    resetUnitTable();
+    const std::string next = last[0] == '\'' ? "me'\nnext" : "next";
+    store(std::string((64 << 10) - last.size() - 1, 'f') + "\n" + last + "\n" + next + "\n");
+    openUnit(kUnit, path());
+    openUnit(3, path());
+    TextField<80> name;
+    TextField<180> line;
+    for (int skip = 0; skip < 2; ++skip) {
+      readItem(kUnit, name.span());
+      readRecord(3, Layout("(A180)"), line.span());
+    }
+    EXPECT_EQ(trimmedValue(name), "name");
+    EXPECT_EQ(trimmedValue(line), last.substr(0, last.find('\r')));
+    readItem(kUnit, name.span());
+    readRecord(3, Layout("(A180)"), line.span());
+    EXPECT_EQ(trimmedValue(name), "next");
+    EXPECT_EQ(trimmedValue(line), next.substr(0, next.find('\n')));
+  }
 }
 
 }  // namespace
