@@ -15,9 +15,10 @@ cmake -S . -B build-lint -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
 cmake --build build-lint --parallel 2 >/dev/null
 
 echo "clang-tidy"
-# The sources of this platform's build under src/ (another platform's files are left out).
+# The sources of this platform's build under src/ (another platform's files are left out), one
+# a line: a checkout path may hold blanks.
 sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' build-lint/compile_commands.json | grep "^$PWD/src/" | sort -u |
-  xargs -n 4 -P 2 clang-tidy-14 -p build-lint --quiet 2> >(grep -v 'warnings generated' >&2)
+  xargs -d "\n" -n 4 -P 2 clang-tidy-14 -p build-lint --quiet 2> >(grep -v 'warnings generated' >&2)
 
 echo "cppcheck"
 cppcheck --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
