@@ -46,8 +46,9 @@ class Channel {
   virtual void close() = 0;
 };
 
-// Opens the file `path` under `access` (update: read and write, positioned at the start, nothing
-// truncated; read only; write only: created or emptied). Returns null with errno set on failure.
+// Opens the file `path` under `access` (update: read and write; read only; write only: created
+// when missing), positioned at the start; an existing file is never truncated here. Returns null
+// with errno set on failure.
 std::unique_ptr<Channel> openFileChannel(const std::string& path, Access access);
 
 // A channel over one of the process's standard streams (0, 1 or 2).

@@ -23,7 +23,7 @@ int openFile(const std::string& path, Access access) {
       flags |= O_RDONLY;
       break;
     case Access::kWriteOnly:
-      flags |= O_WRONLY | O_CREAT | O_TRUNC;
+      flags |= O_WRONLY | O_CREAT;
       break;
   }
   return ::open(path.c_str(), flags, 0666);

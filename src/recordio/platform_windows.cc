@@ -37,7 +37,7 @@ int openFile(const std::string& path, Access access) {
       flags |= _O_RDONLY;
       break;
     case Access::kWriteOnly:
-      flags |= _O_WRONLY | _O_CREAT | _O_TRUNC;
+      flags |= _O_WRONLY | _O_CREAT;
       break;
   }
   return ::_open(path.c_str(), flags, _S_IREAD | _S_IWRITE);

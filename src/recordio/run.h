@@ -9,7 +9,7 @@ namespace mk {
 [[noreturn]] void startRun(int argc, char** argv, void (*logic)());
 
 // The normal end: writes nothing and exits with status 0; the exit registration closes all
-// units, which cuts each file in writing mode after its last record.
+// units, which cuts each file written in writing mode after its last record.
 [[noreturn]] void stopRun();
 
 // Ends the run abnormally once the fatal diagnostic is written and all units are closed: aborts.

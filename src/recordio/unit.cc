@@ -32,6 +32,7 @@ void Unit::connect(std::unique_ptr<Channel> channel, Access access, bool writing
   connected_ = true;
   access_ = access;
   writing_ = writing;
+  written_ = false;
   atEnd_ = false;
   seekable_ = !channel_->isTerminal();
   lineEnd_ = lineEnd;
@@ -197,7 +198,7 @@ void Unit::writeOut(const char* bytes, std::size_t size) {
 void Unit::close() {
   if (!connected_) return;
   if (outLen_ > 0) flush();
-  if (writing_ && seekable_ && named_) {
+  if (written_ && writing_ && seekable_ && named_) {
     const long long at = channel_->position();
     if (at >= 0) channel_->cut(at);
   }

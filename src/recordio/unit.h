@@ -36,6 +36,8 @@ class Unit {
   const std::string& name() const { return name_; }
   Access access() const { return access_; }
   bool writing() const { return writing_; }
+  // Notes that a write statement has begun on the unit: only such a unit is cut at its close.
+  void markWritten() { written_ = true; }
   std::string_view lineEnd() const { return lineEnd_; }
   Channel& channel() { return *channel_; }
 
@@ -109,9 +111,10 @@ class Unit {
   std::string_view lastWriteLayout() const { return lastWriteLayout_; }
   void setLastWriteLayout(std::string_view text) { lastWriteLayout_ = text; }
 
-  // Writes out the output, cuts a positionable unit in writing mode at its written length,
-  // releases a named stream, and marks the unit not connected. Nothing is reported; no memory
-  // is allocated or freed, so this is safe inside a signal handler.
+  // Writes out the output, cuts a positionable unit in writing mode that a write statement wrote
+  // at its written length (a unit never written keeps its file's length), releases a named
+  // stream, and marks the unit not connected. Nothing is reported; no memory is allocated or
+  // freed, so this is safe inside a signal handler.
   void close();
 
  private:
@@ -129,6 +132,7 @@ class Unit {
   std::string name_;
   Access access_ = Access::kReadOnly;
   bool writing_ = false;
+  bool written_ = false;
   bool atEnd_ = false;
   bool seekable_ = false;
   std::string_view lineEnd_ = "\n";

@@ -66,6 +66,7 @@ void openUnit(int number, std::string_view nameField, std::string_view lineEnd) 
 
 void beginWriting(int number) {
   Unit& unit = unitAt(number);
+  unit.markWritten();
   if (unit.writing()) return;
   if (unit.access() == Access::kReadOnly) {
     if (!unit.channel().reopen(Access::kUpdate)) {

@@ -28,13 +28,15 @@ void connectUnit(int number, std::unique_ptr<Channel> channel, Access access, bo
 
 // Opens the file named by `nameField` (trailing blanks dropped, leading and inner blanks kept)
 // on unit `number` with status "unknown": an existing file for update, else for reading only,
-// else created empty for writing. A record end on the unit writes `lineEnd`. Ends the run with
-// the fatal diagnostic ("open") on an all-blank name or when all three ways fail.
+// else for writing only, created when missing (an existing file keeps its bytes). A record end
+// on the unit writes `lineEnd`. Ends the run with the fatal diagnostic ("open") on an all-blank
+// name or when all three ways fail.
 void openUnit(int number, std::string_view nameField,
               std::string_view lineEnd = platform::kConsoleLineEnd);
 
-// Puts unit `number` in writing mode before a write statement; a read-only unit is reopened for
-// update at the same position, or the run ends ("write start", "can't write file").
+// Puts unit `number` in writing mode before a write statement, and marks it written (so its
+// close cuts it); a read-only unit is reopened for update at the same position, or the run ends
+// ("write start", "can't write file").
 void beginWriting(int number);
 
 // Puts unit `number` in reading mode before a read statement; a write-only unit is reopened
@@ -48,8 +50,9 @@ void beginReading(int number);
 void flushUnit(int number);
 
 // Closes every unit, 0 to 99 in order: output is written out, a named positionable unit in
-// writing mode is cut at its written length, named streams are released (the console stays
-// open). Nothing is reported. Runs at most once; safe inside a signal handler.
+// writing mode that a write statement wrote is cut at its written length, named streams are
+// released (the console stays open). Nothing is reported. Runs at most once; safe inside a signal
+// handler.
 void closeAllUnits();
 
 // Forgets every unit without closing anything and allows closeAllUnits to run again. For

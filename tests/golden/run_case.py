@@ -10,7 +10,8 @@ A case is a folder of plain files:
   modes             optional lines "<path> <octal mode>", applied before the run ("." is the
                     run folder itself)
   user              optional "nobody": when the runner is root, the run folder is given to
-                    that user and the program runs as it
+                    that user and the program runs as it, from a copy in a folder under /tmp
+                    that every user can reach (the checkout may lie in a closed folder)
   signal            optional "INT" or "TERM": sent once the program waits for input (its
                     input is then left open)
   interrupt-ignored optional: the program starts with interrupts ignored
@@ -105,13 +106,28 @@ def wait_until_waiting(process, quiet_seconds=0.3, limit_seconds=20):
         time.sleep(0.02)
 
 
+def user_to_run_as(case):
+    """The account the case runs the program as, or None (no `user` file, or not root)."""
+    user = read_optional(case / "user").decode().strip()
+    return pwd.getpwnam(user) if user and os.geteuid() == 0 else None
+
+
+def copy_program(program, folder):
+    """Copies the program into `folder` (made readable and searchable by everyone)."""
+    folder.mkdir()
+    os.chmod(folder, 0o755)
+    copy = folder / pathlib.Path(program).name
+    shutil.copyfile(program, copy)
+    os.chmod(copy, 0o755)
+    return str(copy)
+
+
 def run(case, program, wine, run_dir):
     stdin = read_optional(case / "stdin")
-    user = read_optional(case / "user").decode().strip()
     signal_name = read_optional(case / "signal").decode().strip()
     ignore_interrupt = (case / "interrupt-ignored").exists()
     size_limit = read_optional(case / "file-size-limit").decode().strip()
-    as_user = pwd.getpwnam(user) if user and os.geteuid() == 0 else None
+    as_user = user_to_run_as(case)
 
     if as_user:
         for root, dirs, files in os.walk(run_dir):
@@ -212,10 +228,16 @@ def main():
         print("skipped on Windows:", (case / "skip-windows").read_text().strip())
         return SKIPPED
 
-    work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-case-"))
+    # A case run as another user needs every folder above its files open to that user: the
+    # work folder goes under /tmp then, whatever TMPDIR says.
+    other_user = user_to_run_as(case) is not None
+    work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-case-",
+                                         dir="/tmp" if other_user else None))
     os.chmod(work, 0o755)
     run_dir = work / "run"
     try:
+        if other_user:
+            program = copy_program(program, work / "program")
         returncode, out, err = run_in_fresh_folder(case, program, args.wine, run_dir)
         if args.wine and returncode == 1 and not out and not err:
             # The program writes its banner, or a diagnostic, before anything can end it with

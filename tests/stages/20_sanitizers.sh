@@ -12,8 +12,6 @@ bash scripts/install_packages.sh cmake make clang-14 libclang-rt-14-dev llvm-14 
   libgtest-dev python3
 cmake --preset asan -DBUILD_TESTING=ON >/dev/null
 cmake --build --preset asan
-# Some cases run the program as the user nobody.
-chmod -R a+rX build-asan
 symbolizer=$(command -v llvm-symbolizer-14 || true)
 [ -z "$symbolizer" ] || export ASAN_SYMBOLIZER_PATH=$symbolizer
 ctest --preset asan --output-log build-asan/ctest.log
