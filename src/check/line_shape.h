@@ -1,0 +1,49 @@
+// Recognising a line as one of the lines multikevra writes, and naming the values in it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace mk::check {
+
+enum class LineKind : unsigned char { kBackup, kDeleteOutput, kRun, kChaining, kKeep, kForeign };
+
+// What a value of a line is, for the messages.
+enum class ValueKind : unsigned char {
+  kDirectoryPath,
+  kInputName,
+  kDataName,
+  kInformation,
+  kOutputFile,
+  kKeptName
+};
+
+struct NamedValue {
+  ValueKind kind = ValueKind::kDirectoryPath;
+  std::string_view text;  // a view into the line
+};
+
+struct LineShape {
+  LineKind kind = LineKind::kForeign;
+  // The line's values in the order they stand (a value written twice is named at its first
+  // place): P and I on the backup, delete and chaining lines; P, I, D and, with information,
+  // T on a run line; P, O and N on a keep line. None on a foreign line.
+  std::array<NamedValue, 4> values{};
+  std::size_t valueCount = 0;
+
+  // The value whose text holds the line's character at `position`, or nullptr.
+  [[nodiscard]] const NamedValue* valueAt(std::string_view line, std::size_t position) const;
+  // The first value of `kind`, or nullptr.
+  [[nodiscard]] const NamedValue* find(ValueKind kind) const;
+};
+
+// Recognises the backup copy line "copy P I.inp P I_orig.inp" with any P I, the same twice
+// (P and I split as splitPathAndInput does). Foreign when the line is not such a line.
+LineShape recogniseFirstLine(std::string_view line);
+
+// Recognises any line of a script whose directory path is `path` and input name `input`: the
+// backup, delete, run (with or without information), chaining and keep lines, or foreign.
+LineShape recogniseLine(std::string_view line, std::string_view path, std::string_view input);
+
+}  // namespace mk::check

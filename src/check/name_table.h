@@ -1,0 +1,49 @@
+// The names a script has used, compared as Windows compares file names, each with the line
+// that first used it; compact enough for millions of names.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace mk::check {
+
+class NameTable {
+ public:
+  // Names of different groups never match each other.
+  enum class Group : unsigned char { kDataName, kKeptName };
+
+  // Remembers `name` of `group` as first used on `line`, unless a name of that group equal to it
+  // without regard to the case of the letters A to Z is there already: then returns that name's
+  // line and remembers nothing. Comparisons are exact: no two different names ever match.
+  std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line);
+
+ private:
+  // A stored name: its line, its length, its group and its letters in lower case, packed into
+  // blocks; a slot holds 24 bits of the name's hash and the record's place plus one (0: empty).
+  struct Record {
+    std::uint64_t line = 0;
+    Group group = Group::kDataName;
+    std::string_view folded;
+  };
+
+  static constexpr unsigned kPlaceBits = 40;
+  static constexpr unsigned kBlockBits = 20;  // a record's position within its block
+  static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
+
+  static std::uint64_t hash(Group group, std::string_view name);
+  [[nodiscard]] Record record(std::uint64_t slot) const;
+  std::uint64_t store(Group group, std::string_view name, std::uint64_t line);
+  void grow();
+
+  std::vector<std::uint64_t> slots_ = std::vector<std::uint64_t>(std::size_t{1} << 12);
+  std::size_t count_ = 0;
+  std::vector<std::unique_ptr<char[]>> blocks_;  // NOLINT(*-avoid-c-arrays): raw storage
+  std::size_t used_ = 0;                         // bytes used in the last block
+  std::size_t capacity_ = 0;                     // the last block's size
+};
+
+}  // namespace mk::check

@@ -1,0 +1,48 @@
+// Checking one run script, line by line, in one pass: the shape of each line, what cmd will do
+// with it, and what the script's lines do to each other (chaining, kept files, entries).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "check/line_shape.h"
+#include "check/name_table.h"
+#include "check/report.h"
+
+namespace mk::check {
+
+class ScriptCheck {
+ public:
+  // Reports to `report`, which must outlive the check.
+  explicit ScriptCheck(Report& report) : report_(report) {}
+
+  // Checks the script's first line. False, reporting nothing, when it is not a backup copy
+  // line "copy P I.inp P I_orig.inp": then the script is not one of multikevra's.
+  bool start(std::string_view line);
+
+  // Checks the next line; start() must have accepted the first.
+  void checkLine(std::string_view line);
+
+  // Ends the check: the note on files not checked (on systems without file checks) and the
+  // summary line.
+  void finish();
+
+ private:
+  void checkHazards(std::string_view line, const LineShape& shape);
+  void checkSplitNames(std::string_view line, const LineShape& shape);
+  void checkRun(const LineShape& shape);
+  void checkKeep(const LineShape& shape);
+  void checkInputFiles();
+  void error(std::string_view message, std::string_view tag);
+  void warning(std::string_view message, std::string_view tag);
+
+  Report& report_;
+  std::uint64_t lineNumber_ = 0;
+  std::string path_;   // P, from the first line
+  std::string input_;  // I, from the first line
+  ScriptSummary summary_;
+  NameTable names_;
+};
+
+}  // namespace mk::check
