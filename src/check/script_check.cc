@@ -104,11 +104,15 @@ void ScriptCheck::finish() {
 void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
   if (const std::size_t at = line.find('%'); at != std::string_view::npos) {
     const NamedValue* value = shape.valueAt(line, at);
-    const bool textual = value == nullptr || value->kind == ValueKind::kInformation;
+    std::string_view fix = howToChange(value);
+    if (value == nullptr) fix = "write each % meant as text as %% in this line";
+    if (value != nullptr && value->kind == ValueKind::kInformation) {
+      fix = "write each % meant as text as %% in the information file and run multikevra again";
+    }
     error(describe(value) +
               " holds a \"%\": cmd replaces %NAME% and %1 in a batch file and drops a lone %, so "
               "this line runs with other text than written; " +
-              std::string(textual ? "write each % meant as text as %%" : howToChange(value)),
+              std::string(fix),
           "percent");
   }
   checkSplitNames(line, shape);
