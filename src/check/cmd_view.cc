@@ -1,6 +1,49 @@
 #include "check/cmd_view.h"
 
+#include <array>
+
 namespace mk::check {
+
+namespace {
+
+enum Bits : unsigned char {
+  kPercent = 1,
+  kCommand = 2,
+  kQuote = 4,
+  kOtherSeparator = 8,
+  kBlank = 16
+};
+
+constexpr std::array<unsigned char, 256> kCharacterBits = [] {
+  std::array<unsigned char, 256> bits{};
+  for (unsigned c = 0; c < bits.size(); ++c) {
+    const auto character = static_cast<char>(c);
+    if (character == '%') bits[c] = kPercent;
+    if (isCommandCharacter(character)) bits[c] = kCommand;
+    if (character == '"') bits[c] = kQuote;
+    if (isNameSeparator(character)) bits[c] = character == ' ' ? kBlank : kOtherSeparator;
+  }
+  return bits;
+}();
+
+}  // namespace
+
+LineCharacters surveyCharacters(std::string_view line) {
+  unsigned found = 0;
+  std::size_t blanks = 0;
+  for (const char c : line) {
+    const unsigned bits = kCharacterBits[static_cast<unsigned char>(c)];
+    found |= bits;
+    blanks += bits >> 4U;
+  }
+  LineCharacters characters;
+  characters.percent = (found & kPercent) != 0;
+  characters.commandCharacter = (found & kCommand) != 0;
+  characters.quote = (found & kQuote) != 0;
+  characters.otherSeparator = (found & kOtherSeparator) != 0;
+  characters.blanks = blanks;
+  return characters;
+}
 
 std::size_t findCommandCharacter(std::string_view line) {
   bool quoted = false;

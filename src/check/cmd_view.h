@@ -18,6 +18,18 @@ constexpr bool isCommandCharacter(char c) {
   return c == '&' || c == '|' || c == '<' || c == '>' || c == '^';
 }
 
+// Which characters a line holds that cmd treats specially, found in one pass: most lines hold
+// none but blanks, and need no closer look.
+struct LineCharacters {
+  bool percent = false;
+  bool commandCharacter = false;  // one of & | < > ^, quoted or not
+  bool quote = false;
+  bool otherSeparator = false;  // a tab, comma, semicolon or equals sign
+  std::size_t blanks = 0;
+};
+
+LineCharacters surveyCharacters(std::string_view line);
+
 // The position of the first character of `line` that cmd acts on outside double quotes (each
 // double quote opens or closes a quoted stretch), or npos.
 std::size_t findCommandCharacter(std::string_view line);

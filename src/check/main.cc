@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "check/line_reader.h"
 #include "check/report.h"
@@ -61,7 +63,9 @@ int checkScript(const std::string& name) {
 
   mk::check::LineReader reader(file.get());
   mk::check::Report report(name, stdout);
-  mk::check::ScriptCheck check(report);
+  std::error_code sizeError;
+  const std::uintmax_t size = std::filesystem::file_size(name, sizeError);
+  mk::check::ScriptCheck check(report, sizeError ? 0 : size);
   const std::optional<std::string_view> first = reader.next();
   if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
   if (!first || !check.start(*first)) {

@@ -1,6 +1,7 @@
 #include "check/name_table.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace mk::check {
 
@@ -61,7 +62,8 @@ std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t
   if (capacity_ - used_ < size) {
     // A record never spans two blocks; an unusually long name gets a block of its own.
     capacity_ = std::max(kBlockSize, size);
-    blocks_.push_back(std::make_unique<char[]>(capacity_));  // NOLINT(*-avoid-c-arrays)
+    blocks_.push_back(
+        std::make_unique_for_overwrite<char[]>(capacity_));  // NOLINT(*-avoid-c-arrays)
     used_ = 0;
   }
   const std::uint64_t place = ((blocks_.size() - 1) << kBlockBits) + used_;
@@ -76,16 +78,22 @@ std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t
   return place + 1;
 }
 
+void NameTable::prefetch(std::uint64_t nameHash) const {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(&slots_[nameHash & (slots_.size() - 1)]);
+#endif
+}
+
 std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
-                                                 std::uint64_t line) {
-  const std::uint64_t h = hash(group, name);
+                                                 std::uint64_t line, std::uint64_t nameHash) {
+  const std::uint64_t h = nameHash;
   const std::uint64_t tag = h >> kPlaceBits << kPlaceBits;
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t at = h & mask;; at = (at + 1) & mask) {
     const std::uint64_t slot = slots_[at];
     if (slot == 0) {
       slots_[at] = tag | store(group, name, line);
-      if (++count_ * 4 >= slots_.size() * 3) grow();
+      if (++count_ * 4 >= slots_.size() * 3) rehash(slots_.size() * 2);
       return std::nullopt;
     }
     if ((slot & ~((std::uint64_t{1} << kPlaceBits) - 1)) != tag) continue;
@@ -98,9 +106,16 @@ std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view n
   }
 }
 
-void NameTable::grow() {
-  std::vector<std::uint64_t> old(slots_.size() * 2);
-  old.swap(slots_);
+void NameTable::reserve(std::size_t names) {
+  std::size_t slots = slots_.size();
+  while (names * 4 >= slots * 3)
+    slots *= 2;
+  if (slots != slots_.size()) rehash(slots);
+}
+
+void NameTable::rehash(std::size_t slots) {
+  SlotArray old(slots);
+  std::swap(old, slots_);
   const std::size_t mask = slots_.size() - 1;
   for (const std::uint64_t slot : old) {
     if (slot == 0) continue;

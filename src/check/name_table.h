@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "check/slot_array.h"
+
 namespace mk::check {
 
 class NameTable {
@@ -19,7 +21,27 @@ class NameTable {
   // Remembers `name` of `group` as first used on `line`, unless a name of that group equal to it
   // without regard to the case of the letters A to Z is there already: then returns that name's
   // line and remembers nothing. Comparisons are exact: no two different names ever match.
-  std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line);
+  std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line) {
+    return remember(group, name, line, hash(group, name));
+  }
+
+  // The same, with `nameHash` = hash(group, name) computed before.
+  std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line,
+                                        std::uint64_t nameHash);
+
+  // The hash of `name` of `group`, equal for names equal without regard to case.
+  static std::uint64_t hash(Group group, std::string_view name);
+
+  // Asks the processor to fetch the memory a later remember() of a name with `nameHash` will
+  // look at first: the table is far larger than the caches, and fetching the places of several
+  // names at once is many times faster than one after the other.
+  void prefetch(std::uint64_t nameHash) const;
+
+  // Makes room for `names` names in all, so that the table need not grow again before.
+  void reserve(std::size_t names);
+
+  // How many names the table holds.
+  [[nodiscard]] std::size_t size() const { return count_; }
 
  private:
   // A stored name: its line, its length, its group and its letters in lower case, packed into
@@ -34,12 +56,11 @@ class NameTable {
   static constexpr unsigned kBlockBits = 20;  // a record's position within its block
   static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
 
-  static std::uint64_t hash(Group group, std::string_view name);
   [[nodiscard]] Record record(std::uint64_t slot) const;
   std::uint64_t store(Group group, std::string_view name, std::uint64_t line);
-  void grow();
+  void rehash(std::size_t slots);
 
-  std::vector<std::uint64_t> slots_ = std::vector<std::uint64_t>(std::size_t{1} << 12);
+  SlotArray slots_{std::size_t{1} << 12};
   std::size_t count_ = 0;
   std::vector<std::unique_ptr<char[]>> blocks_;  // NOLINT(*-avoid-c-arrays): raw storage
   std::size_t used_ = 0;                         // bytes used in the last block

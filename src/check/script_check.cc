@@ -11,6 +11,7 @@ namespace {
 constexpr std::size_t kDataNameWidth = 80;
 constexpr std::size_t kKeptNameWidth = 20;
 constexpr std::size_t kInformationWidth = 180;
+constexpr std::uint64_t kSampleLines = 1U << 16U;  // the first lines, that size the name table
 
 // The first character of `text` at which cmd splits names (blanks and tabs only when
 // `blanksOnly`), or npos.
@@ -61,11 +62,19 @@ bool ScriptCheck::start(std::string_view line) {
           "empty-input-name");
   }
   if (kChecksFiles) checkInputFiles();
+  report_.release(lineNumber_);
   return true;
 }
 
 void ScriptCheck::checkLine(std::string_view line) {
   ++lineNumber_;
+  if (lineNumber_ <= kSampleLines) {
+    bytesRead_ += line.size() + 1;
+    if (lineNumber_ == kSampleLines && scriptSize_ > bytesRead_) {
+      const double perByte = static_cast<double>(names_.size()) / static_cast<double>(bytesRead_);
+      names_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
+    }
+  }
   const LineShape shape = recogniseLine(line, path_, input_);
   checkHazards(line, shape);
   switch (shape.kind) {
@@ -87,9 +96,15 @@ void ScriptCheck::checkLine(std::string_view line) {
     default:
       break;
   }
+  const std::optional<std::uint64_t> waiting = queue_.oldestLine();
+  report_.release(waiting ? *waiting - 1 : lineNumber_);
 }
 
 void ScriptCheck::finish() {
+  queue_.drain([this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
+    nameLookedUp(lookup, earlier);
+  });
+  report_.release(UINT64_MAX);
   if (!kChecksFiles) {
     report_.note(
         "files were not checked here (whether the sample input file exists, whether "
@@ -102,7 +117,9 @@ void ScriptCheck::finish() {
 // The findings on a line's characters, for every line of the script (ours or foreign): checks
 // that look at the bytes alone belong here.
 void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
-  if (const std::size_t at = line.find('%'); at != std::string_view::npos) {
+  const LineCharacters characters = surveyCharacters(line);
+  if (characters.percent) {
+    const std::size_t at = line.find('%');
     const NamedValue* value = shape.valueAt(line, at);
     std::string_view fix = howToChange(value);
     if (value == nullptr) fix = "write each % meant as text as %% in this line";
@@ -115,15 +132,17 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
               std::string(fix),
           "percent");
   }
-  checkSplitNames(line, shape);
-  if (const std::size_t at = findCommandCharacter(line); at != std::string_view::npos) {
+  checkSplitNames(line, shape, characters);
+  const std::size_t at =
+      characters.commandCharacter ? findCommandCharacter(line) : std::string_view::npos;
+  if (at != std::string_view::npos) {
     const NamedValue* value = shape.valueAt(line, at);
     error(describe(value) + " holds " + quoted(line.substr(at, 1)) +
               " outside double quotes: cmd " + std::string(commandCharacterEffect(line[at])) +
               "; " + std::string(howToChange(value)),
           "special-char");
   }
-  if (shape.kind != LineKind::kRun) return;
+  if (shape.kind != LineKind::kRun || !characters.quote) return;
   for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
     const NamedValue* value = shape.find(kind);
     if (value != nullptr && value->text.find('"') != std::string_view::npos) {
@@ -137,12 +156,17 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
   }
 }
 
-void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape) {
+void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
+                                  const LineCharacters& characters) {
   const bool run = shape.kind == LineKind::kRun;
   const CommandNames names = commandNames(shape.kind);
   std::size_t count = 0;
   if (!run) {
     if (names.meant == 0) return;  // a foreign line: what its names mean is unknown
+    // "copy A B" and "del A" hold as many blanks as names, and nothing else splits them.
+    if (!characters.quote && !characters.otherSeparator && characters.blanks == names.meant) {
+      return;
+    }
     count = countNames(line.substr(names.command.size() + 1));
     if (count == names.meant) return;
   }
@@ -205,31 +229,48 @@ void ScriptCheck::checkRun(const LineShape& shape) {
     message += informationCut ? "shorten the information line to 179 characters" : "";
     warning(message, "cut");
   }
-  if (data.empty()) return;
-  if (const auto earlier = names_.remember(NameTable::Group::kDataName, data, lineNumber_)) {
-    warning("data name " + quoted(data) + " was already run on line " + std::to_string(*earlier) +
-                " (Windows ignores the case of letters in file names): this entry runs the same "
-                "data again; check the list file",
-            "duplicate-entry");
-  }
+  if (!data.empty()) queueName(NameTable::Group::kDataName, data);
 }
 
 void ScriptCheck::checkKeep(const LineShape& shape) {
   if (summary_.entries == 1) ++summary_.keptPerEntry;
   const std::string_view kept = shape.find(ValueKind::kKeptName)->text;
-  if (const auto earlier = names_.remember(NameTable::Group::kKeptName, kept, lineNumber_)) {
-    error("kept name " + quoted(kept) + " is already the kept name of line " +
-              std::to_string(*earlier) +
-              " (Windows ignores the case of letters in file names): this copy overwrites the file "
-              "kept there; make the data names or the suffixes differ within their first 20 "
-              "characters",
-          "kept-collision");
-  }
   if (kept.size() == kKeptNameWidth) {
     warning("kept name " + quoted(kept) +
                 " has 20 characters, as many as multikevra writes, so the suffix was probably cut "
                 "in part or whole; use a shorter data name or suffix",
             "cut");
+  }
+  queueName(NameTable::Group::kKeptName, kept);
+}
+
+// The table of names is far larger than the caches: its lookups are queued, so that the
+// memory of many is fetched at once, and their findings come when each is done.
+void ScriptCheck::queueName(NameTable::Group group, std::string_view name) {
+  queue_.push(group, name, lineNumber_,
+              [this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
+                nameLookedUp(lookup, earlier);
+              });
+}
+
+void ScriptCheck::nameLookedUp(const NameQueue::Lookup& lookup,
+                               std::optional<std::uint64_t> earlier) {
+  if (!earlier) return;
+  const std::string name = quoted(lookup.name);
+  if (lookup.group == NameTable::Group::kDataName) {
+    report_.add(lookup.line, Severity::kWarning,
+                "data name " + name + " was already run on line " + std::to_string(*earlier) +
+                    " (Windows ignores the case of letters in file names): this entry runs the "
+                    "same data again; check the list file",
+                "duplicate-entry");
+  } else {
+    report_.add(lookup.line, Severity::kError,
+                "kept name " + name + " is already the kept name of line " +
+                    std::to_string(*earlier) +
+                    " (Windows ignores the case of letters in file names): this copy overwrites "
+                    "the file kept there; make the data names or the suffixes differ within their "
+                    "first 20 characters",
+                "kept-collision");
   }
 }
 

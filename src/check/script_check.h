@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "check/cmd_view.h"
 #include "check/line_shape.h"
+#include "check/name_queue.h"
 #include "check/name_table.h"
 #include "check/report.h"
 
@@ -14,8 +17,11 @@ namespace mk::check {
 
 class ScriptCheck {
  public:
-  // Reports to `report`, which must outlive the check.
-  explicit ScriptCheck(Report& report) : report_(report) {}
+  // Reports to `report`, which must outlive the check. `scriptSize` is the script's size in
+  // bytes when known (else 0): it sizes the table of names once, from the names per byte of the
+  // script's first lines, so that a large script seldom makes the table grow.
+  ScriptCheck(Report& report, std::uint64_t scriptSize)
+      : report_(report), scriptSize_(scriptSize) {}
 
   // Checks the script's first line. False, reporting nothing, when it is not a backup copy
   // line "copy P I.inp P I_orig.inp": then the script is not one of multikevra's.
@@ -30,10 +36,13 @@ class ScriptCheck {
 
  private:
   void checkHazards(std::string_view line, const LineShape& shape);
-  void checkSplitNames(std::string_view line, const LineShape& shape);
+  void checkSplitNames(std::string_view line, const LineShape& shape,
+                       const LineCharacters& characters);
   void checkRun(const LineShape& shape);
   void checkKeep(const LineShape& shape);
   void checkInputFiles();
+  void queueName(NameTable::Group group, std::string_view name);
+  void nameLookedUp(const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier);
   void error(std::string_view message, std::string_view tag);
   void warning(std::string_view message, std::string_view tag);
 
@@ -42,7 +51,10 @@ class ScriptCheck {
   std::string path_;   // P, from the first line
   std::string input_;  // I, from the first line
   ScriptSummary summary_;
+  std::uint64_t scriptSize_ = 0;
+  std::uint64_t bytesRead_ = 0;  // the lines so far, with one byte for each line end
   NameTable names_;
+  NameQueue queue_{names_};
 };
 
 }  // namespace mk::check
