@@ -14,7 +14,7 @@ enum Bits : unsigned char {
   kBlank = 16
 };
 
-constexpr std::array<unsigned char, 256> kCharacterBits = [] {
+constexpr std::array<unsigned char, 256> characterBits() {
   std::array<unsigned char, 256> bits{};
   for (unsigned c = 0; c < bits.size(); ++c) {
     const auto character = static_cast<char>(c);
@@ -24,7 +24,9 @@ constexpr std::array<unsigned char, 256> kCharacterBits = [] {
     if (isNameSeparator(character)) bits[c] = character == ' ' ? kBlank : kOtherSeparator;
   }
   return bits;
-}();
+}
+
+constexpr std::array<unsigned char, 256> kCharacterBits = characterBits();
 
 }  // namespace
 

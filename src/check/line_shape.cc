@@ -66,17 +66,18 @@ LineShape recogniseCopy(std::string_view line, std::string_view path, std::strin
 
 }  // namespace
 
-const NamedValue* LineShape::valueAt(std::string_view line, std::size_t position) const {
-  for (std::size_t i = 0; i < valueCount; ++i) {
-    const auto start = static_cast<std::size_t>(values[i].text.data() - line.data());
-    if (position >= start && position - start < values[i].text.size()) return &values[i];
+const NamedValue* valueAt(const LineShape& shape, std::string_view line, std::size_t position) {
+  for (std::size_t i = 0; i < shape.valueCount; ++i) {
+    const NamedValue& value = shape.values[i];
+    const auto start = static_cast<std::size_t>(value.text.data() - line.data());
+    if (position >= start && position - start < value.text.size()) return &value;
   }
   return nullptr;
 }
 
-const NamedValue* LineShape::find(ValueKind kind) const {
-  for (std::size_t i = 0; i < valueCount; ++i) {
-    if (values[i].kind == kind) return &values[i];
+const NamedValue* findValue(const LineShape& shape, ValueKind kind) {
+  for (std::size_t i = 0; i < shape.valueCount; ++i) {
+    if (shape.values[i].kind == kind) return &shape.values[i];
   }
   return nullptr;
 }

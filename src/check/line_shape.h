@@ -31,12 +31,14 @@ struct LineShape {
   // T on a run line; P, O and N on a keep line. None on a foreign line.
   std::array<NamedValue, 4> values{};
   std::size_t valueCount = 0;
-
-  // The value whose text holds the line's character at `position`, or nullptr.
-  [[nodiscard]] const NamedValue* valueAt(std::string_view line, std::size_t position) const;
-  // The first value of `kind`, or nullptr.
-  [[nodiscard]] const NamedValue* find(ValueKind kind) const;
 };
+
+// The value of `shape` (recognised in `line`) whose text holds the character at `position`,
+// or nullptr.
+const NamedValue* valueAt(const LineShape& shape, std::string_view line, std::size_t position);
+
+// The first value of `kind` in `shape`, or nullptr.
+const NamedValue* findValue(const LineShape& shape, ValueKind kind);
 
 // Recognises the backup copy line "copy P I.inp P I_orig.inp" with any P I, the same twice
 // (P and I split as splitPathAndInput does). Foreign when the line is not such a line.

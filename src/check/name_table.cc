@@ -51,17 +51,17 @@ NameTable::Record NameTable::record(std::uint64_t slot) const {
   const char* in = blocks_[place >> kBlockBits].get() + (place & (kBlockSize - 1));
   Record found;
   found.line = getNumber(in);
-  const std::uint64_t size = getNumber(in);
+  const std::uint64_t length = getNumber(in);
   found.group = static_cast<Group>(*in++);
-  found.folded = std::string_view(in, size);
+  found.folded = std::string_view(in, length);
   return found;
 }
 
 std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t line) {
-  const std::size_t size = 2 * kMaxNumberSize + 1 + name.size();
-  if (capacity_ - used_ < size) {
+  const std::size_t recordSize = 2 * kMaxNumberSize + 1 + name.size();
+  if (capacity_ - used_ < recordSize) {
     // A record never spans two blocks; an unusually long name gets a block of its own.
-    capacity_ = std::max(kBlockSize, size);
+    capacity_ = std::max(kBlockSize, recordSize);
     blocks_.push_back(
         std::make_unique_for_overwrite<char[]>(capacity_));  // NOLINT(*-avoid-c-arrays)
     used_ = 0;

@@ -120,7 +120,7 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
   const LineCharacters characters = surveyCharacters(line);
   if (characters.percent) {
     const std::size_t at = line.find('%');
-    const NamedValue* value = shape.valueAt(line, at);
+    const NamedValue* value = valueAt(shape, line, at);
     std::string_view fix = howToChange(value);
     if (value == nullptr) fix = "write each % meant as text as %% in this line";
     if (value != nullptr && value->kind == ValueKind::kInformation) {
@@ -136,7 +136,7 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
   const std::size_t at =
       characters.commandCharacter ? findCommandCharacter(line) : std::string_view::npos;
   if (at != std::string_view::npos) {
-    const NamedValue* value = shape.valueAt(line, at);
+    const NamedValue* value = valueAt(shape, line, at);
     error(describe(value) + " holds " + quoted(line.substr(at, 1)) +
               " outside double quotes: cmd " + std::string(commandCharacterEffect(line[at])) +
               "; " + std::string(howToChange(value)),
@@ -144,7 +144,7 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
   }
   if (shape.kind != LineKind::kRun || !characters.quote) return;
   for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
-    const NamedValue* value = shape.find(kind);
+    const NamedValue* value = findValue(shape, kind);
     if (value != nullptr && value->text.find('"') != std::string_view::npos) {
       error(describe(value) +
                 " holds a double quote: it ends tc's quoted argument early, so tc receives other "
@@ -201,8 +201,8 @@ void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
 
 void ScriptCheck::checkRun(const LineShape& shape) {
   ++summary_.entries;
-  const std::string_view data = shape.find(ValueKind::kDataName)->text;
-  const NamedValue* information = shape.find(ValueKind::kInformation);
+  const std::string_view data = findValue(shape, ValueKind::kDataName)->text;
+  const NamedValue* information = findValue(shape, ValueKind::kInformation);
   if (data.empty()) {
     error(
         "the data name is empty: this run gets no data file; give this entry a name in the list "
@@ -234,7 +234,7 @@ void ScriptCheck::checkRun(const LineShape& shape) {
 
 void ScriptCheck::checkKeep(const LineShape& shape) {
   if (summary_.entries == 1) ++summary_.keptPerEntry;
-  const std::string_view kept = shape.find(ValueKind::kKeptName)->text;
+  const std::string_view kept = findValue(shape, ValueKind::kKeptName)->text;
   if (kept.size() == kKeptNameWidth) {
     warning("kept name " + quoted(kept) +
                 " has 20 characters, as many as multikevra writes, so the suffix was probably cut "
