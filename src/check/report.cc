@@ -19,8 +19,10 @@ void Report::add(std::uint64_t line, Severity severity, std::string_view message
 
 void Report::release(std::uint64_t line) {
   if (held_.empty()) return;
-  std::stable_sort(held_.begin(), held_.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  const auto byLine = [](const auto& a, const auto& b) { return a.first < b.first; };
+  if (!std::is_sorted(held_.begin(), held_.end(), byLine)) {
+    std::stable_sort(held_.begin(), held_.end(), byLine);
+  }
   auto released = held_.begin();
   for (; released != held_.end() && released->first <= line; ++released) {
     std::fwrite(released->second.data(), 1, released->second.size(), out_);
