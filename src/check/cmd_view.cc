@@ -30,21 +30,19 @@ constexpr std::array<unsigned char, 256> kCharacterBits = characterBits();
 
 }  // namespace
 
-LineCharacters surveyCharacters(std::string_view line) {
-  unsigned found = 0;
+void surveyCharacters(std::string_view text, LineCharacters& found) {
+  unsigned bits = 0;
   std::size_t blanks = 0;
-  for (const char c : line) {
-    const unsigned bits = kCharacterBits[static_cast<unsigned char>(c)];
-    found |= bits;
-    blanks += bits >> 4U;
+  for (const char c : text) {
+    const unsigned those = kCharacterBits[static_cast<unsigned char>(c)];
+    bits |= those;
+    blanks += those >> 4U;
   }
-  LineCharacters characters;
-  characters.percent = (found & kPercent) != 0;
-  characters.commandCharacter = (found & kCommand) != 0;
-  characters.quote = (found & kQuote) != 0;
-  characters.otherSeparator = (found & kOtherSeparator) != 0;
-  characters.blanks = blanks;
-  return characters;
+  found.percent = found.percent || (bits & kPercent) != 0;
+  found.commandCharacter = found.commandCharacter || (bits & kCommand) != 0;
+  found.quote = found.quote || (bits & kQuote) != 0;
+  found.otherSeparator = found.otherSeparator || (bits & kOtherSeparator) != 0;
+  found.blanks += blanks;
 }
 
 std::size_t findCommandCharacter(std::string_view line) {

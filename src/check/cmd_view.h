@@ -18,8 +18,8 @@ constexpr bool isCommandCharacter(char c) {
   return c == '&' || c == '|' || c == '<' || c == '>' || c == '^';
 }
 
-// Which characters a line holds that cmd treats specially, found in one pass: most lines hold
-// none but blanks, and need no closer look.
+// Which characters a line (or the values in it) holds that cmd treats specially, found in one
+// pass: most lines hold none but blanks, and need no closer look.
 struct LineCharacters {
   bool percent = false;
   bool commandCharacter = false;  // one of & | < > ^, quoted or not
@@ -28,7 +28,8 @@ struct LineCharacters {
   std::size_t blanks = 0;
 };
 
-LineCharacters surveyCharacters(std::string_view line);
+// Adds the characters of `text` to `found`.
+void surveyCharacters(std::string_view text, LineCharacters& found);
 
 // The position of the first character of `line` that cmd acts on outside double quotes (each
 // double quote opens or closes a quoted stretch), or npos.

@@ -104,4 +104,14 @@ bool matchLayout(const Layout& layout, std::string_view line, Values values) {
   return at == line.size();
 }
 
+std::string renderLayout(const Layout& layout, std::initializer_list<std::string_view> values) {
+  std::string line;
+  const std::string_view* value = values.begin();
+  for (const Layout::Item& item : layout.items()) {
+    if (item.kind == Kind::kLiteral) line.append(item.text);
+    if (item.kind == Kind::kValue && value != values.end()) line.append(*value++);
+  }
+  return line;
+}
+
 }  // namespace mk::check

@@ -1,8 +1,10 @@
 // Matching a line against a record layout: the reverse of writing it.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "recordio/layout.h"
@@ -18,5 +20,9 @@ namespace mk::check {
 // partly filled.
 bool matchLayout(const Layout& layout, std::string_view line,
                  std::span<std::optional<std::string_view>> values);
+
+// The line a write through `layout` (literals and values only) produces from `values`, one per
+// value item.
+std::string renderLayout(const Layout& layout, std::initializer_list<std::string_view> values);
 
 }  // namespace mk::check

@@ -45,15 +45,8 @@ LineShape recogniseRun(std::string_view line, std::string_view path, std::string
   return shape;
 }
 
-LineShape recogniseCopy(std::string_view line, std::string_view path, std::string_view input) {
-  Values values{path, input, path, input};
-  if (matches(script_lines::kChaining, line, values)) {
-    return pathAndInputShape(LineKind::kChaining, line, kCopy, path, input);
-  }
-  if (matches(script_lines::kBackup, line, values)) {
-    return pathAndInputShape(LineKind::kBackup, line, kCopy, path, input);
-  }
-  values = {path, std::nullopt, path, std::nullopt};
+LineShape recogniseKeep(std::string_view line, std::string_view path) {
+  Values values{path, std::nullopt, path, std::nullopt};
   if (!matches(script_lines::kKeep, line, values)) return {};
   LineShape shape;
   shape.kind = LineKind::kKeep;
@@ -89,13 +82,21 @@ LineShape recogniseFirstLine(std::string_view line) {
   return pathAndInputShape(LineKind::kBackup, line, kCopy, names.path, names.input);
 }
 
-LineShape recogniseLine(std::string_view line, std::string_view path, std::string_view input) {
-  if (line.starts_with(kTc)) return recogniseRun(line, path, input);
-  if (line.starts_with(kCopy)) return recogniseCopy(line, path, input);
-  Values values{path, input};
-  if (line.starts_with(kDelete) && matches(script_lines::kDeleteOutput, line, values)) {
-    return pathAndInputShape(LineKind::kDeleteOutput, line, kDelete, path, input);
+ScriptLines::ScriptLines(std::string_view path, std::string_view input)
+    : path_(path),
+      input_(input),
+      backup_(renderLayout(script_lines::kBackup, {path, input, path, input})),
+      deleteOutput_(renderLayout(script_lines::kDeleteOutput, {path, input})),
+      chaining_(renderLayout(script_lines::kChaining, {path, input, path, input})) {}
+
+LineShape ScriptLines::recognise(std::string_view line) const {
+  if (line == chaining_) return pathAndInputShape(LineKind::kChaining, line, kCopy, path_, input_);
+  if (line.starts_with(kTc)) return recogniseRun(line, path_, input_);
+  if (line == backup_) return pathAndInputShape(LineKind::kBackup, line, kCopy, path_, input_);
+  if (line == deleteOutput_) {
+    return pathAndInputShape(LineKind::kDeleteOutput, line, kDelete, path_, input_);
   }
+  if (line.starts_with(kCopy)) return recogniseKeep(line, path_);
   return {};
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace mk::check {
@@ -44,8 +45,26 @@ const NamedValue* findValue(const LineShape& shape, ValueKind kind);
 // (P and I split as splitPathAndInput does). Foreign when the line is not such a line.
 LineShape recogniseFirstLine(std::string_view line);
 
-// Recognises any line of a script whose directory path is `path` and input name `input`: the
-// backup, delete, run (with or without information), chaining and keep lines, or foreign.
-LineShape recogniseLine(std::string_view line, std::string_view path, std::string_view input);
+// The lines of one script, whose directory path P and input name I the first line gave: the
+// lines without values of their own are written out once, the others matched each time.
+class ScriptLines {
+ public:
+  ScriptLines() = default;
+  ScriptLines(std::string_view path, std::string_view input);
+
+  // Recognises `line`: the backup, delete, run (with or without information), chaining and keep
+  // lines, or foreign.
+  [[nodiscard]] LineShape recognise(std::string_view line) const;
+
+  [[nodiscard]] const std::string& path() const { return path_; }
+  [[nodiscard]] const std::string& input() const { return input_; }
+
+ private:
+  std::string path_;
+  std::string input_;
+  std::string backup_;
+  std::string deleteOutput_;
+  std::string chaining_;
+};
 
 }  // namespace mk::check

@@ -51,12 +51,13 @@ bool ScriptCheck::start(std::string_view line) {
   const LineShape shape = recogniseFirstLine(line);
   if (shape.kind != LineKind::kBackup) return false;
   lineNumber_ = 1;
-  path_ = shape.values[0].text;
-  input_ = shape.values[1].text;
+  lines_ = ScriptLines(shape.values[0].text, shape.values[1].text);
+  surveyCharacters(lines_.path(), pathAndInputCharacters_);
+  surveyCharacters(lines_.input(), pathAndInputCharacters_);
   checkHazards(line, shape);
-  if (input_.empty()) {
-    error("the input name is empty: this line copies " + quoted(path_ + ".inp") +
-              " and every run starts tc on " + quoted(path_) +
+  if (lines_.input().empty()) {
+    error("the input name is empty: this line copies " + quoted(lines_.path() + ".inp") +
+              " and every run starts tc on " + quoted(lines_.path()) +
               "; answer the input file name question with the sample's name (fewer than 20 "
               "characters) and run multikevra again",
           "empty-input-name");
@@ -75,7 +76,7 @@ void ScriptCheck::checkLine(std::string_view line) {
       names_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
     }
   }
-  const LineShape shape = recogniseLine(line, path_, input_);
+  const LineShape shape = lines_.recognise(line);
   checkHazards(line, shape);
   switch (shape.kind) {
     case LineKind::kRun:
@@ -117,7 +118,20 @@ void ScriptCheck::finish() {
 // The findings on a line's characters, for every line of the script (ours or foreign): checks
 // that look at the bytes alone belong here.
 void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
-  const LineCharacters characters = surveyCharacters(line);
+  // Of a line multikevra writes only the values can hold what cmd acts on; P and I are the same
+  // on every line and were surveyed once.
+  LineCharacters characters;
+  if (shape.kind == LineKind::kForeign) {
+    surveyCharacters(line, characters);
+  } else {
+    characters = pathAndInputCharacters_;
+    for (std::size_t i = 0; i < shape.valueCount; ++i) {
+      const ValueKind kind = shape.values[i].kind;
+      if (kind != ValueKind::kDirectoryPath && kind != ValueKind::kInputName) {
+        surveyCharacters(shape.values[i].text, characters);
+      }
+    }
+  }
   if (characters.percent) {
     const std::size_t at = line.find('%');
     const NamedValue* value = valueAt(shape, line, at);
@@ -159,14 +173,13 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
 void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
                                   const LineCharacters& characters) {
   const bool run = shape.kind == LineKind::kRun;
+  if (run && pathAndInputCharacters_.blanks == 0 && !pathAndInputCharacters_.otherSeparator) return;
   const CommandNames names = commandNames(shape.kind);
   std::size_t count = 0;
   if (!run) {
     if (names.meant == 0) return;  // a foreign line: what its names mean is unknown
-    // "copy A B" and "del A" hold as many blanks as names, and nothing else splits them.
-    if (!characters.quote && !characters.otherSeparator && characters.blanks == names.meant) {
-      return;
-    }
+    // Only a separator or a double quote in a value can change the names cmd reads.
+    if (!characters.quote && !characters.otherSeparator && characters.blanks == 0) return;
     count = countNames(line.substr(names.command.size() + 1));
     if (count == names.meant) return;
   }
@@ -275,8 +288,9 @@ void ScriptCheck::nameLookedUp(const NameQueue::Lookup& lookup,
 }
 
 void ScriptCheck::checkInputFiles() {
-  const std::string base = path_ + input_;
-  const InputFiles files = lookAtInputFiles(path_, input_);
+  const std::string& input = lines_.input();
+  const std::string base = lines_.path() + input;
+  const InputFiles files = lookAtInputFiles(lines_.path(), input);
   if (!files.inputExists) {
     std::string message = "the sample input file " + quoted(base + ".inp") +
                           " does not exist: the backup and every run fail; ";
@@ -294,7 +308,7 @@ void ScriptCheck::checkInputFiles() {
   if (files.backupExists) {
     warning("the backup " + quoted(base + "_orig.inp") +
                 " exists already: this script replaces it with the current " +
-                quoted(input_ + ".inp") +
+                quoted(input + ".inp") +
                 ", which after a chained batch is no longer the original; move or rename the "
                 "backup first",
             "overwrites-backup");

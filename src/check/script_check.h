@@ -48,8 +48,8 @@ class ScriptCheck {
 
   Report& report_;
   std::uint64_t lineNumber_ = 0;
-  std::string path_;   // P, from the first line
-  std::string input_;  // I, from the first line
+  ScriptLines lines_;                      // from the first line
+  LineCharacters pathAndInputCharacters_;  // those of P and I
   ScriptSummary summary_;
   std::uint64_t scriptSize_ = 0;
   std::uint64_t bytesRead_ = 0;  // the lines so far, with one byte for each line end
