@@ -34,7 +34,9 @@ bool matches(const Layout& layout, std::string_view line, Values& values) {
 
 LineShape recogniseRun(std::string_view line, std::string_view path, std::string_view input) {
   Values values{path, input, std::nullopt, std::nullopt};
-  const bool plain = matches(script_lines::kRun, line, values);
+  // The form without information is tried only where the line ends as that form ends.
+  const bool plain = line.ends_with(script_lines::kRun.items().back().text) &&
+                     matches(script_lines::kRun, line, values);
   if (!plain) {
     values = {path, input, std::nullopt, std::nullopt};  // a failed match leaves values behind
     if (!matches(script_lines::kRunWithInformation, line, values)) return {};

@@ -62,8 +62,7 @@ std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t
   if (capacity_ - used_ < recordSize) {
     // A record never spans two blocks; an unusually long name gets a block of its own.
     capacity_ = std::max(kBlockSize, recordSize);
-    blocks_.push_back(
-        std::make_unique_for_overwrite<char[]>(capacity_));  // NOLINT(*-avoid-c-arrays)
+    blocks_.emplace_back(static_cast<char*>(allocateLarge(capacity_)));
     used_ = 0;
   }
   const std::uint64_t place = ((blocks_.size() - 1) << kBlockBits) + used_;

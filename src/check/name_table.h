@@ -53,7 +53,7 @@ class NameTable {
   };
 
   static constexpr unsigned kPlaceBits = 40;
-  static constexpr unsigned kBlockBits = 20;  // a record's position within its block
+  static constexpr unsigned kBlockBits = 21;  // a record's position within its block
   static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
 
   [[nodiscard]] Record record(std::uint64_t slot) const;
@@ -62,9 +62,9 @@ class NameTable {
 
   SlotArray slots_{std::size_t{1} << 12};
   std::size_t count_ = 0;
-  std::vector<std::unique_ptr<char[]>> blocks_;  // NOLINT(*-avoid-c-arrays): raw storage
-  std::size_t used_ = 0;                         // bytes used in the last block
-  std::size_t capacity_ = 0;                     // the last block's size
+  std::vector<std::unique_ptr<char, FreeLarge>> blocks_;  // records packed into blocks
+  std::size_t used_ = 0;                                  // bytes used in the last block
+  std::size_t capacity_ = 0;                              // the last block's size
 };
 
 }  // namespace mk::check

@@ -15,21 +15,22 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20U;
 
 }  // namespace
 
-SlotArray::SlotArray(std::size_t size)
-    : data_(static_cast<std::uint64_t*>(
-          ::operator new (size * sizeof(std::uint64_t), std::align_val_t{kHugePage}))),
-      size_(size) {
+void* allocateLarge(std::size_t bytes) {
+  void* memory = ::operator new (bytes, std::align_val_t{kHugePage});
 #ifdef __linux__
   // Asked for before the first write, which is when the pages are made.
-  if (size * sizeof(std::uint64_t) >= kHugePage) {
-    madvise(data_.get(), size * sizeof(std::uint64_t), MADV_HUGEPAGE);
-  }
+  if (bytes >= kHugePage) madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
-  std::memset(data_.get(), 0, size * sizeof(std::uint64_t));
+  return memory;
 }
 
-void SlotArray::Free::operator()(std::uint64_t* slots) const {
-  ::operator delete (slots, std::align_val_t{kHugePage});
+void FreeLarge::operator()(void* memory) const {
+  ::operator delete (memory, std::align_val_t{kHugePage});
+}
+
+SlotArray::SlotArray(std::size_t size)
+    : data_(static_cast<std::uint64_t*>(allocateLarge(size * sizeof(std::uint64_t)))), size_(size) {
+  std::memset(data_.get(), 0, size * sizeof(std::uint64_t));
 }
 
 }  // namespace mk::check

@@ -1,5 +1,4 @@
-// The slots of a large hash table: a zeroed array of 64-bit words, on Linux in huge pages, so
-// that random lookups seldom miss the processor's cache of page addresses.
+// Memory for large tables, and the slots of a large hash table: a zeroed array of 64-bit words.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +6,16 @@
 #include <memory>
 
 namespace mk::check {
+
+// Frees memory from allocateLarge().
+struct FreeLarge {
+  void operator()(void* memory) const;
+};
+
+// `bytes` bytes, not initialised, aligned to 2 MiB and on Linux in huge pages: a large table
+// then costs a few page faults instead of thousands, and random lookups seldom miss the
+// processor's cache of page addresses.
+void* allocateLarge(std::size_t bytes);
 
 class SlotArray {
  public:
@@ -20,10 +29,7 @@ class SlotArray {
   [[nodiscard]] const std::uint64_t* end() const { return data_.get() + size_; }
 
  private:
-  struct Free {
-    void operator()(std::uint64_t* slots) const;
-  };
-  std::unique_ptr<std::uint64_t, Free> data_;
+  std::unique_ptr<std::uint64_t, FreeLarge> data_;
   std::size_t size_;
 };
 
