@@ -5,9 +5,11 @@ For N = 1,000,000 it runs the program several times and reports the median time,
 size, the throughput and the peak resident memory; in the same folder it times the floor, a
 copy of a file of the script's size (cat script > copy), and prints the ratio program/floor.
 It also runs N = 10,000 and N = 100,000, and prints the peak memories of the smallest and the
-largest batch and the time ratio of the two largest.
+largest batch and the time ratio of the two largest. With --checker it times multikevra-check on
+the largest script beside the same floor (target: at most 5 times the floor, at most 128 MiB),
+after checking that it finds the script clean.
 
-Usage: bench.py --program PATH [--runs K] [--smoke]
+Usage: bench.py --program PATH [--checker PATH] [--runs K] [--smoke]
 --smoke: small batches and one run each, checks only that everything works (used by CTest).
 """
 
@@ -67,9 +69,27 @@ def run_floor(folder, runs, command):
     return statistics.median(times)
 
 
+def run_checker(checker, folder, runs, count):
+    """Runs the checker `runs` times on the script in `folder`; it must find the script of
+    `count` entries clean. Returns the median time and the peak resident memory in KiB."""
+    times, peaks = [], []
+    report = folder / "check-report.txt"
+    for _ in range(runs):
+        seconds, peak, status = timed([checker], os.devnull, report, folder)
+        times.append(seconds)
+        peaks.append(peak)
+    summary = report.read_text().splitlines()[-1]
+    wanted = (f"multikevra.bat: {count} entries, chaining on, 2 files kept per entry: "
+              "0 errors, 0 warnings")
+    if status != 0 or summary != wanted:
+        sys.exit(f"multikevra-check: status {status}, summary {summary!r}, expected {wanted!r}")
+    return statistics.median(times), max(peaks)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
+    parser.add_argument("--checker")
     parser.add_argument("--runs", type=int, default=7)
     parser.add_argument("--smoke", action="store_true")
     args = parser.parse_args()
@@ -105,6 +125,13 @@ def main():
         through = run_floor(folder, runs, ["dd", "if=multikevra.bat", "bs=256K", "status=none"])
         print(f"copy through user space (dd bs=256K > copy): median {through:.3f} s; "
               f"program/that = {median / through:.2f}")
+        if args.checker:
+            checker = str(pathlib.Path(args.checker).resolve())
+            seconds, peak = run_checker(checker, folder, runs, largest)
+            print(f"multikevra-check on N={largest:,}: median {seconds:.3f} s, "
+                  f"checker/floor = {seconds / floor:.2f}, "
+                  f"checker/copy through user space = {seconds / through:.2f}, "
+                  f"peak RSS {peak / 1024:.2f} MiB")
         print(f"time N={largest:,} / N={middle:,} = {median / results[middle][0]:.2f} "
               f"(linear: {largest / middle:.0f})")
         growth = (results[largest][1] - results[smallest][1]) / 1024

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the packages into dist/: multikevra-<version>-windows-x64.zip (multikevra.exe, the
-# README and the example, in one folder) and multikevra-<version>-linux-<cpu>.tar.gz (bin/,
-# share/doc/multikevra/). Release builds in build-package-linux/ and build-package-windows/.
+# Builds the packages into dist/: multikevra-<version>-windows-x64.zip (multikevra.exe,
+# multikevra-check.exe, the README and the example, in one folder) and
+# multikevra-<version>-linux-<cpu>.tar.gz (bin/, share/doc/multikevra/). Release builds in
+# build-package-linux/ and build-package-windows/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -2,14 +2,9 @@
 
 #include "recordio/layout.h"
 #include "recordio/records.h"
+#include "script/script_lines.h"
 
 namespace mk {
-
-namespace {
-
-constexpr Layout kKeepLine("('copy ',A,A,' ',A,A)");
-
-}  // namespace
 
 std::string_view keptName(std::string_view dataName, const TextField<20>& suffix,
                           TextField<20>& storage) {
@@ -22,7 +17,7 @@ void writeKeepLines(std::string_view path, std::span<const RenamePair> renames,
   TextField<20> name;
   for (const RenamePair& pair : renames) {
     writeRecords(
-        kScriptUnit, kKeepLine,
+        kScriptUnit, script_lines::kKeep,
         {path, trimmedValue(pair.outputFile), path, keptName(dataName, pair.suffix, name)});
   }
 }

@@ -8,18 +8,12 @@
 #include "recordio/unit_table.h"
 #include "script/information.h"
 #include "script/keep_lines.h"
+#include "script/script_lines.h"
 
 namespace mk {
 
 namespace {
 
-constexpr Layout kBackupLine("('copy ',A,A,'.inp ',A,A,'_orig.inp')");
-constexpr Layout kDeleteOutputLine("('del ',A,A,'.out')");
-constexpr Layout kRunLine(
-    "('tc ',A,A,' \"macro filename {',A,'} macro information { } #define GUI_LINES\"')");
-constexpr Layout kRunLineWithInformation(
-    "('tc ',A,A,' \"macro filename {',A,'} macro information {',A,'} #define GUI_LINES\"')");
-constexpr Layout kChainingLine("('copy ',A,A,'.out ',A,A,'.inp')");
 constexpr Layout kInformationLine("(A180)");
 
 }  // namespace
@@ -27,8 +21,8 @@ constexpr Layout kInformationLine("(A180)");
 void writeRunScript(const RunSettings& settings) {
   const std::string_view path = trimmedValue(settings.directoryPath);
   const std::string_view input = trimmedValue(settings.inputName);
-  writeRecords(kScriptUnit, kBackupLine, {path, input, path, input});
-  writeRecords(kScriptUnit, kDeleteOutputLine, {path, input});
+  writeRecords(kScriptUnit, script_lines::kBackup, {path, input, path, input});
+  writeRecords(kScriptUnit, script_lines::kDeleteOutput, {path, input});
 
   const bool chaining = isYes(settings.yesNo);
   const bool keeping = isYes(settings.keepAnswer);
@@ -40,14 +34,14 @@ void writeRunScript(const RunSettings& settings) {
       readRecord(kInformationUnit, kInformationLine, informationLine.span());
       readItem(kListUnit, dataName.span());
       name = trimmedValue(dataName);
-      writeRecords(kScriptUnit, kRunLineWithInformation,
+      writeRecords(kScriptUnit, script_lines::kRunWithInformation,
                    {path, input, name, informationText(informationLine)});
     } else {
       readItem(kListUnit, dataName.span());
       name = trimmedValue(dataName);
-      writeRecords(kScriptUnit, kRunLine, {path, input, name});
+      writeRecords(kScriptUnit, script_lines::kRun, {path, input, name});
     }
-    if (chaining) writeRecords(kScriptUnit, kChainingLine, {path, input, path, input});
+    if (chaining) writeRecords(kScriptUnit, script_lines::kChaining, {path, input, path, input});
     if (keeping) writeKeepLines(path, settings.renames, name);
   }
   flushUnit(kScriptUnit);

@@ -1,0 +1,104 @@
+#include "check/cmd_view.h"
+
+#include <array>
+
+namespace mk::check {
+
+namespace {
+
+enum Bits : unsigned char {
+  kPercent = 1,
+  kCommand = 2,
+  kQuote = 4,
+  kOtherSeparator = 8,
+  kBlank = 16
+};
+
+constexpr std::array<unsigned char, 256> characterBits() {
+  std::array<unsigned char, 256> bits{};
+  for (unsigned c = 0; c < bits.size(); ++c) {
+    const auto character = static_cast<char>(c);
+    if (character == '%') bits[c] = kPercent;
+    if (isCommandCharacter(character)) bits[c] = kCommand;
+    if (character == '"') bits[c] = kQuote;
+    if (isNameSeparator(character)) bits[c] = character == ' ' ? kBlank : kOtherSeparator;
+  }
+  return bits;
+}
+
+constexpr std::array<unsigned char, 256> kCharacterBits = characterBits();
+
+}  // namespace
+
+void surveyCharacters(std::string_view text, LineCharacters& found) {
+  unsigned bits = 0;
+  std::size_t blanks = 0;
+  for (const char c : text) {
+    const unsigned those = kCharacterBits[static_cast<unsigned char>(c)];
+    bits |= those;
+    blanks += those >> 4U;
+  }
+  found.percent = found.percent || (bits & kPercent) != 0;
+  found.commandCharacter = found.commandCharacter || (bits & kCommand) != 0;
+  found.quote = found.quote || (bits & kQuote) != 0;
+  found.otherSeparator = found.otherSeparator || (bits & kOtherSeparator) != 0;
+  found.blanks += blanks;
+}
+
+std::size_t findCommandCharacter(std::string_view line) {
+  bool quoted = false;
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    const char c = line[at];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && isCommandCharacter(c)) {
+      return at;
+    }
+  }
+  return std::string_view::npos;
+}
+
+std::size_t countNames(std::string_view arguments) {
+  std::size_t names = 0;
+  bool quoted = false;
+  bool inName = false;
+  for (const char c : arguments) {
+    if (c == '"') quoted = !quoted;
+    const bool separates = !quoted && isNameSeparator(c);
+    if (!separates && !inName) ++names;
+    inName = !separates;
+  }
+  return names;
+}
+
+std::string_view commandCharacterEffect(char c) {
+  switch (c) {
+    case '&':
+      return "ends the command there and runs the rest as a second command";
+    case '|':
+      return "ends the command there and feeds its output to the rest as a second command";
+    case '<':
+      return "reads the command's input from the file named after it";
+    case '>':
+      return "writes the command's output into the file named after it";
+    default:
+      return "drops it and takes the next character literally";
+  }
+}
+
+std::string_view separatorName(char c) {
+  switch (c) {
+    case ' ':
+      return "a blank";
+    case '\t':
+      return "a tab";
+    case ',':
+      return "a comma";
+    case ';':
+      return "a semicolon";
+    default:
+      return "an equals sign";
+  }
+}
+
+}  // namespace mk::check

@@ -1,0 +1,106 @@
+// multikevra-check [SCRIPT]: reports what will go wrong when a run script written by
+// multikevra runs. Exit status 0 no finding, 1 warnings only, 2 errors, 3 not checked.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "check/line_reader.h"
+#include "check/report.h"
+#include "check/script_check.h"
+
+#ifndef MULTIKEVRA_VERSION
+#define MULTIKEVRA_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr int kNotChecked = 3;
+constexpr std::string_view kProgram = "multikevra-check";
+constexpr std::string_view kUsage = "usage: multikevra-check [SCRIPT] | --help | --version";
+
+constexpr std::string_view kHelp =
+    "usage: multikevra-check [SCRIPT]\n"
+    "       multikevra-check --help | --version\n"
+    "\n"
+    "Reads a run script written by multikevra (default: multikevra.bat in the current folder)\n"
+    "and reports, before it runs, every line that cmd will run differently from what it means\n"
+    "and every file problem it can see. It writes nothing and changes no file. Run it where the\n"
+    "script will run: in kevra's main directory, on the Windows machine.\n"
+    "\n"
+    "Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.\n"
+    "Errors: percent, split-name, special-char, quote, kept-collision, empty-name,\n"
+    "  empty-input-name, missing-input. Warnings: overwrites-backup, cut, duplicate-entry,\n"
+    "  foreign-line.\n"
+    "Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be\n"
+    "checked (missing, unreadable, or not written by multikevra).\n";
+
+// Writes "multikevra-check: WHY" on standard error and returns the status for "not checked".
+int notChecked(const std::string& why) {
+  std::fprintf(stderr, "%s: %s\n", kProgram.data(), why.c_str());
+  return kNotChecked;
+}
+
+std::string cannotRead(const std::string& name, int error) {
+  if (error == ENOENT) return "cannot check \"" + name + "\": there is no such file";
+  return "cannot read \"" + name + "\": " + std::strerror(error);
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+int checkScript(const std::string& name) {
+  errno = 0;
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+  if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the reader has its own large buffer
+
+  mk::check::LineReader reader(file.get());
+  mk::check::Report report(name, stdout);
+  std::error_code sizeError;
+  const std::uintmax_t size = std::filesystem::file_size(name, sizeError);
+  mk::check::ScriptCheck check(report, sizeError ? 0 : size);
+  const std::optional<std::string_view> first = reader.next();
+  if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
+  if (!first || !check.start(*first)) {
+    return notChecked("\"" + name +
+                      "\" is not a script written by multikevra: its first line is not the backup "
+                      "copy line \"copy P I.inp P I_orig.inp\"");
+  }
+  while (const std::optional<std::string_view> line = reader.next())
+    check.checkLine(*line);
+  if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
+  check.finish();
+  if (std::fflush(stdout) != 0) return notChecked("cannot write the report");
+  return report.exitStatus();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+  std::string name = "multikevra.bat";
+  if (arguments.size() > 2) return notChecked(std::string("one script at a time; ").append(kUsage));
+  if (arguments.size() == 2) {
+    const std::string_view argument = arguments[1];
+    if (argument == "--help") {
+      std::fputs(kHelp.data(), stdout);
+      return 0;
+    }
+    if (argument == "--version") {
+      std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
+      return 0;
+    }
+    if (argument.starts_with("--")) {
+      return notChecked("unknown option \"" + std::string(argument) + "\"; " + std::string(kUsage));
+    }
+    name = argument;
+  }
+  return checkScript(name);
+}

@@ -1,0 +1,66 @@
+#include "check/report.h"
+
+#include <algorithm>
+#include <string>
+
+namespace mk::check {
+
+Report::Report(std::string_view scriptName, std::FILE* out) : name_(scriptName), out_(out) {}
+
+void Report::add(std::uint64_t line, Severity severity, std::string_view message,
+                 std::string_view tag) {
+  const bool error = severity == Severity::kError;
+  ++(error ? errors_ : warnings_);
+  line_.assign(name_).append(":").append(std::to_string(line));
+  line_.append(error ? ": error: " : ": warning: ").append(message);
+  line_.append(" [").append(tag).append("]\n");
+  held_.emplace_back(line, line_);
+}
+
+void Report::release(std::uint64_t line) {
+  if (held_.empty()) return;
+  const auto byLine = [](const auto& a, const auto& b) { return a.first < b.first; };
+  if (!std::is_sorted(held_.begin(), held_.end(), byLine)) {
+    std::stable_sort(held_.begin(), held_.end(), byLine);
+  }
+  auto released = held_.begin();
+  for (; released != held_.end() && released->first <= line; ++released) {
+    std::fwrite(released->second.data(), 1, released->second.size(), out_);
+  }
+  held_.erase(held_.begin(), released);
+}
+
+void Report::note(std::string_view message) {
+  line_.assign(name_).append(": note: ").append(message).append("\n");
+  std::fwrite(line_.data(), 1, line_.size(), out_);
+}
+
+void Report::summarize(const ScriptSummary& summary) {
+  line_.assign(name_).append(": ").append(counted(summary.entries, "entry"));
+  line_.append(summary.chaining ? ", chaining on, " : ", chaining off, ");
+  line_.append(counted(summary.keptPerEntry, "file")).append(" kept per entry: ");
+  line_.append(counted(errors_, "error")).append(", ").append(counted(warnings_, "warning"));
+  line_.append("\n");
+  std::fwrite(line_.data(), 1, line_.size(), out_);
+}
+
+int Report::exitStatus() const {
+  if (errors_ > 0) return 2;
+  return warnings_ > 0 ? 1 : 0;
+}
+
+std::string counted(std::uint64_t count, std::string_view noun) {
+  std::string text = std::to_string(count);
+  text.append(" ").append(noun);
+  if (count != 1) {
+    if (noun.ends_with('y')) {
+      text.back() = 'i';
+      text.append("es");
+    } else {
+      text.append("s");
+    }
+  }
+  return text;
+}
+
+}  // namespace mk::check

@@ -1,0 +1,326 @@
+#include "check/script_check.h"
+
+#include "check/cmd_view.h"
+#include "check/file_checks.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+constexpr std::size_t kDataNameWidth = 80;
+constexpr std::size_t kKeptNameWidth = 20;
+constexpr std::size_t kInformationWidth = 180;
+constexpr std::uint64_t kSampleLines = 1U << 16U;  // the first lines, that size the name table
+
+// The first character of `text` at which cmd splits names (blanks and tabs only when
+// `blanksOnly`), or npos.
+std::size_t findSeparator(std::string_view text, bool blanksOnly) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (blanksOnly ? text[at] == ' ' || text[at] == '\t' : isNameSeparator(text[at])) return at;
+  }
+  return std::string_view::npos;
+}
+
+// The command word and how many names the line means, for the copy and del lines.
+struct CommandNames {
+  std::string_view command;
+  std::size_t meant = 0;
+};
+
+CommandNames commandNames(LineKind kind) {
+  switch (kind) {
+    case LineKind::kBackup:
+    case LineKind::kChaining:
+    case LineKind::kKeep:
+      return {"copy", 2};
+    case LineKind::kDeleteOutput:
+      return {"del", 1};
+    default:
+      return {};
+  }
+}
+
+std::string quoted(std::string_view text) {
+  return std::string("\"").append(text).append("\"");
+}
+
+}  // namespace
+
+bool ScriptCheck::start(std::string_view line) {
+  const LineShape shape = recogniseFirstLine(line);
+  if (shape.kind != LineKind::kBackup) return false;
+  lineNumber_ = 1;
+  lines_ = ScriptLines(shape.values[0].text, shape.values[1].text);
+  surveyCharacters(lines_.path(), pathAndInputCharacters_);
+  surveyCharacters(lines_.input(), pathAndInputCharacters_);
+  checkHazards(line, shape);
+  if (lines_.input().empty()) {
+    error("the input name is empty: this line copies " + quoted(lines_.path() + ".inp") +
+              " and every run starts tc on " + quoted(lines_.path()) +
+              "; answer the input file name question with the sample's name (fewer than 20 "
+              "characters) and run multikevra again",
+          "empty-input-name");
+  }
+  if (kChecksFiles) checkInputFiles();
+  report_.release(lineNumber_);
+  return true;
+}
+
+void ScriptCheck::checkLine(std::string_view line) {
+  ++lineNumber_;
+  if (lineNumber_ <= kSampleLines) {
+    bytesRead_ += line.size() + 1;
+    if (lineNumber_ == kSampleLines && scriptSize_ > bytesRead_) {
+      const double perByte = static_cast<double>(names_.size()) / static_cast<double>(bytesRead_);
+      names_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
+    }
+  }
+  const LineShape shape = lines_.recognise(line);
+  checkHazards(line, shape);
+  switch (shape.kind) {
+    case LineKind::kRun:
+      checkRun(shape);
+      break;
+    case LineKind::kChaining:
+      if (summary_.entries == 1) summary_.chaining = true;
+      break;
+    case LineKind::kKeep:
+      checkKeep(shape);
+      break;
+    case LineKind::kForeign:
+      warning(
+          "this line is none of the lines multikevra writes (an edited script?): it is "
+          "checked only for what cmd does with its characters",
+          "foreign-line");
+      break;
+    default:
+      break;
+  }
+  const std::optional<std::uint64_t> waiting = queue_.oldestLine();
+  report_.release(waiting ? *waiting - 1 : lineNumber_);
+}
+
+void ScriptCheck::finish() {
+  queue_.drain([this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
+    nameLookedUp(lookup, earlier);
+  });
+  report_.release(UINT64_MAX);
+  if (!kChecksFiles) {
+    report_.note(
+        "files were not checked here (whether the sample input file exists, whether "
+        "its backup would be replaced): run multikevra-check on the Windows machine, in "
+        "kevra's main directory, to check them");
+  }
+  report_.summarize(summary_);
+}
+
+// The findings on a line's characters, for every line of the script (ours or foreign): checks
+// that look at the bytes alone belong here.
+void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
+  // Of a line multikevra writes only the values can hold what cmd acts on; P and I are the same
+  // on every line and were surveyed once.
+  LineCharacters characters;
+  if (shape.kind == LineKind::kForeign) {
+    surveyCharacters(line, characters);
+  } else {
+    characters = pathAndInputCharacters_;
+    for (std::size_t i = 0; i < shape.valueCount; ++i) {
+      const ValueKind kind = shape.values[i].kind;
+      if (kind != ValueKind::kDirectoryPath && kind != ValueKind::kInputName) {
+        surveyCharacters(shape.values[i].text, characters);
+      }
+    }
+  }
+  if (characters.percent) {
+    const std::size_t at = line.find('%');
+    const NamedValue* value = valueAt(shape, line, at);
+    std::string_view fix = howToChange(value);
+    if (value == nullptr) fix = "write each % meant as text as %% in this line";
+    if (value != nullptr && value->kind == ValueKind::kInformation) {
+      fix = "write each % meant as text as %% in the information file and run multikevra again";
+    }
+    error(describe(value) +
+              " holds a \"%\": cmd replaces %NAME% and %1 in a batch file and drops a lone %, so "
+              "this line runs with other text than written; " +
+              std::string(fix),
+          "percent");
+  }
+  checkSplitNames(line, shape, characters);
+  const std::size_t at =
+      characters.commandCharacter ? findCommandCharacter(line) : std::string_view::npos;
+  if (at != std::string_view::npos) {
+    const NamedValue* value = valueAt(shape, line, at);
+    error(describe(value) + " holds " + quoted(line.substr(at, 1)) +
+              " outside double quotes: cmd " + std::string(commandCharacterEffect(line[at])) +
+              "; " + std::string(howToChange(value)),
+          "special-char");
+  }
+  if (shape.kind != LineKind::kRun || !characters.quote) return;
+  for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
+    const NamedValue* value = findValue(shape, kind);
+    if (value != nullptr && value->text.find('"') != std::string_view::npos) {
+      error(describe(value) +
+                " holds a double quote: it ends tc's quoted argument early, so tc receives other "
+                "arguments than written; " +
+                std::string(howToChange(value)),
+            "quote");
+      return;
+    }
+  }
+}
+
+void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
+                                  const LineCharacters& characters) {
+  const bool run = shape.kind == LineKind::kRun;
+  if (run && pathAndInputCharacters_.blanks == 0 && !pathAndInputCharacters_.otherSeparator) return;
+  const CommandNames names = commandNames(shape.kind);
+  std::size_t count = 0;
+  if (!run) {
+    if (names.meant == 0) return;  // a foreign line: what its names mean is unknown
+    // Only a separator or a double quote in a value can change the names cmd reads.
+    if (!characters.quote && !characters.otherSeparator && characters.blanks == 0) return;
+    count = countNames(line.substr(names.command.size() + 1));
+    if (count == names.meant) return;
+  }
+  for (std::size_t i = 0; i < shape.valueCount; ++i) {
+    const NamedValue& value = shape.values[i];
+    if (run && value.kind != ValueKind::kDirectoryPath && value.kind != ValueKind::kInputName) {
+      break;
+    }
+    const std::size_t at = findSeparator(value.text, run);
+    if (at == std::string_view::npos) continue;
+    std::string message = describe(&value) + " holds " + std::string(separatorName(value.text[at]));
+    if (run) {
+      message +=
+          " in front of tc's quoted argument: tc receives other arguments than written, "
+          "so this run goes wrong; ";
+    } else {
+      message += ": cmd reads " + std::to_string(count) + " names on this " +
+                 std::string(names.command) + " line, not " + std::to_string(names.meant) +
+                 (names.meant == 1 ? ", so it deletes other files than meant; "
+                                   : ", so the copy fails or copies other files; ");
+    }
+    error(message + std::string(howToChange(&value)), "split-name");
+    return;
+  }
+  if (!run) {
+    error("double quotes in the names make cmd read " + std::to_string(count) + " names on this " +
+              std::string(names.command) + " line, not " + std::to_string(names.meant) +
+              "; remove the double quotes from the names and run multikevra again",
+          "split-name");
+  }
+}
+
+void ScriptCheck::checkRun(const LineShape& shape) {
+  ++summary_.entries;
+  const std::string_view data = findValue(shape, ValueKind::kDataName)->text;
+  const NamedValue* information = findValue(shape, ValueKind::kInformation);
+  if (data.empty()) {
+    error(
+        "the data name is empty: this run gets no data file; give this entry a name in the list "
+        "file (a line that begins with a comma gives none) and run multikevra again",
+        "empty-name");
+  }
+  const bool dataCut = data.size() == kDataNameWidth;
+  const bool informationCut = information != nullptr &&
+                              information->text.size() == kInformationWidth &&
+                              information->text.back() != ' ';
+  if (dataCut || informationCut) {
+    std::string message;
+    if (dataCut) {
+      message = "data name " + quoted(data) + " has 80 characters, as many as multikevra keeps";
+    }
+    if (informationCut) {
+      message += dataCut ? ", and the" : "the";
+      message += " information text fills all 180 columns, as many as multikevra reads";
+    }
+    message +=
+        dataCut && informationCut ? ", so both were probably cut; " : ", so it was probably cut; ";
+    message += dataCut ? "use a shorter data file name" : "";
+    message += dataCut && informationCut ? " and " : "";
+    message += informationCut ? "shorten the information line to 179 characters" : "";
+    warning(message, "cut");
+  }
+  if (!data.empty()) queueName(NameTable::Group::kDataName, data);
+}
+
+void ScriptCheck::checkKeep(const LineShape& shape) {
+  if (summary_.entries == 1) ++summary_.keptPerEntry;
+  const std::string_view kept = findValue(shape, ValueKind::kKeptName)->text;
+  if (kept.size() == kKeptNameWidth) {
+    warning("kept name " + quoted(kept) +
+                " has 20 characters, as many as multikevra writes, so the suffix was probably cut "
+                "in part or whole; use a shorter data name or suffix",
+            "cut");
+  }
+  queueName(NameTable::Group::kKeptName, kept);
+}
+
+// The table of names is far larger than the caches: its lookups are queued, so that the
+// memory of many is fetched at once, and their findings come when each is done.
+void ScriptCheck::queueName(NameTable::Group group, std::string_view name) {
+  queue_.push(group, name, lineNumber_,
+              [this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
+                nameLookedUp(lookup, earlier);
+              });
+}
+
+void ScriptCheck::nameLookedUp(const NameQueue::Lookup& lookup,
+                               std::optional<std::uint64_t> earlier) {
+  if (!earlier) return;
+  const std::string name = quoted(lookup.name);
+  if (lookup.group == NameTable::Group::kDataName) {
+    report_.add(lookup.line, Severity::kWarning,
+                "data name " + name + " was already run on line " + std::to_string(*earlier) +
+                    " (Windows ignores the case of letters in file names): this entry runs the "
+                    "same data again; check the list file",
+                "duplicate-entry");
+  } else {
+    report_.add(lookup.line, Severity::kError,
+                "kept name " + name + " is already the kept name of line " +
+                    std::to_string(*earlier) +
+                    " (Windows ignores the case of letters in file names): this copy overwrites "
+                    "the file kept there; make the data names or the suffixes differ within their "
+                    "first 20 characters",
+                "kept-collision");
+  }
+}
+
+void ScriptCheck::checkInputFiles() {
+  const std::string& input = lines_.input();
+  const std::string base = lines_.path() + input;
+  const InputFiles files = lookAtInputFiles(lines_.path(), input);
+  if (!files.inputExists) {
+    std::string message = "the sample input file " + quoted(base + ".inp") +
+                          " does not exist: the backup and every run fail; ";
+    if (files.folderBeforeInput) {
+      message += quoted(*files.folderBeforeInput) +
+                 " is a folder, so the directory path probably lacks its final backslash: answer " +
+                 quoted(*files.folderBeforeInput + "\\") + " and run multikevra again";
+    } else {
+      message +=
+          "correct the directory path or the input name and run multikevra again, or run "
+          "this check in kevra's main directory";
+    }
+    error(message, "missing-input");
+  }
+  if (files.backupExists) {
+    warning("the backup " + quoted(base + "_orig.inp") +
+                " exists already: this script replaces it with the current " +
+                quoted(input + ".inp") +
+                ", which after a chained batch is no longer the original; move or rename the "
+                "backup first",
+            "overwrites-backup");
+  }
+}
+
+void ScriptCheck::error(std::string_view message, std::string_view tag) {
+  report_.add(lineNumber_, Severity::kError, message, tag);
+}
+
+void ScriptCheck::warning(std::string_view message, std::string_view tag) {
+  report_.add(lineNumber_, Severity::kWarning, message, tag);
+}
+
+}  // namespace mk::check

@@ -1,0 +1,60 @@
+// Checking one run script, line by line, in one pass: the shape of each line, what cmd will do
+// with it, and what the script's lines do to each other (chaining, kept files, entries).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "check/cmd_view.h"
+#include "check/line_shape.h"
+#include "check/name_queue.h"
+#include "check/name_table.h"
+#include "check/report.h"
+
+namespace mk::check {
+
+class ScriptCheck {
+ public:
+  // Reports to `report`, which must outlive the check. `scriptSize` is the script's size in
+  // bytes when known (else 0): it sizes the table of names once, from the names per byte of the
+  // script's first lines, so that a large script seldom makes the table grow.
+  ScriptCheck(Report& report, std::uint64_t scriptSize)
+      : report_(report), scriptSize_(scriptSize) {}
+
+  // Checks the script's first line. False, reporting nothing, when it is not a backup copy
+  // line "copy P I.inp P I_orig.inp": then the script is not one of multikevra's.
+  bool start(std::string_view line);
+
+  // Checks the next line; start() must have accepted the first.
+  void checkLine(std::string_view line);
+
+  // Ends the check: the note on files not checked (on systems without file checks) and the
+  // summary line.
+  void finish();
+
+ private:
+  void checkHazards(std::string_view line, const LineShape& shape);
+  void checkSplitNames(std::string_view line, const LineShape& shape,
+                       const LineCharacters& characters);
+  void checkRun(const LineShape& shape);
+  void checkKeep(const LineShape& shape);
+  void checkInputFiles();
+  void queueName(NameTable::Group group, std::string_view name);
+  void nameLookedUp(const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier);
+  void error(std::string_view message, std::string_view tag);
+  void warning(std::string_view message, std::string_view tag);
+
+  Report& report_;
+  std::uint64_t lineNumber_ = 0;
+  ScriptLines lines_;                      // from the first line
+  LineCharacters pathAndInputCharacters_;  // those of P and I
+  ScriptSummary summary_;
+  std::uint64_t scriptSize_ = 0;
+  std::uint64_t bytesRead_ = 0;  // the lines so far, with one byte for each line end
+  NameTable names_;
+  NameQueue queue_{names_};
+};
+
+}  // namespace mk::check

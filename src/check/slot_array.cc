@@ -1,0 +1,36 @@
+#include "check/slot_array.h"
+
+#include <cstring>
+#include <new>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
+namespace mk::check {
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20U;
+
+}  // namespace
+
+void* allocateLarge(std::size_t bytes) {
+  void* memory = ::operator new (bytes, std::align_val_t{kHugePage});
+#ifdef __linux__
+  // Asked for before the first write, which is when the pages are made.
+  if (bytes >= kHugePage) madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+  return memory;
+}
+
+void FreeLarge::operator()(void* memory) const {
+  ::operator delete (memory, std::align_val_t{kHugePage});
+}
+
+SlotArray::SlotArray(std::size_t size)
+    : data_(static_cast<std::uint64_t*>(allocateLarge(size * sizeof(std::uint64_t)))), size_(size) {
+  std::memset(data_.get(), 0, size * sizeof(std::uint64_t));
+}
+
+}  // namespace mk::check

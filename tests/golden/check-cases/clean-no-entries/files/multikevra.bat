@@ -1,0 +1,2 @@
+copy D:\xrd\base.inp D:\xrd\base_orig.inp
+del D:\xrd\base.out
