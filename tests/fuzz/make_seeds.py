@@ -9,6 +9,7 @@ after adding cases; seeds are small and checked in.
   record_read   nine header bytes, then a case's console input or information file
   program       console input, list, information file and old script, joined by the separator
                 of program_fuzz.cc; the file names in the answers become "list" and "info"
+  script_check  one header byte, then a script of a checker case (tests/golden/check-cases)
 """
 
 import hashlib
@@ -17,6 +18,7 @@ import shutil
 
 HERE = pathlib.Path(__file__).resolve().parent
 CASES = HERE.parent / "golden" / "cases"
+CHECK_CASES = HERE.parent / "golden" / "check-cases"
 SEPARATOR = b"\x1e" * 4
 
 
@@ -30,7 +32,8 @@ def case_files(case):
 
 
 def main():
-    seeds = {"integer_item": set(), "text_item": set(), "record_read": set(), "program": set()}
+    seeds = {"integer_item": set(), "text_item": set(), "record_read": set(), "program": set(),
+             "script_check": set()}
     for number, case in enumerate(sorted(p for p in CASES.iterdir() if p.is_dir())):
         stdin_path = case / "stdin"
         stdin = stdin_path.read_bytes() if stdin_path.exists() else b""
@@ -68,6 +71,10 @@ def main():
         if "multikevra.bat" in files:
             sections.append(files["multikevra.bat"])
         seeds["program"].add(SEPARATOR.join(sections))
+
+    for number, case in enumerate(sorted(p for p in CHECK_CASES.iterdir() if p.is_dir())):
+        for script in sorted((case / "files").glob("*.bat")):
+            seeds["script_check"].add(bytes([(number * 37) % 256]) + script.read_bytes())
 
     for target, inputs in seeds.items():
         folder = HERE / "corpus" / target

@@ -3,9 +3,9 @@
 #
 #   bash tests/fuzz/run_fuzzers.sh [SECONDS] [TARGET...]
 #
-# SECONDS per target (default 60); TARGET is integer_item, text_item, record_read or program
-# (default: all four, one after the other). Each target starts from its checked-in seeds
-# (tests/fuzz/corpus/TARGET) and keeps what it finds in build-fuzz/corpus/TARGET, so repeated
+# SECONDS per target (default 60); TARGET is integer_item, text_item, record_read, program or
+# script_check (default: all five, one after the other). Each target starts from its checked-in
+# seeds (tests/fuzz/corpus/TARGET) and keeps what it finds in build-fuzz/corpus/TARGET, so repeated
 # local runs build on each other. A crash or a broken invariant fails the run: the input is
 # kept in build-fuzz/artifacts/ and replayed once so that its report shows in the log.
 set -euo pipefail
@@ -15,7 +15,7 @@ root=$(pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(integer_item text_item record_read program)
+[ ${#targets[@]} -gt 0 ] || targets=(integer_item text_item record_read program script_check)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null

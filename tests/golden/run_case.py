@@ -21,6 +21,7 @@ A case is a folder of plain files:
   expected/stdout, expected/stderr
   expected/files/   every file in the run folder after the run, and nothing else
   skip-windows      optional: why the case cannot hold for the Windows program
+  only-windows      optional: why the case holds only for the Windows program
 
 Usage: run_case.py --program PATH [--wine] [--bless] CASE_DIR
 With --wine the program runs under Wine; console line ends are compared as LF.
@@ -226,6 +227,9 @@ def main():
 
     if args.wine and (case / "skip-windows").exists():
         print("skipped on Windows:", (case / "skip-windows").read_text().strip())
+        return SKIPPED
+    if not args.wine and (case / "only-windows").exists():
+        print("skipped here:", (case / "only-windows").read_text().strip())
         return SKIPPED
 
     # A case run as another user needs every folder above its files open to that user: the

@@ -12,20 +12,14 @@ Usage: run_example_script.py --program multikevra.exe --tc tc.exe --example EXAM
 """
 
 import argparse
-import os
 import pathlib
 import shutil
-import subprocess
 import sys
 import tempfile
 
+from wine_run import wine
+
 ORIGINAL_INPUT = b"quartz sample input\r\nSPACEGROUP P3221\r\n"
-
-
-def wine(args, cwd, stdin=b""):
-    env = dict(os.environ, WINEDEBUG="-all")
-    return subprocess.run(["wine"] + args, cwd=cwd, input=stdin, capture_output=True, env=env,
-                          timeout=120)
 
 
 def main():

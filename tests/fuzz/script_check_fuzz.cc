@@ -1,0 +1,147 @@
+// Fuzz target: the checker's line reader and the whole check of one script, from any bytes.
+//
+// Input: the first byte sets the read size of a second reader over the same bytes (1 to 256
+// bytes per read, from a memory file), the rest is the script. Checked: both readers give the
+// same lines, those of the bytes cut at each LF with one CR before it (or before the end) taken
+// off; a script whose first line is not a backup copy line gets no report at all; any other
+// report is findings "multikevra.bat:N: error|warning: ... [TAG]" with known tags of their kind,
+// N within the script and never decreasing, each tag at most once per line, then the note on
+// files not checked and the summary, whose counts and the exit status agree with the findings.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "check/line_reader.h"
+#include "check/report.h"
+#include "check/script_check.h"
+#include "fuzz_support.h"
+
+namespace {
+
+constexpr std::string_view kName = "multikevra.bat";
+const std::set<std::string_view> kErrorTags = {
+    "percent",        "split-name", "special-char",     "quote",
+    "kept-collision", "empty-name", "empty-input-name", "missing-input"};
+const std::set<std::string_view> kWarningTags = {"overwrites-backup", "cut", "duplicate-entry",
+                                                 "foreign-line"};
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::vector<std::string> readAll(mk::check::LineReader& reader) {
+  std::vector<std::string> lines;
+  while (const std::optional<std::string_view> line = reader.next())
+    lines.emplace_back(*line);
+  FUZZ_CHECK(reader.error() == 0, "reading memory never fails");
+  return lines;
+}
+
+// The number in `text` (digits only), or nullopt.
+std::optional<std::uint64_t> number(std::string_view text) {
+  if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != text.npos) {
+    return std::nullopt;
+  }
+  return std::strtoull(std::string(text).c_str(), nullptr, 10);
+}
+
+// Checks the report `text` of a script of `lineCount` lines, the check's exit status `status`.
+void checkReport(std::string_view text, std::size_t lineCount, int status) {
+  FUZZ_CHECK(text.ends_with('\n'), "the report ends with a line end");
+  const std::vector<std::string_view> lines = mk::fuzz::splitLines(text);
+  FUZZ_CHECK(lines.size() >= 2, "the report has the note and the summary");
+  const std::string prefix = std::string(kName) + ":";
+  std::uint64_t errors = 0;
+  std::uint64_t warnings = 0;
+  std::uint64_t lastLine = 1;
+  std::set<std::pair<std::uint64_t, std::string_view>> tagged;
+  for (std::size_t i = 0; i + 2 < lines.size(); ++i) {
+    std::string_view finding = lines[i];
+    FUZZ_CHECK(finding.starts_with(prefix), "a finding starts with the script's name");
+    finding.remove_prefix(prefix.size());
+    const std::size_t colon = finding.find(':');
+    const std::optional<std::uint64_t> line = number(finding.substr(0, colon));
+    FUZZ_CHECK(line && *line >= lastLine && *line <= lineCount,
+               "a finding's line is in the script, in order");
+    lastLine = *line;
+    finding.remove_prefix(colon);
+    const bool error = finding.starts_with(": error: ");
+    FUZZ_CHECK(error || finding.starts_with(": warning: "), "a finding is an error or a warning");
+    const std::size_t open = finding.rfind(" [");
+    FUZZ_CHECK(open != finding.npos && finding.ends_with(']'), "a finding ends with its tag");
+    const std::string_view tag = finding.substr(open + 2, finding.size() - open - 3);
+    FUZZ_CHECK((error ? kErrorTags : kWarningTags).contains(tag), "a known tag of its kind");
+    FUZZ_CHECK(tagged.emplace(*line, tag).second, "each tag at most once per line");
+    ++(error ? errors : warnings);
+  }
+  FUZZ_CHECK(lines[lines.size() - 2].starts_with(std::string(kName) + ": note: "),
+             "the note on files not checked");
+  const std::string counts =
+      mk::check::counted(errors, "error") + ", " + mk::check::counted(warnings, "warning");
+  const std::string_view summary = lines.back();
+  FUZZ_CHECK(summary.starts_with(std::string(kName) + ": ") && summary.ends_with(": " + counts),
+             "the summary counts the findings");
+  FUZZ_CHECK(status == (errors > 0 ? 2 : warnings > 0 ? 1 : 0), "the exit status");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 1) return 0;
+  const std::span<const char> script(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::string_view bytes(script.data(), script.size());
+
+  // The lines as the reader must give them.
+  std::vector<std::string> expected;
+  for (std::string_view line : mk::fuzz::splitLines(bytes)) {
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    expected.emplace_back(line);
+  }
+  mk::check::LineReader inMemory(script);
+  FUZZ_CHECK(readAll(inMemory) == expected, "the lines of the bytes in memory");
+  if (!script.empty()) {
+    const std::unique_ptr<std::FILE, FileCloser> file(
+        fmemopen(const_cast<char*>(script.data()), script.size(), "rb"));
+    FUZZ_CHECK(file != nullptr, "a memory file opens");
+    mk::check::LineReader chunked(file.get(), data[0] + 1U);
+    FUZZ_CHECK(readAll(chunked) == expected, "the lines read a few bytes at a time");
+  }
+
+  // The whole check, its report written to memory.
+  char* text = nullptr;
+  std::size_t length = 0;
+  std::FILE* out = open_memstream(&text, &length);
+  FUZZ_CHECK(out != nullptr, "a memory stream opens");
+  int status = 0;
+  bool checked = false;
+  {
+    mk::check::Report report(kName, out);
+    mk::check::ScriptCheck check(report, script.size());
+    mk::check::LineReader reader(script);
+    const std::optional<std::string_view> first = reader.next();
+    if (first && check.start(*first)) {
+      checked = true;
+      while (const std::optional<std::string_view> line = reader.next())
+        check.checkLine(*line);
+      check.finish();
+      status = report.exitStatus();
+    }
+  }
+  std::fclose(out);
+  const std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
+  if (checked) {
+    checkReport(std::string_view(text, length), expected.size(), status);
+  } else {
+    FUZZ_CHECK(length == 0, "a script that is not one of ours gets no report");
+  }
+  return 0;
+}

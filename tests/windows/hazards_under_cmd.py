@@ -1,0 +1,148 @@
+#!/usr/bin/env python3
+"""The checker's errors are real: scripts with each hazard go wrong under Wine's own cmd.
+
+For each row of HAZARDS, multikevra.exe writes a script in a scratch folder from a list file (and
+an information file), with relative names (an empty directory path), no chaining and one kept
+file per entry (kevra.hkl as data name + ".hkl"). multikevra-check.exe checks it there first:
+its report must name the row's line with the row's tag. Then `cmd /c multikevra.bat` runs it
+with the stand-in tc.exe (tests/windows/tc_stand_in.cc), and what came out is compared with
+what the script's lines mean: each run's arguments, each entry's kept file and its bytes, the
+folder's files. The differences must be exactly the row's: the visible harm of that hazard.
+Findings are matched by line and tag only, so the wording of messages may change.
+
+Usage: hazards_under_cmd.py --program multikevra.exe --checker multikevra-check.exe --tc tc.exe
+"""
+
+import argparse
+import pathlib
+import re
+import shutil
+import sys
+import tempfile
+
+from wine_run import wine
+
+SAMPLE = b"sample input\r\n"
+SUFFIX = ".hkl"
+# The files a run leaves besides the kept ones: inputs, the stand-in and what it writes.
+KNOWN = {"answers.txt", "list.txt", "info.txt", "tc.exe", "tc.log", "multikevra.bat",
+         "sample.inp", "sample_orig.inp", "sample.out", "kevra.hkl", "kevra.lst"}
+
+# tag, data names (list file lines), information lines (None: not asked for), the line the
+# checker must name, and what goes wrong when cmd runs the script. Line 3 is the first entry's
+# run line, 4 its keep line, 5 and 6 the second entry's.
+HAZARDS = [
+    ("split-name", ["'s 01'"], None, 4,
+     ["the kept file 's 01.hkl' of entry 1 is missing"]),
+    ("percent", ["s01"], ["RATE 50% of the beam"], 3,
+     ["run 1 received ['sample', 'macro filename {s01} macro information {RATE 50 of the beam } "
+      "#define GUI_LINES']"]),
+    ("special-char", ["r&d"], None, 4,
+     ["the kept file 'r&d.hkl' of entry 1 is missing", "an unexpected file 'r'"]),
+    ("quote", ["s01"], ['TITLE "quartz 100K"'], 3,
+     ["run 1 received ['sample', 'macro filename {s01} macro information {TITLE quartz', "
+      "'100K } #define GUI_LINES']",
+      "the kept file 's01.hkl' of entry 1 is missing"]),
+    ("kept-collision", ["quartz_series_0100K_a", "quartz_series_0100K_b"], None, 6,
+     ["the kept file 'quartz_series_0100K_' of entry 1 holds 'hkl of quartz_series_0100K_b'"]),
+    ("kept-collision", ["S01", "s01"], None, 6,
+     ["the kept file 'S01.hkl' of entry 1 holds 'hkl of s01'"]),
+]
+
+
+def meant_names(list_lines):
+    """The data names the list file gives (a quoted name keeps its blanks)."""
+    return [line[1:-1] if line.startswith("'") else line for line in list_lines]
+
+
+def what_went_wrong(work, names, infos):
+    """What the run in `work` did otherwise than the script's lines mean, in script order."""
+    wrong = []
+    log = (work / "tc.log").read_bytes().decode("latin-1") if (work / "tc.log").exists() else ""
+    runs = [re.findall(r"\[([^]]*)\]", line) for line in log.splitlines()]
+    files = {path.name.lower(): path for path in work.iterdir()}  # names as Windows sees them
+    for number, name in enumerate(names, 1):
+        information = infos[number - 1] + " " if infos else " "
+        meant = ["sample", f"macro filename {{{name}}} macro information {{{information}}}"
+                 " #define GUI_LINES"]
+        got = runs[number - 1] if number <= len(runs) else None
+        if got != meant:
+            wrong.append(f"run {number} received {got}")
+        kept = (name + SUFFIX)[:20]
+        path = files.get(kept.lower())
+        if path is None:
+            wrong.append(f"the kept file '{kept}' of entry {number} is missing")
+        elif path.read_bytes() != f"hkl of {name}\r\n".encode():
+            held = path.read_bytes().decode("latin-1").strip()
+            wrong.append(f"the kept file '{kept}' of entry {number} holds '{held}'")
+    expected = KNOWN | {(name + SUFFIX)[:20].lower() for name in names}
+    wrong += [f"an unexpected file '{path.name}'" for key, path in sorted(files.items())
+              if key not in expected]
+    return wrong
+
+
+def check_hazard(args, work, row):
+    """Runs one row in the empty folder `work`; returns its problems (none: it passed)."""
+    tag, list_lines, infos, line, harm = row
+    (work / "list.txt").write_text("\n".join(list_lines) + "\n")
+    answers = ["", "list.txt", str(len(list_lines)), "sample"]
+    if infos is None:
+        answers.append("n")
+    else:
+        (work / "info.txt").write_text("\n".join(infos) + "\n")
+        answers += ["y", "info.txt"]
+    answers += ["n", "y", "1", "kevra.hkl", SUFFIX]
+    (work / "sample.inp").write_bytes(SAMPLE)
+    shutil.copyfile(args.tc, work / "tc.exe")
+
+    made = wine([args.program], cwd=work, stdin="\n".join(answers).encode() + b"\n")
+    if made.returncode != 0 or made.stderr:
+        return [f"multikevra.exe failed: {made.returncode} {made.stderr.decode('latin-1')}"]
+
+    problems = []
+    checked = wine([args.checker], cwd=work)
+    report = checked.stdout.decode("latin-1")
+    finding = re.compile(rf"^multikevra\.bat:{line}: error: .* \[{re.escape(tag)}\]\r?$",
+                         re.MULTILINE)
+    if checked.returncode != 2 or not finding.search(report):
+        problems.append(f"the checker (status {checked.returncode}) does not name line {line} "
+                        f"with [{tag}]:\n{report}")
+
+    ran = wine(["cmd", "/c", "multikevra.bat"], cwd=work)
+    wrong = what_went_wrong(work, meant_names(list_lines), infos)
+    if wrong != harm:
+        problems.append("under cmd, expected to go wrong:\n  " + "\n  ".join(harm) +
+                        "\nwent wrong:\n  " + "\n  ".join(wrong) +
+                        "\ncmd reported: " + ran.stderr.decode("latin-1"))
+    return problems
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--checker", required=True)
+    parser.add_argument("--tc", required=True)
+    args = parser.parse_args()
+    args.program, args.checker = (str(pathlib.Path(name).resolve())
+                                  for name in (args.program, args.checker))
+
+    failed = 0
+    for row in HAZARDS:
+        work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-hazard-"))
+        try:
+            problems = check_hazard(args, work, row)
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+        names = ", ".join(row[1])
+        if problems:
+            failed += 1
+            print(f"FAILED {row[0]} ({names}):")
+            print("\n".join(problems))
+        else:
+            print(f"passed {row[0]} ({names}): line {row[3]} named; under cmd: "
+                  + "; ".join(row[4]))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
