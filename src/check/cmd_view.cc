@@ -11,7 +11,8 @@ enum Bits : unsigned char {
   kCommand = 2,
   kQuote = 4,
   kOtherSeparator = 8,
-  kBlank = 16
+  kNonAscii = 16,
+  kBlank = 32  // the highest bit: shifted down, it counts the blanks
 };
 
 constexpr std::array<unsigned char, 256> characterBits() {
@@ -22,6 +23,7 @@ constexpr std::array<unsigned char, 256> characterBits() {
     if (isCommandCharacter(character)) bits[c] = kCommand;
     if (character == '"') bits[c] = kQuote;
     if (isNameSeparator(character)) bits[c] = character == ' ' ? kBlank : kOtherSeparator;
+    if (c >= 0x80) bits[c] = kNonAscii;
   }
   return bits;
 }
@@ -36,12 +38,13 @@ void surveyCharacters(std::string_view text, LineCharacters& found) {
   for (const char c : text) {
     const unsigned those = kCharacterBits[static_cast<unsigned char>(c)];
     bits |= those;
-    blanks += those >> 4U;
+    blanks += those >> 5U;
   }
   found.percent = found.percent || (bits & kPercent) != 0;
   found.commandCharacter = found.commandCharacter || (bits & kCommand) != 0;
   found.quote = found.quote || (bits & kQuote) != 0;
   found.otherSeparator = found.otherSeparator || (bits & kOtherSeparator) != 0;
+  found.nonAscii = found.nonAscii || (bits & kNonAscii) != 0;
   found.blanks += blanks;
 }
 

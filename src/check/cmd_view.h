@@ -25,6 +25,7 @@ struct LineCharacters {
   bool commandCharacter = false;  // one of & | < > ^, quoted or not
   bool quote = false;
   bool otherSeparator = false;  // a tab, comma, semicolon or equals sign
+  bool nonAscii = false;        // a byte 0x80-0xFF
   std::size_t blanks = 0;
 };
 

@@ -35,8 +35,8 @@ constexpr std::string_view kHelp =
     "\n"
     "Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.\n"
     "Errors: percent, split-name, special-char, quote, kept-collision, empty-name,\n"
-    "  empty-input-name, missing-input. Warnings: overwrites-backup, cut, duplicate-entry,\n"
-    "  foreign-line.\n"
+    "  empty-input-name, missing-input, byte-order-mark. Warnings: overwrites-backup, cut,\n"
+    "  duplicate-entry, foreign-line, non-ascii.\n"
     "Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be\n"
     "checked (missing, unreadable, or not written by multikevra).\n";
 

@@ -11,6 +11,7 @@ namespace {
 constexpr std::size_t kDataNameWidth = 80;
 constexpr std::size_t kKeptNameWidth = 20;
 constexpr std::size_t kInformationWidth = 180;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // UTF-8's, as some editors save it
 constexpr std::uint64_t kSampleLines = 1U << 16U;  // the first lines, that size the name table
 
 // The first character of `text` at which cmd splits names (blanks and tabs only when
@@ -18,6 +19,14 @@ constexpr std::uint64_t kSampleLines = 1U << 16U;  // the first lines, that size
 std::size_t findSeparator(std::string_view text, bool blanksOnly) {
   for (std::size_t at = 0; at < text.size(); ++at) {
     if (blanksOnly ? text[at] == ' ' || text[at] == '\t' : isNameSeparator(text[at])) return at;
+  }
+  return std::string_view::npos;
+}
+
+// The position of the first byte of `line` outside ASCII, or npos.
+std::size_t findNonAscii(std::string_view line) {
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    if (static_cast<unsigned char>(line[at]) >= 0x80) return at;
   }
   return std::string_view::npos;
 }
@@ -156,17 +165,16 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
               "; " + std::string(howToChange(value)),
           "special-char");
   }
-  if (shape.kind != LineKind::kRun || !characters.quote) return;
-  for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
-    const NamedValue* value = findValue(shape, kind);
-    if (value != nullptr && value->text.find('"') != std::string_view::npos) {
-      error(describe(value) +
-                " holds a double quote: it ends tc's quoted argument early, so tc receives other "
-                "arguments than written; " +
+  if (shape.kind == LineKind::kRun && characters.quote) checkQuote(shape);
+  if (shape.kind == LineKind::kRun && characters.nonAscii) checkByteOrderMark(shape);
+  if (characters.nonAscii) {
+    const NamedValue* value = valueAt(shape, line, findNonAscii(line));
+    warning(describe(value) +
+                " holds bytes outside ASCII: cmd reads the script in the console's code page, "
+                "which may read them as other characters than the editor wrote, so this line may "
+                "name other files or pass other text than written; " +
                 std::string(howToChange(value)),
-            "quote");
-      return;
-    }
+            "non-ascii");
   }
 }
 
@@ -210,6 +218,40 @@ void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
               "; remove the double quotes from the names and run multikevra again",
           "split-name");
   }
+}
+
+void ScriptCheck::checkQuote(const LineShape& shape) {
+  for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
+    const NamedValue* value = findValue(shape, kind);
+    if (value != nullptr && value->text.find('"') != std::string_view::npos) {
+      error(describe(value) +
+                " holds a double quote: it ends tc's quoted argument early, so tc receives other "
+                "arguments than written; " +
+                std::string(howToChange(value)),
+            "quote");
+      return;
+    }
+  }
+}
+
+void ScriptCheck::checkByteOrderMark(const LineShape& shape) {
+  const NamedValue* information = findValue(shape, ValueKind::kInformation);
+  const bool list = findValue(shape, ValueKind::kDataName)->text.starts_with(kByteOrderMark);
+  const bool informationFile =
+      information != nullptr && information->text.starts_with(kByteOrderMark);
+  if (!list && !informationFile) return;
+  const bool both = list && informationFile;
+  std::string message = both   ? "the list file and the information file were"
+                        : list ? "the list file was"
+                               : "the information file was";
+  message +=
+      " saved with a byte order mark (the bytes EF BB BF some editors write at the start of a "
+      "UTF-8 file): multikevra kept them as the start of ";
+  if (list) message += "this data name, so this run gets a name no file has";
+  if (both) message += ", and of ";
+  if (informationFile) message += "this information text, so tc receives them in its argument";
+  message += both ? "; save both" : "; save it";
+  error(message + " as UTF-8 without BOM, or as ANSI, and run multikevra again", "byte-order-mark");
 }
 
 void ScriptCheck::checkRun(const LineShape& shape) {

@@ -38,6 +38,8 @@ class ScriptCheck {
   void checkHazards(std::string_view line, const LineShape& shape);
   void checkSplitNames(std::string_view line, const LineShape& shape,
                        const LineCharacters& characters);
+  void checkQuote(const LineShape& shape);
+  void checkByteOrderMark(const LineShape& shape);
   void checkRun(const LineShape& shape);
   void checkKeep(const LineShape& shape);
   void checkInputFiles();
