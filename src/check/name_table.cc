@@ -1,6 +1,8 @@
 #include "check/name_table.h"
 
 #include <algorithm>
+#include <bit>
+#include <stdexcept>
 #include <utility>
 
 namespace mk::check {
@@ -46,8 +48,9 @@ std::uint64_t NameTable::hash(Group group, std::string_view name) {
   return h;
 }
 
-NameTable::Record NameTable::record(std::uint64_t slot) const {
-  const std::uint64_t place = (slot & ((std::uint64_t{1} << kPlaceBits) - 1)) - 1;
+NameTable::Record NameTable::record(std::uint32_t number) const {
+  const std::uint64_t place =
+      places_[number >> kPlaceChunkBits][number & ((1U << kPlaceChunkBits) - 1)];
   const char* in = blocks_[place >> kBlockBits].get() + (place & (kBlockSize - 1));
   Record found;
   found.line = getNumber(in);
@@ -57,7 +60,7 @@ NameTable::Record NameTable::record(std::uint64_t slot) const {
   return found;
 }
 
-std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t line) {
+void NameTable::store(Group group, std::string_view name, std::uint64_t line) {
   const std::size_t recordSize = 2 * kMaxNumberSize + 1 + name.size();
   if (capacity_ - used_ < recordSize) {
     // A record never spans two blocks; an unusually long name gets a block of its own.
@@ -65,7 +68,11 @@ std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t
     blocks_.emplace_back(static_cast<char*>(allocateLarge(capacity_)));
     used_ = 0;
   }
-  const std::uint64_t place = ((blocks_.size() - 1) << kBlockBits) + used_;
+  const std::size_t chunkSize = std::size_t{1} << kPlaceChunkBits;
+  if ((count_ & (chunkSize - 1)) == 0) {
+    places_.push_back(std::make_unique_for_overwrite<std::uint64_t[]>(chunkSize));
+  }
+  places_.back()[count_ & (chunkSize - 1)] = ((blocks_.size() - 1) << kBlockBits) + used_;
   char* out = blocks_.back().get() + used_;
   char* const begin = out;
   out += putNumber(out, line);
@@ -74,7 +81,12 @@ std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t
   out = std::transform(name.begin(), name.end(), out, fold);
   used_ += static_cast<std::size_t>(out - begin);
   if (capacity_ > kBlockSize) used_ = capacity_;  // nothing follows a long name in its block
-  return place + 1;
+}
+
+std::uint32_t NameTable::slotOf(std::uint64_t nameHash, std::uint32_t number) const {
+  const std::uint64_t slot = std::uint64_t{number} + 1;
+  if (numberBits_ >= 32) return static_cast<std::uint32_t>(slot);
+  return static_cast<std::uint32_t>((nameHash >> (32 + numberBits_) << numberBits_) | slot);
 }
 
 void NameTable::prefetch(std::uint64_t nameHash) const {
@@ -85,18 +97,21 @@ void NameTable::prefetch(std::uint64_t nameHash) const {
 
 std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
                                                  std::uint64_t line, std::uint64_t nameHash) {
-  const std::uint64_t h = nameHash;
-  const std::uint64_t tag = h >> kPlaceBits << kPlaceBits;
+  const std::uint32_t numberMask =
+      numberBits_ >= 32 ? UINT32_MAX : (std::uint32_t{1} << numberBits_) - 1;
+  const std::uint32_t fingerprint = slotOf(nameHash, 0) & ~numberMask;
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = h & mask;; at = (at + 1) & mask) {
-    const std::uint64_t slot = slots_[at];
+  for (std::size_t at = nameHash & mask;; at = (at + 1) & mask) {
+    const std::uint32_t slot = slots_[at];
     if (slot == 0) {
-      slots_[at] = tag | store(group, name, line);
+      const auto number = static_cast<std::uint32_t>(count_);
+      store(group, name, line);
+      slots_[at] = slotOf(nameHash, number);
       if (++count_ * 4 >= slots_.size() * 3) rehash(slots_.size() * 2);
       return std::nullopt;
     }
-    if ((slot & ~((std::uint64_t{1} << kPlaceBits) - 1)) != tag) continue;
-    const Record earlier = record(slot);
+    if ((slot & ~numberMask) != fingerprint) continue;
+    const Record earlier = record((slot & numberMask) - 1);
     if (earlier.group == group && earlier.folded.size() == name.size() &&
         std::equal(name.begin(), name.end(), earlier.folded.begin(),
                    [](char a, char b) { return fold(a) == b; })) {
@@ -112,17 +127,22 @@ void NameTable::reserve(std::size_t names) {
   if (slots != slots_.size()) rehash(slots);
 }
 
+// The names are numbered in the order they came, so rehashing reads their records in the order
+// they were written.
 void NameTable::rehash(std::size_t slots) {
-  SlotArray old(slots);
-  std::swap(old, slots_);
-  const std::size_t mask = slots_.size() - 1;
-  for (const std::uint64_t slot : old) {
-    if (slot == 0) continue;
-    const Record stored = record(slot);
-    std::size_t at = hash(stored.group, stored.folded) & mask;
+  // A slot holds a name's number plus one: 2^32 slots hold up to 3 * 2^30 names, far more than
+  // the memory of their records allows.
+  if (slots > (std::size_t{1} << 32U)) throw std::length_error("too many names for the table");
+  slots_ = SlotArray(slots);
+  numberBits_ = static_cast<unsigned>(std::countr_zero(slots));
+  const std::size_t mask = slots - 1;
+  for (std::size_t number = 0; number < count_; ++number) {
+    const Record stored = record(static_cast<std::uint32_t>(number));
+    const std::uint64_t h = hash(stored.group, stored.folded);
+    std::size_t at = h & mask;
     while (slots_[at] != 0)
       at = (at + 1) & mask;
-    slots_[at] = slot;
+    slots_[at] = slotOf(h, static_cast<std::uint32_t>(number));
   }
 }
 

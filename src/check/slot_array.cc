@@ -29,8 +29,8 @@ void FreeLarge::operator()(void* memory) const {
 }
 
 SlotArray::SlotArray(std::size_t size)
-    : data_(static_cast<std::uint64_t*>(allocateLarge(size * sizeof(std::uint64_t)))), size_(size) {
-  std::memset(data_.get(), 0, size * sizeof(std::uint64_t));
+    : data_(static_cast<std::uint32_t*>(allocateLarge(size * sizeof(std::uint32_t)))), size_(size) {
+  std::memset(data_.get(), 0, size * sizeof(std::uint32_t));
 }
 
 }  // namespace mk::check

@@ -1,4 +1,4 @@
-// Memory for large tables, and the slots of a large hash table: a zeroed array of 64-bit words.
+// Memory for large tables, and the slots of a large hash table: a zeroed array of 32-bit words.
 #pragma once
 
 #include <cstddef>
@@ -22,14 +22,14 @@ class SlotArray {
   // `size` slots, all 0.
   explicit SlotArray(std::size_t size);
 
-  std::uint64_t& operator[](std::size_t at) { return data_.get()[at]; }
-  const std::uint64_t& operator[](std::size_t at) const { return data_.get()[at]; }
+  std::uint32_t& operator[](std::size_t at) { return data_.get()[at]; }
+  const std::uint32_t& operator[](std::size_t at) const { return data_.get()[at]; }
   [[nodiscard]] std::size_t size() const { return size_; }
-  [[nodiscard]] const std::uint64_t* begin() const { return data_.get(); }
-  [[nodiscard]] const std::uint64_t* end() const { return data_.get() + size_; }
+  [[nodiscard]] const std::uint32_t* begin() const { return data_.get(); }
+  [[nodiscard]] const std::uint32_t* end() const { return data_.get() + size_; }
 
  private:
-  std::unique_ptr<std::uint64_t, FreeLarge> data_;
+  std::unique_ptr<std::uint32_t, FreeLarge> data_;
   std::size_t size_;
 };
 
