@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "check/layout_match.h"
+
 namespace mk::check {
 
 enum class LineKind : unsigned char { kBackup, kDeleteOutput, kRun, kChaining, kKeep, kForeign };
@@ -46,7 +48,8 @@ const NamedValue* findValue(const LineShape& shape, ValueKind kind);
 LineShape recogniseFirstLine(std::string_view line);
 
 // The lines of one script, whose directory path P and input name I the first line gave: the
-// lines without values of their own are written out once, the others matched each time.
+// lines without values of their own are written out once, the others matched against their
+// layouts with P and I filled in.
 class ScriptLines {
  public:
   ScriptLines() = default;
@@ -60,11 +63,17 @@ class ScriptLines {
   [[nodiscard]] const std::string& input() const { return input_; }
 
  private:
+  [[nodiscard]] LineShape recogniseRun(std::string_view line) const;
+  [[nodiscard]] LineShape recogniseKeep(std::string_view line) const;
+
   std::string path_;
   std::string input_;
   std::string backup_;
   std::string deleteOutput_;
   std::string chaining_;
+  LayoutMatcher run_;                 // takes D
+  LayoutMatcher runWithInformation_;  // takes D and T
+  LayoutMatcher keep_;                // takes O and N
 };
 
 }  // namespace mk::check

@@ -81,8 +81,8 @@ void ScriptCheck::checkLine(std::string_view line) {
   if (lineNumber_ <= kSampleLines) {
     bytesRead_ += line.size() + 1;
     if (lineNumber_ == kSampleLines && scriptSize_ > bytesRead_) {
-      const double perByte = static_cast<double>(names_.size()) / static_cast<double>(bytesRead_);
-      names_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
+      const double perByte = static_cast<double>(queue_.pushed()) / static_cast<double>(bytesRead_);
+      queue_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
     }
   }
   const LineShape shape = lines_.recognise(line);
@@ -106,14 +106,13 @@ void ScriptCheck::checkLine(std::string_view line) {
     default:
       break;
   }
+  queue_.collect();
   const std::optional<std::uint64_t> waiting = queue_.oldestLine();
   report_.release(waiting ? *waiting - 1 : lineNumber_);
 }
 
 void ScriptCheck::finish() {
-  queue_.drain([this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
-    nameLookedUp(lookup, earlier);
-  });
+  queue_.drain();
   report_.release(UINT64_MAX);
   if (!kChecksFiles) {
     report_.note(
@@ -299,29 +298,24 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
   queueName(NameTable::Group::kKeptName, kept);
 }
 
-// The table of names is far larger than the caches: its lookups are queued, so that the
-// memory of many is fetched at once, and their findings come when each is done.
+// The table of names is kept by the queue's thread: a name's findings come when its lookup
+// is done, and the report holds the later lines' findings until then.
 void ScriptCheck::queueName(NameTable::Group group, std::string_view name) {
-  queue_.push(group, name, lineNumber_,
-              [this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
-                nameLookedUp(lookup, earlier);
-              });
+  queue_.push(group, name, lineNumber_);
 }
 
-void ScriptCheck::nameLookedUp(const NameQueue::Lookup& lookup,
-                               std::optional<std::uint64_t> earlier) {
-  if (!earlier) return;
+void ScriptCheck::nameFound(const NameQueue::Lookup& lookup, std::uint64_t earlier) {
   const std::string name = quoted(lookup.name);
   if (lookup.group == NameTable::Group::kDataName) {
     report_.add(lookup.line, Severity::kWarning,
-                "data name " + name + " was already run on line " + std::to_string(*earlier) +
+                "data name " + name + " was already run on line " + std::to_string(earlier) +
                     " (Windows ignores the case of letters in file names): this entry runs the "
                     "same data again; check the list file",
                 "duplicate-entry");
   } else {
     report_.add(lookup.line, Severity::kError,
                 "kept name " + name + " is already the kept name of line " +
-                    std::to_string(*earlier) +
+                    std::to_string(earlier) +
                     " (Windows ignores the case of letters in file names): this copy overwrites "
                     "the file kept there; make the data names or the suffixes differ within their "
                     "first 20 characters",

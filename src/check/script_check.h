@@ -44,7 +44,7 @@ class ScriptCheck {
   void checkKeep(const LineShape& shape);
   void checkInputFiles();
   void queueName(NameTable::Group group, std::string_view name);
-  void nameLookedUp(const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier);
+  void nameFound(const NameQueue::Lookup& lookup, std::uint64_t earlier);
   void error(std::string_view message, std::string_view tag);
   void warning(std::string_view message, std::string_view tag);
 
@@ -56,7 +56,9 @@ class ScriptCheck {
   std::uint64_t scriptSize_ = 0;
   std::uint64_t bytesRead_ = 0;  // the lines so far, with one byte for each line end
   NameTable names_;
-  NameQueue queue_{names_};
+  NameQueue queue_{names_, [this](const NameQueue::Lookup& lookup, std::uint64_t earlier) {
+                     nameFound(lookup, earlier);
+                   }};
 };
 
 }  // namespace mk::check
