@@ -1,7 +1,6 @@
 #include "check/name_table.h"
 
 #include <algorithm>
-#include <bit>
 #include <stdexcept>
 #include <utility>
 
@@ -35,6 +34,12 @@ std::uint64_t getNumber(const char*& in) {
 
 constexpr std::size_t kMaxNumberSize = 10;
 
+// A slot's fingerprint of a name with hash `h`: 1 to 255 from the hash's top bits, which do
+// not choose the slot.
+std::uint8_t fingerprintOf(std::uint64_t h) {
+  return static_cast<std::uint8_t>(1 + (h >> 56U) % 255);
+}
+
 }  // namespace
 
 std::uint64_t NameTable::hash(Group group, std::string_view name) {
@@ -50,7 +55,7 @@ std::uint64_t NameTable::hash(Group group, std::string_view name) {
 
 NameTable::Record NameTable::record(std::uint32_t number) const {
   const std::uint64_t place =
-      places_[number >> kPlaceChunkBits][number & ((1U << kPlaceChunkBits) - 1)];
+      places_[number >> kPlaceChunkBits].get()[number & ((1U << kPlaceChunkBits) - 1)];
   const char* in = blocks_[place >> kBlockBits].get() + (place & (kBlockSize - 1));
   Record found;
   found.line = getNumber(in);
@@ -70,9 +75,10 @@ void NameTable::store(Group group, std::string_view name, std::uint64_t line) {
   }
   const std::size_t chunkSize = std::size_t{1} << kPlaceChunkBits;
   if ((count_ & (chunkSize - 1)) == 0) {
-    places_.push_back(std::make_unique_for_overwrite<std::uint64_t[]>(chunkSize));
+    places_.emplace_back(
+        static_cast<std::uint64_t*>(allocateLarge(chunkSize * sizeof(std::uint64_t))));
   }
-  places_.back()[count_ & (chunkSize - 1)] = ((blocks_.size() - 1) << kBlockBits) + used_;
+  places_.back().get()[count_ & (chunkSize - 1)] = ((blocks_.size() - 1) << kBlockBits) + used_;
   char* out = blocks_.back().get() + used_;
   char* const begin = out;
   out += putNumber(out, line);
@@ -83,35 +89,27 @@ void NameTable::store(Group group, std::string_view name, std::uint64_t line) {
   if (capacity_ > kBlockSize) used_ = capacity_;  // nothing follows a long name in its block
 }
 
-std::uint32_t NameTable::slotOf(std::uint64_t nameHash, std::uint32_t number) const {
-  const std::uint64_t slot = std::uint64_t{number} + 1;
-  if (numberBits_ >= 32) return static_cast<std::uint32_t>(slot);
-  return static_cast<std::uint32_t>((nameHash >> (32 + numberBits_) << numberBits_) | slot);
-}
-
 void NameTable::prefetch(std::uint64_t nameHash) const {
 #if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(&slots_[nameHash & (slots_.size() - 1)]);
+  __builtin_prefetch(&fingerprints_[nameHash & (fingerprints_.size() - 1)]);
 #endif
 }
 
 std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
                                                  std::uint64_t line, std::uint64_t nameHash) {
-  const std::uint32_t numberMask =
-      numberBits_ >= 32 ? UINT32_MAX : (std::uint32_t{1} << numberBits_) - 1;
-  const std::uint32_t fingerprint = slotOf(nameHash, 0) & ~numberMask;
-  const std::size_t mask = slots_.size() - 1;
+  const std::uint8_t fingerprint = fingerprintOf(nameHash);
+  const std::size_t mask = fingerprints_.size() - 1;
   for (std::size_t at = nameHash & mask;; at = (at + 1) & mask) {
-    const std::uint32_t slot = slots_[at];
-    if (slot == 0) {
-      const auto number = static_cast<std::uint32_t>(count_);
+    const std::uint8_t found = fingerprints_[at];
+    if (found == 0) {
+      fingerprints_[at] = fingerprint;
+      numbers_[at] = static_cast<std::uint32_t>(count_);
       store(group, name, line);
-      slots_[at] = slotOf(nameHash, number);
-      if (++count_ * 4 >= slots_.size() * 3) rehash(slots_.size() * 2);
+      if (++count_ * 4 >= fingerprints_.size() * 3) rehash(fingerprints_.size() * 2);
       return std::nullopt;
     }
-    if ((slot & ~numberMask) != fingerprint) continue;
-    const Record earlier = record((slot & numberMask) - 1);
+    if (found != fingerprint) continue;
+    const Record earlier = record(numbers_[at]);
     if (earlier.group == group && earlier.folded.size() == name.size() &&
         std::equal(name.begin(), name.end(), earlier.folded.begin(),
                    [](char a, char b) { return fold(a) == b; })) {
@@ -121,28 +119,31 @@ std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view n
 }
 
 void NameTable::reserve(std::size_t names) {
-  std::size_t slots = slots_.size();
+  std::size_t slots = fingerprints_.size();
   while (names * 4 >= slots * 3)
     slots *= 2;
-  if (slots != slots_.size()) rehash(slots);
+  if (slots != fingerprints_.size()) rehash(slots);
 }
 
 // The names are numbered in the order they came, so rehashing reads their records in the order
 // they were written.
 void NameTable::rehash(std::size_t slots) {
-  // A slot holds a name's number plus one: 2^32 slots hold up to 3 * 2^30 names, far more than
-  // the memory of their records allows.
+  // Names are numbered in 32 bits: 2^32 slots hold up to 3 * 2^30 names, far more than the
+  // memory of their records allows.
   if (slots > (std::size_t{1} << 32U)) throw std::length_error("too many names for the table");
-  slots_ = SlotArray(slots);
-  numberBits_ = static_cast<unsigned>(std::countr_zero(slots));
+  fingerprints_ = SlotArray<std::uint8_t>(0);  // freed before the larger arrays are made
+  numbers_ = SlotArray<std::uint32_t>(0);
+  fingerprints_ = SlotArray<std::uint8_t>(slots);
+  numbers_ = SlotArray<std::uint32_t>(slots);
   const std::size_t mask = slots - 1;
   for (std::size_t number = 0; number < count_; ++number) {
     const Record stored = record(static_cast<std::uint32_t>(number));
     const std::uint64_t h = hash(stored.group, stored.folded);
     std::size_t at = h & mask;
-    while (slots_[at] != 0)
+    while (fingerprints_[at] != 0)
       at = (at + 1) & mask;
-    slots_[at] = slotOf(h, static_cast<std::uint32_t>(number));
+    fingerprints_[at] = fingerprintOf(h);
+    numbers_[at] = static_cast<std::uint32_t>(number);
   }
 }
 
