@@ -41,14 +41,15 @@ TEST(NameQueueTest, FindsComeInOrderAcrossBatches) {
   NameTable table;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> finds;  // line, earlier line
   NameQueue queue(table, [&](const NameQueue::Lookup& lookup, std::uint64_t earlier) {
-    EXPECT_EQ(lookup.name, "N" + std::to_string((lookup.line - 2) % 5000));
+    EXPECT_EQ(lookup.name, std::string("N").append(std::to_string((lookup.line - 2) % 5000)));
     finds.emplace_back(lookup.line, earlier);
   });
   EXPECT_FALSE(queue.oldestLine());
   for (std::uint64_t line = 2; line < 2 + 12000;
        ++line) {  // names 5000 lines apart repeat, in capitals
     if (line == 3000) queue.reserve(100000);
-    queue.push(Group::kDataName, (line < 5002 ? "n" : "N") + std::to_string((line - 2) % 5000),
+    queue.push(Group::kDataName,
+               std::string(line < 5002 ? "n" : "N").append(std::to_string((line - 2) % 5000)),
                line);
     queue.collect();
     ASSERT_TRUE(queue.oldestLine());
