@@ -26,7 +26,7 @@ struct LineCharacters {
   bool quote = false;
   bool otherSeparator = false;  // a tab, comma, semicolon or equals sign
   bool nonAscii = false;        // a byte 0x80-0xFF
-  std::size_t blanks = 0;
+  bool blank = false;
 };
 
 // Adds the characters of `text` to `found`.

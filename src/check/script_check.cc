@@ -180,13 +180,13 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
 void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
                                   const LineCharacters& characters) {
   const bool run = shape.kind == LineKind::kRun;
-  if (run && pathAndInputCharacters_.blanks == 0 && !pathAndInputCharacters_.otherSeparator) return;
+  if (run && !pathAndInputCharacters_.blank && !pathAndInputCharacters_.otherSeparator) return;
   const CommandNames names = commandNames(shape.kind);
   std::size_t count = 0;
   if (!run) {
     if (names.meant == 0) return;  // a foreign line: what its names mean is unknown
     // Only a separator or a double quote in a value can change the names cmd reads.
-    if (!characters.quote && !characters.otherSeparator && characters.blanks == 0) return;
+    if (!characters.quote && !characters.otherSeparator && !characters.blank) return;
     count = countNames(line.substr(names.command.size() + 1));
     if (count == names.meant) return;
   }
