@@ -16,16 +16,14 @@ constexpr std::string_view kCopy = "copy ";
 constexpr std::string_view kDelete = "del ";
 constexpr std::string_view kTc = "tc ";
 
-// The shape of kind `kind` whose P and I follow `command` at the line's start.
-LineShape pathAndInputShape(LineKind kind, std::string_view line, std::string_view command,
-                            std::string_view path, std::string_view input) {
-  LineShape shape;
+// Makes `shape` the shape of kind `kind` whose P and I follow `command` at the line's start.
+void setPathAndInput(LineShape& shape, LineKind kind, std::string_view line,
+                     std::string_view command, std::string_view path, std::string_view input) {
   shape.kind = kind;
   shape.values[0] = {ValueKind::kDirectoryPath, line.substr(command.size(), path.size())};
   shape.values[1] = {ValueKind::kInputName,
                      line.substr(command.size() + path.size(), input.size())};
   shape.valueCount = 2;
-  return shape;
 }
 
 bool matches(const Layout& layout, std::string_view line, Values& values) {
@@ -54,7 +52,9 @@ LineShape recogniseFirstLine(std::string_view line) {
   Values values{};
   if (!matches(script_lines::kBackup, line, values) || *values[0] != *values[2]) return {};
   const PathAndInput names = splitPathAndInput(*values[0]);
-  return pathAndInputShape(LineKind::kBackup, line, kCopy, names.path, names.input);
+  LineShape shape;
+  setPathAndInput(shape, LineKind::kBackup, line, kCopy, names.path, names.input);
+  return shape;
 }
 
 ScriptLines::ScriptLines(std::string_view path, std::string_view input)
@@ -69,36 +69,44 @@ ScriptLines::ScriptLines(std::string_view path, std::string_view input)
       keep_(script_lines::kKeep, {path, std::nullopt, path, std::nullopt}) {}
 
 LineShape ScriptLines::recognise(std::string_view line) const {
-  if (line == chaining_) return pathAndInputShape(LineKind::kChaining, line, kCopy, path_, input_);
-  if (line.starts_with(kTc)) return recogniseRun(line);
-  if (line == backup_) return pathAndInputShape(LineKind::kBackup, line, kCopy, path_, input_);
-  if (line == deleteOutput_) {
-    return pathAndInputShape(LineKind::kDeleteOutput, line, kDelete, path_, input_);
-  }
-  if (line.starts_with(kCopy)) return recogniseKeep(line);
-  return {};
-}
-
-LineShape ScriptLines::recogniseRun(std::string_view line) const {
-  std::array<std::string_view, 2> taken;  // D, and T with information
-  const bool plain = run_.match(line, taken);
-  if (!plain && !runWithInformation_.match(line, taken)) return {};
-  LineShape shape = pathAndInputShape(LineKind::kRun, line, kTc, path_, input_);
-  shape.values[shape.valueCount++] = {ValueKind::kDataName, taken[0]};
-  if (!plain) shape.values[shape.valueCount++] = {ValueKind::kInformation, taken[1]};
+  LineShape shape;
+  recognise(line, shape);
   return shape;
 }
 
-LineShape ScriptLines::recogniseKeep(std::string_view line) const {
+void ScriptLines::recognise(std::string_view line, LineShape& shape) const {
+  shape.kind = LineKind::kForeign;
+  shape.valueCount = 0;
+  if (line == chaining_) {
+    setPathAndInput(shape, LineKind::kChaining, line, kCopy, path_, input_);
+  } else if (line.starts_with(kTc)) {
+    recogniseRun(line, shape);
+  } else if (line == backup_) {
+    setPathAndInput(shape, LineKind::kBackup, line, kCopy, path_, input_);
+  } else if (line == deleteOutput_) {
+    setPathAndInput(shape, LineKind::kDeleteOutput, line, kDelete, path_, input_);
+  } else if (line.starts_with(kCopy)) {
+    recogniseKeep(line, shape);
+  }
+}
+
+void ScriptLines::recogniseRun(std::string_view line, LineShape& shape) const {
+  std::array<std::string_view, 2> taken;  // D, and T with information
+  const bool plain = run_.match(line, taken);
+  if (!plain && !runWithInformation_.match(line, taken)) return;
+  setPathAndInput(shape, LineKind::kRun, line, kTc, path_, input_);
+  shape.values[shape.valueCount++] = {ValueKind::kDataName, taken[0]};
+  if (!plain) shape.values[shape.valueCount++] = {ValueKind::kInformation, taken[1]};
+}
+
+void ScriptLines::recogniseKeep(std::string_view line, LineShape& shape) const {
   std::array<std::string_view, 2> taken;  // O and N
-  if (!keep_.match(line, taken)) return {};
-  LineShape shape;
+  if (!keep_.match(line, taken)) return;
   shape.kind = LineKind::kKeep;
   shape.values[0] = {ValueKind::kDirectoryPath, line.substr(kCopy.size(), path_.size())};
   shape.values[1] = {ValueKind::kOutputFile, taken[0]};
   shape.values[2] = {ValueKind::kKeptName, taken[1]};
   shape.valueCount = 3;
-  return shape;
 }
 
 }  // namespace mk::check

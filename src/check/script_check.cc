@@ -85,7 +85,8 @@ void ScriptCheck::checkLine(std::string_view line) {
       queue_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
     }
   }
-  const LineShape shape = lines_.recognise(line);
+  LineShape& shape = shape_;
+  lines_.recognise(line, shape);
   checkHazards(line, shape);
   switch (shape.kind) {
     case LineKind::kRun:

@@ -51,6 +51,7 @@ class ScriptCheck {
   Report& report_;
   std::uint64_t lineNumber_ = 0;
   ScriptLines lines_;                      // from the first line
+  LineShape shape_;                        // the shape of the line being checked
   LineCharacters pathAndInputCharacters_;  // those of P and I
   ScriptSummary summary_;
   std::uint64_t scriptSize_ = 0;
