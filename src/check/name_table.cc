@@ -53,10 +53,7 @@ std::uint64_t NameTable::hash(Group group, std::string_view name) {
   return h;
 }
 
-NameTable::Record NameTable::record(std::uint32_t number) const {
-  const std::uint64_t place =
-      places_[number >> kPlaceChunkBits].get()[number & ((1U << kPlaceChunkBits) - 1)];
-  const char* in = blocks_[place >> kBlockBits].get() + (place & (kBlockSize - 1));
+NameTable::Record NameTable::decode(const char* in) {
   Record found;
   found.line = getNumber(in);
   const std::uint64_t length = getNumber(in);
@@ -65,28 +62,30 @@ NameTable::Record NameTable::record(std::uint32_t number) const {
   return found;
 }
 
-void NameTable::store(Group group, std::string_view name, std::uint64_t line) {
+NameTable::Record NameTable::record(std::uint32_t place) const {
+  return decode(blocks_[place >> kBlockBits].get() + (place & (kBlockSize - 1)));
+}
+
+std::uint32_t NameTable::store(Group group, std::string_view name, std::uint64_t line) {
   const std::size_t recordSize = 2 * kMaxNumberSize + 1 + name.size();
-  if (capacity_ - used_ < recordSize) {
-    // A record never spans two blocks; an unusually long name gets a block of its own.
-    capacity_ = std::max(kBlockSize, recordSize);
-    blocks_.emplace_back(static_cast<char*>(allocateLarge(capacity_)));
-    used_ = 0;
+  // A record never spans two blocks; an unusually long name gets a block of its own, which
+  // nothing follows.
+  if (blocks_.empty() || lastBlockFull_ || blockUsed_.back() + recordSize > kBlockSize) {
+    if (blocks_.size() == kMaxBlocks) throw std::length_error("too many names for the table");
+    blocks_.emplace_back(static_cast<char*>(allocateLarge(std::max(kBlockSize, recordSize))));
+    blockUsed_.push_back(0);
   }
-  const std::size_t chunkSize = std::size_t{1} << kPlaceChunkBits;
-  if ((count_ & (chunkSize - 1)) == 0) {
-    places_.emplace_back(
-        static_cast<std::uint64_t*>(allocateLarge(chunkSize * sizeof(std::uint64_t))));
-  }
-  places_.back().get()[count_ & (chunkSize - 1)] = ((blocks_.size() - 1) << kBlockBits) + used_;
-  char* out = blocks_.back().get() + used_;
+  const std::size_t used = blockUsed_.back();
+  const auto place = static_cast<std::uint32_t>(((blocks_.size() - 1) << kBlockBits) + used);
+  char* out = blocks_.back().get() + used;
   char* const begin = out;
   out += putNumber(out, line);
   out += putNumber(out, name.size());
   *out++ = static_cast<char>(group);
   out = std::transform(name.begin(), name.end(), out, fold);
-  used_ += static_cast<std::size_t>(out - begin);
-  if (capacity_ > kBlockSize) used_ = capacity_;  // nothing follows a long name in its block
+  blockUsed_.back() += static_cast<std::size_t>(out - begin);
+  lastBlockFull_ = recordSize > kBlockSize;
+  return place;
 }
 
 void NameTable::prefetch(std::uint64_t nameHash) const {
@@ -102,14 +101,13 @@ std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view n
   for (std::size_t at = nameHash & mask;; at = (at + 1) & mask) {
     const std::uint8_t found = fingerprints_[at];
     if (found == 0) {
+      places_[at] = store(group, name, line);
       fingerprints_[at] = fingerprint;
-      numbers_[at] = static_cast<std::uint32_t>(count_);
-      store(group, name, line);
       if (++count_ * 4 >= fingerprints_.size() * 3) rehash(fingerprints_.size() * 2);
       return std::nullopt;
     }
     if (found != fingerprint) continue;
-    const Record earlier = record(numbers_[at]);
+    const Record earlier = record(places_[at]);
     if (earlier.group == group && earlier.folded.size() == name.size() &&
         std::equal(name.begin(), name.end(), earlier.folded.begin(),
                    [](char a, char b) { return fold(a) == b; })) {
@@ -125,25 +123,25 @@ void NameTable::reserve(std::size_t names) {
   if (slots != fingerprints_.size()) rehash(slots);
 }
 
-// The names are numbered in the order they came, so rehashing reads their records in the order
-// they were written.
+// The records are read block by block, in the order they were written.
 void NameTable::rehash(std::size_t slots) {
-  // Names are numbered in 32 bits: 2^32 slots hold up to 3 * 2^30 names, far more than the
-  // memory of their records allows.
-  if (slots > (std::size_t{1} << 32U)) throw std::length_error("too many names for the table");
   fingerprints_ = SlotArray<std::uint8_t>(0);  // freed before the larger arrays are made
-  numbers_ = SlotArray<std::uint32_t>(0);
+  places_ = SlotArray<std::uint32_t>(0);
   fingerprints_ = SlotArray<std::uint8_t>(slots);
-  numbers_ = SlotArray<std::uint32_t>(slots);
+  places_ = SlotArray<std::uint32_t>(slots);
   const std::size_t mask = slots - 1;
-  for (std::size_t number = 0; number < count_; ++number) {
-    const Record stored = record(static_cast<std::uint32_t>(number));
-    const std::uint64_t h = hash(stored.group, stored.folded);
-    std::size_t at = h & mask;
-    while (fingerprints_[at] != 0)
-      at = (at + 1) & mask;
-    fingerprints_[at] = fingerprintOf(h);
-    numbers_[at] = static_cast<std::uint32_t>(number);
+  for (std::size_t block = 0; block < blocks_.size(); ++block) {
+    const char* const start = blocks_[block].get();
+    for (const char* in = start; in < start + blockUsed_[block];) {
+      const Record stored = decode(in);
+      const std::uint64_t h = hash(stored.group, stored.folded);
+      std::size_t at = h & mask;
+      while (fingerprints_[at] != 0)
+        at = (at + 1) & mask;
+      fingerprints_[at] = fingerprintOf(h);
+      places_[at] = static_cast<std::uint32_t>((block << kBlockBits) + (in - start));
+      in = stored.folded.data() + stored.folded.size();
+    }
   }
 }
 

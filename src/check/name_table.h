@@ -46,11 +46,12 @@ class NameTable {
  private:
   // A stored name: its line, its length, its group and its letters in lower case, packed into
   // blocks in the order the names came. Slot `at` is empty when fingerprints_[at] is 0, else
-  // it holds a name, numbered numbers_[at], whose hash gives fingerprint fingerprints_[at]
-  // (1 to 255): a name is compared only with stored names of its own fingerprint. Most lookups
-  // find an empty slot and read only the fingerprints, a byte per slot (4 MiB for 3 million
-  // names), which stay in the caches better than 4-byte slots; on a shared machine the gain
-  // was within the noise of the measurement.
+  // it holds a name whose record stands at places_[at] and whose hash gives fingerprint
+  // fingerprints_[at] (1 to 255): a name is compared only with stored names of its own
+  // fingerprint. Most lookups find an empty slot and read only the fingerprints, a byte per
+  // slot (4 MiB for 3 million names). A place is a block's number and a position in it, in 32
+  // bits: the records of a table fill at most 2048 blocks (4 GiB). The slots hold the places
+  // themselves, with no array of places by name: 24 MiB less for 3 million names.
   struct Record {
     std::uint64_t line = 0;
     Group group = Group::kDataName;
@@ -59,20 +60,21 @@ class NameTable {
 
   static constexpr unsigned kBlockBits = 21;  // a record's position within its block
   static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
-  static constexpr unsigned kPlaceChunkBits = 18;  // 2 MiB of places: a huge page per chunk
+  static constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - kBlockBits);
 
-  [[nodiscard]] Record record(std::uint32_t number) const;
-  void store(Group group, std::string_view name, std::uint64_t line);
+  // The record that begins at `in`.
+  static Record decode(const char* in);
+  [[nodiscard]] Record record(std::uint32_t place) const;
+  // Stores the name's record and returns its place.
+  std::uint32_t store(Group group, std::string_view name, std::uint64_t line);
   void rehash(std::size_t slots);
 
   SlotArray<std::uint8_t> fingerprints_{std::size_t{1} << 12};
-  SlotArray<std::uint32_t> numbers_{std::size_t{1} << 12};
+  SlotArray<std::uint32_t> places_{std::size_t{1} << 12};
   std::size_t count_ = 0;
   std::vector<std::unique_ptr<char, FreeLarge>> blocks_;  // records packed into blocks
-  std::size_t used_ = 0;                                  // bytes used in the last block
-  std::size_t capacity_ = 0;                              // the last block's size
-  // Each name's record: its place in blocks_, block number and position, by name number.
-  std::vector<std::unique_ptr<std::uint64_t, FreeLarge>> places_;
+  std::vector<std::size_t> blockUsed_;                    // the bytes of records in each block
+  bool lastBlockFull_ = false;  // the last block holds a long name, and nothing may follow it
 };
 
 }  // namespace mk::check
