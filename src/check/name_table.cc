@@ -71,7 +71,8 @@ std::uint32_t NameTable::store(Group group, std::string_view name, std::uint64_t
   // A record never spans two blocks; an unusually long name gets a block of its own, which
   // nothing follows.
   if (blocks_.empty() || lastBlockFull_ || blockUsed_.back() + recordSize > kBlockSize) {
-    if (blocks_.size() == kMaxBlocks) throw std::length_error("too many names for the table");
+    if (blocks_.size() == kMaxBlocks)
+      throw std::length_error("its names fill more than 4 GiB, more than the checker holds");
     blocks_.emplace_back(static_cast<char*>(allocateLarge(std::max(kBlockSize, recordSize))));
     blockUsed_.push_back(0);
   }
