@@ -25,7 +25,8 @@ struct LineCharacters {
   bool commandCharacter = false;  // one of & | < > ^, quoted or not
   bool quote = false;
   bool otherSeparator = false;  // a tab, comma, semicolon or equals sign
-  std::size_t blanks = 0;
+  bool nonAscii = false;        // a byte 0x80-0xFF
+  bool blank = false;
 };
 
 // Adds the characters of `text` to `found`.

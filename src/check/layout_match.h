@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "recordio/layout.h"
 
@@ -24,5 +25,26 @@ bool matchLayout(const Layout& layout, std::string_view line,
 // The line a write through `layout` (literals and values only) produces from `values`, one per
 // value item.
 std::string renderLayout(const Layout& layout, std::initializer_list<std::string_view> values);
+
+// A layout with some of its values known, prepared for matching many lines: the text between
+// the values to be taken from a line is written out once, and a line is matched by comparing
+// it with those pieces, with no walk over the layout's items per line.
+class LayoutMatcher {
+ public:
+  // Matches no line.
+  LayoutMatcher() = default;
+
+  // `known` has one element per value item of `layout` (literals and values only): a value
+  // given stands there exactly, the others are taken from the line. Two values not given must
+  // not stand next to each other.
+  LayoutMatcher(const Layout& layout, std::initializer_list<std::optional<std::string_view>> known);
+
+  // The same as matchLayout() with the known values: true when `line` is what a write through
+  // the layout can produce; then `taken` (one element per value not given) holds those values.
+  bool match(std::string_view line, std::span<std::string_view> taken) const;
+
+ private:
+  std::vector<std::string> pieces_;  // the text before, between and after the values taken
+};
 
 }  // namespace mk::check

@@ -14,7 +14,7 @@ namespace mk::check {
 class LineReader {
  public:
   // How many bytes one read asks for; the buffer grows beyond it only for a longer line.
-  static constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+  static constexpr std::size_t kChunkSize = std::size_t{1} << 17;
 
   // Reads the lines of `file`, opened in binary mode and owned by the caller, `chunkSize` bytes
   // at a time (at least 1).

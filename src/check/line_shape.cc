@@ -16,47 +16,18 @@ constexpr std::string_view kCopy = "copy ";
 constexpr std::string_view kDelete = "del ";
 constexpr std::string_view kTc = "tc ";
 
-// The shape of kind `kind` whose P and I follow `command` at the line's start.
-LineShape pathAndInputShape(LineKind kind, std::string_view line, std::string_view command,
-                            std::string_view path, std::string_view input) {
-  LineShape shape;
+// Makes `shape` the shape of kind `kind` whose P and I follow `command` at the line's start.
+void setPathAndInput(LineShape& shape, LineKind kind, std::string_view line,
+                     std::string_view command, std::string_view path, std::string_view input) {
   shape.kind = kind;
   shape.values[0] = {ValueKind::kDirectoryPath, line.substr(command.size(), path.size())};
   shape.values[1] = {ValueKind::kInputName,
                      line.substr(command.size() + path.size(), input.size())};
   shape.valueCount = 2;
-  return shape;
 }
 
 bool matches(const Layout& layout, std::string_view line, Values& values) {
   return matchLayout(layout, line, {values.data(), static_cast<std::size_t>(layout.valueCount())});
-}
-
-LineShape recogniseRun(std::string_view line, std::string_view path, std::string_view input) {
-  Values values{path, input, std::nullopt, std::nullopt};
-  // The form without information is tried only where the line ends as that form ends.
-  const bool plain = line.ends_with(script_lines::kRun.items().back().text) &&
-                     matches(script_lines::kRun, line, values);
-  if (!plain) {
-    values = {path, input, std::nullopt, std::nullopt};  // a failed match leaves values behind
-    if (!matches(script_lines::kRunWithInformation, line, values)) return {};
-  }
-  LineShape shape = pathAndInputShape(LineKind::kRun, line, kTc, path, input);
-  shape.values[shape.valueCount++] = {ValueKind::kDataName, *values[2]};
-  if (!plain) shape.values[shape.valueCount++] = {ValueKind::kInformation, *values[3]};
-  return shape;
-}
-
-LineShape recogniseKeep(std::string_view line, std::string_view path) {
-  Values values{path, std::nullopt, path, std::nullopt};
-  if (!matches(script_lines::kKeep, line, values)) return {};
-  LineShape shape;
-  shape.kind = LineKind::kKeep;
-  shape.values[0] = {ValueKind::kDirectoryPath, line.substr(kCopy.size(), path.size())};
-  shape.values[1] = {ValueKind::kOutputFile, *values[1]};
-  shape.values[2] = {ValueKind::kKeptName, *values[3]};
-  shape.valueCount = 3;
-  return shape;
 }
 
 }  // namespace
@@ -81,7 +52,9 @@ LineShape recogniseFirstLine(std::string_view line) {
   Values values{};
   if (!matches(script_lines::kBackup, line, values) || *values[0] != *values[2]) return {};
   const PathAndInput names = splitPathAndInput(*values[0]);
-  return pathAndInputShape(LineKind::kBackup, line, kCopy, names.path, names.input);
+  LineShape shape;
+  setPathAndInput(shape, LineKind::kBackup, line, kCopy, names.path, names.input);
+  return shape;
 }
 
 ScriptLines::ScriptLines(std::string_view path, std::string_view input)
@@ -89,17 +62,51 @@ ScriptLines::ScriptLines(std::string_view path, std::string_view input)
       input_(input),
       backup_(renderLayout(script_lines::kBackup, {path, input, path, input})),
       deleteOutput_(renderLayout(script_lines::kDeleteOutput, {path, input})),
-      chaining_(renderLayout(script_lines::kChaining, {path, input, path, input})) {}
+      chaining_(renderLayout(script_lines::kChaining, {path, input, path, input})),
+      run_(script_lines::kRun, {path, input, std::nullopt}),
+      runWithInformation_(script_lines::kRunWithInformation,
+                          {path, input, std::nullopt, std::nullopt}),
+      keep_(script_lines::kKeep, {path, std::nullopt, path, std::nullopt}) {}
 
 LineShape ScriptLines::recognise(std::string_view line) const {
-  if (line == chaining_) return pathAndInputShape(LineKind::kChaining, line, kCopy, path_, input_);
-  if (line.starts_with(kTc)) return recogniseRun(line, path_, input_);
-  if (line == backup_) return pathAndInputShape(LineKind::kBackup, line, kCopy, path_, input_);
-  if (line == deleteOutput_) {
-    return pathAndInputShape(LineKind::kDeleteOutput, line, kDelete, path_, input_);
+  LineShape shape;
+  recognise(line, shape);
+  return shape;
+}
+
+void ScriptLines::recognise(std::string_view line, LineShape& shape) const {
+  shape.kind = LineKind::kForeign;
+  shape.valueCount = 0;
+  if (line == chaining_) {
+    setPathAndInput(shape, LineKind::kChaining, line, kCopy, path_, input_);
+  } else if (line.starts_with(kTc)) {
+    recogniseRun(line, shape);
+  } else if (line == backup_) {
+    setPathAndInput(shape, LineKind::kBackup, line, kCopy, path_, input_);
+  } else if (line == deleteOutput_) {
+    setPathAndInput(shape, LineKind::kDeleteOutput, line, kDelete, path_, input_);
+  } else if (line.starts_with(kCopy)) {
+    recogniseKeep(line, shape);
   }
-  if (line.starts_with(kCopy)) return recogniseKeep(line, path_);
-  return {};
+}
+
+void ScriptLines::recogniseRun(std::string_view line, LineShape& shape) const {
+  std::array<std::string_view, 2> taken;  // D, and T with information
+  const bool plain = run_.match(line, taken);
+  if (!plain && !runWithInformation_.match(line, taken)) return;
+  setPathAndInput(shape, LineKind::kRun, line, kTc, path_, input_);
+  shape.values[shape.valueCount++] = {ValueKind::kDataName, taken[0]};
+  if (!plain) shape.values[shape.valueCount++] = {ValueKind::kInformation, taken[1]};
+}
+
+void ScriptLines::recogniseKeep(std::string_view line, LineShape& shape) const {
+  std::array<std::string_view, 2> taken;  // O and N
+  if (!keep_.match(line, taken)) return;
+  shape.kind = LineKind::kKeep;
+  shape.values[0] = {ValueKind::kDirectoryPath, line.substr(kCopy.size(), path_.size())};
+  shape.values[1] = {ValueKind::kOutputFile, taken[0]};
+  shape.values[2] = {ValueKind::kKeptName, taken[1]};
+  shape.valueCount = 3;
 }
 
 }  // namespace mk::check

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -35,8 +37,8 @@ constexpr std::string_view kHelp =
     "\n"
     "Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.\n"
     "Errors: percent, split-name, special-char, quote, kept-collision, empty-name,\n"
-    "  empty-input-name, missing-input. Warnings: overwrites-backup, cut, duplicate-entry,\n"
-    "  foreign-line.\n"
+    "  empty-input-name, missing-input, byte-order-mark. Warnings: overwrites-backup, cut,\n"
+    "  duplicate-entry, foreign-line, non-ascii.\n"
     "Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be\n"
     "checked (missing, unreadable, or not written by multikevra).\n";
 
@@ -55,7 +57,7 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-int checkScript(const std::string& name) {
+int readAndCheck(const std::string& name) {
   errno = 0;
   const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
   if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
@@ -79,6 +81,18 @@ int checkScript(const std::string& name) {
   check.finish();
   if (std::fflush(stdout) != 0) return notChecked("cannot write the report");
   return report.exitStatus();
+}
+
+// Checks the script `name`; a check that runs out of memory ends with "not checked", as a
+// script that cannot be read does.
+int checkScript(const std::string& name) {
+  try {
+    return readAndCheck(name);
+  } catch (const std::bad_alloc&) {
+    return notChecked("cannot check \"" + name + "\": not enough memory");
+  } catch (const std::length_error& error) {
+    return notChecked("cannot check \"" + name + "\": " + error.what());
+  }
 }
 
 }  // namespace

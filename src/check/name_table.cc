@@ -1,6 +1,7 @@
 #include "check/name_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace mk::check {
@@ -33,6 +34,12 @@ std::uint64_t getNumber(const char*& in) {
 
 constexpr std::size_t kMaxNumberSize = 10;
 
+// A slot's fingerprint of a name with hash `h`: 1 to 255 from the hash's top bits, which do
+// not choose the slot.
+std::uint8_t fingerprintOf(std::uint64_t h) {
+  return static_cast<std::uint8_t>(1 + (h >> 56U) % 255);
+}
+
 }  // namespace
 
 std::uint64_t NameTable::hash(Group group, std::string_view name) {
@@ -46,9 +53,7 @@ std::uint64_t NameTable::hash(Group group, std::string_view name) {
   return h;
 }
 
-NameTable::Record NameTable::record(std::uint64_t slot) const {
-  const std::uint64_t place = (slot & ((std::uint64_t{1} << kPlaceBits) - 1)) - 1;
-  const char* in = blocks_[place >> kBlockBits].get() + (place & (kBlockSize - 1));
+NameTable::Record NameTable::decode(const char* in) {
   Record found;
   found.line = getNumber(in);
   const std::uint64_t length = getNumber(in);
@@ -57,46 +62,53 @@ NameTable::Record NameTable::record(std::uint64_t slot) const {
   return found;
 }
 
-std::uint64_t NameTable::store(Group group, std::string_view name, std::uint64_t line) {
+NameTable::Record NameTable::record(std::uint32_t place) const {
+  return decode(blocks_[place >> kBlockBits].get() + (place & (kBlockSize - 1)));
+}
+
+std::uint32_t NameTable::store(Group group, std::string_view name, std::uint64_t line) {
   const std::size_t recordSize = 2 * kMaxNumberSize + 1 + name.size();
-  if (capacity_ - used_ < recordSize) {
-    // A record never spans two blocks; an unusually long name gets a block of its own.
-    capacity_ = std::max(kBlockSize, recordSize);
-    blocks_.emplace_back(static_cast<char*>(allocateLarge(capacity_)));
-    used_ = 0;
+  // A record never spans two blocks; an unusually long name gets a block of its own, which
+  // nothing follows.
+  if (blocks_.empty() || lastBlockFull_ || blockUsed_.back() + recordSize > kBlockSize) {
+    if (blocks_.size() == kMaxBlocks)
+      throw std::length_error("its names fill more than 4 GiB, more than the checker holds");
+    blocks_.emplace_back(static_cast<char*>(allocateLarge(std::max(kBlockSize, recordSize))));
+    blockUsed_.push_back(0);
   }
-  const std::uint64_t place = ((blocks_.size() - 1) << kBlockBits) + used_;
-  char* out = blocks_.back().get() + used_;
+  const std::size_t used = blockUsed_.back();
+  const auto place = static_cast<std::uint32_t>(((blocks_.size() - 1) << kBlockBits) + used);
+  char* out = blocks_.back().get() + used;
   char* const begin = out;
   out += putNumber(out, line);
   out += putNumber(out, name.size());
   *out++ = static_cast<char>(group);
   out = std::transform(name.begin(), name.end(), out, fold);
-  used_ += static_cast<std::size_t>(out - begin);
-  if (capacity_ > kBlockSize) used_ = capacity_;  // nothing follows a long name in its block
-  return place + 1;
+  blockUsed_.back() += static_cast<std::size_t>(out - begin);
+  lastBlockFull_ = recordSize > kBlockSize;
+  return place;
 }
 
 void NameTable::prefetch(std::uint64_t nameHash) const {
 #if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(&slots_[nameHash & (slots_.size() - 1)]);
+  __builtin_prefetch(&fingerprints_[nameHash & (fingerprints_.size() - 1)]);
 #endif
 }
 
 std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
                                                  std::uint64_t line, std::uint64_t nameHash) {
-  const std::uint64_t h = nameHash;
-  const std::uint64_t tag = h >> kPlaceBits << kPlaceBits;
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = h & mask;; at = (at + 1) & mask) {
-    const std::uint64_t slot = slots_[at];
-    if (slot == 0) {
-      slots_[at] = tag | store(group, name, line);
-      if (++count_ * 4 >= slots_.size() * 3) rehash(slots_.size() * 2);
+  const std::uint8_t fingerprint = fingerprintOf(nameHash);
+  const std::size_t mask = fingerprints_.size() - 1;
+  for (std::size_t at = nameHash & mask;; at = (at + 1) & mask) {
+    const std::uint8_t found = fingerprints_[at];
+    if (found == 0) {
+      places_[at] = store(group, name, line);
+      fingerprints_[at] = fingerprint;
+      if (++count_ * 4 >= fingerprints_.size() * 3) rehash(fingerprints_.size() * 2);
       return std::nullopt;
     }
-    if ((slot & ~((std::uint64_t{1} << kPlaceBits) - 1)) != tag) continue;
-    const Record earlier = record(slot);
+    if (found != fingerprint) continue;
+    const Record earlier = record(places_[at]);
     if (earlier.group == group && earlier.folded.size() == name.size() &&
         std::equal(name.begin(), name.end(), earlier.folded.begin(),
                    [](char a, char b) { return fold(a) == b; })) {
@@ -106,23 +118,31 @@ std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view n
 }
 
 void NameTable::reserve(std::size_t names) {
-  std::size_t slots = slots_.size();
+  std::size_t slots = fingerprints_.size();
   while (names * 4 >= slots * 3)
     slots *= 2;
-  if (slots != slots_.size()) rehash(slots);
+  if (slots != fingerprints_.size()) rehash(slots);
 }
 
+// The records are read block by block, in the order they were written.
 void NameTable::rehash(std::size_t slots) {
-  SlotArray old(slots);
-  std::swap(old, slots_);
-  const std::size_t mask = slots_.size() - 1;
-  for (const std::uint64_t slot : old) {
-    if (slot == 0) continue;
-    const Record stored = record(slot);
-    std::size_t at = hash(stored.group, stored.folded) & mask;
-    while (slots_[at] != 0)
-      at = (at + 1) & mask;
-    slots_[at] = slot;
+  fingerprints_ = SlotArray<std::uint8_t>(0);  // freed before the larger arrays are made
+  places_ = SlotArray<std::uint32_t>(0);
+  fingerprints_ = SlotArray<std::uint8_t>(slots);
+  places_ = SlotArray<std::uint32_t>(slots);
+  const std::size_t mask = slots - 1;
+  for (std::size_t block = 0; block < blocks_.size(); ++block) {
+    const char* const start = blocks_[block].get();
+    for (const char* in = start; in < start + blockUsed_[block];) {
+      const Record stored = decode(in);
+      const std::uint64_t h = hash(stored.group, stored.folded);
+      std::size_t at = h & mask;
+      while (fingerprints_[at] != 0)
+        at = (at + 1) & mask;
+      fingerprints_[at] = fingerprintOf(h);
+      places_[at] = static_cast<std::uint32_t>((block << kBlockBits) + (in - start));
+      in = stored.folded.data() + stored.folded.size();
+    }
   }
 }
 

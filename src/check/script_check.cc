@@ -11,6 +11,7 @@ namespace {
 constexpr std::size_t kDataNameWidth = 80;
 constexpr std::size_t kKeptNameWidth = 20;
 constexpr std::size_t kInformationWidth = 180;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // UTF-8's, as some editors save it
 constexpr std::uint64_t kSampleLines = 1U << 16U;  // the first lines, that size the name table
 
 // The first character of `text` at which cmd splits names (blanks and tabs only when
@@ -18,6 +19,14 @@ constexpr std::uint64_t kSampleLines = 1U << 16U;  // the first lines, that size
 std::size_t findSeparator(std::string_view text, bool blanksOnly) {
   for (std::size_t at = 0; at < text.size(); ++at) {
     if (blanksOnly ? text[at] == ' ' || text[at] == '\t' : isNameSeparator(text[at])) return at;
+  }
+  return std::string_view::npos;
+}
+
+// The position of the first byte of `line` outside ASCII, or npos.
+std::size_t findNonAscii(std::string_view line) {
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    if (static_cast<unsigned char>(line[at]) >= 0x80) return at;
   }
   return std::string_view::npos;
 }
@@ -72,11 +81,12 @@ void ScriptCheck::checkLine(std::string_view line) {
   if (lineNumber_ <= kSampleLines) {
     bytesRead_ += line.size() + 1;
     if (lineNumber_ == kSampleLines && scriptSize_ > bytesRead_) {
-      const double perByte = static_cast<double>(names_.size()) / static_cast<double>(bytesRead_);
-      names_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
+      const double perByte = static_cast<double>(queue_.pushed()) / static_cast<double>(bytesRead_);
+      queue_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
     }
   }
-  const LineShape shape = lines_.recognise(line);
+  LineShape& shape = shape_;
+  lines_.recognise(line, shape);
   checkHazards(line, shape);
   switch (shape.kind) {
     case LineKind::kRun:
@@ -97,14 +107,13 @@ void ScriptCheck::checkLine(std::string_view line) {
     default:
       break;
   }
+  queue_.collect();
   const std::optional<std::uint64_t> waiting = queue_.oldestLine();
   report_.release(waiting ? *waiting - 1 : lineNumber_);
 }
 
 void ScriptCheck::finish() {
-  queue_.drain([this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
-    nameLookedUp(lookup, earlier);
-  });
+  queue_.drain();
   report_.release(UINT64_MAX);
   if (!kChecksFiles) {
     report_.note(
@@ -156,30 +165,29 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
               "; " + std::string(howToChange(value)),
           "special-char");
   }
-  if (shape.kind != LineKind::kRun || !characters.quote) return;
-  for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
-    const NamedValue* value = findValue(shape, kind);
-    if (value != nullptr && value->text.find('"') != std::string_view::npos) {
-      error(describe(value) +
-                " holds a double quote: it ends tc's quoted argument early, so tc receives other "
-                "arguments than written; " +
+  if (shape.kind == LineKind::kRun && characters.quote) checkQuote(shape);
+  if (shape.kind == LineKind::kRun && characters.nonAscii) checkByteOrderMark(shape);
+  if (characters.nonAscii) {
+    const NamedValue* value = valueAt(shape, line, findNonAscii(line));
+    warning(describe(value) +
+                " holds bytes outside ASCII: cmd reads the script in the console's code page, "
+                "which may read them as other characters than the editor wrote, so this line may "
+                "name other files or pass other text than written; " +
                 std::string(howToChange(value)),
-            "quote");
-      return;
-    }
+            "non-ascii");
   }
 }
 
 void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
                                   const LineCharacters& characters) {
   const bool run = shape.kind == LineKind::kRun;
-  if (run && pathAndInputCharacters_.blanks == 0 && !pathAndInputCharacters_.otherSeparator) return;
+  if (run && !pathAndInputCharacters_.blank && !pathAndInputCharacters_.otherSeparator) return;
   const CommandNames names = commandNames(shape.kind);
   std::size_t count = 0;
   if (!run) {
     if (names.meant == 0) return;  // a foreign line: what its names mean is unknown
     // Only a separator or a double quote in a value can change the names cmd reads.
-    if (!characters.quote && !characters.otherSeparator && characters.blanks == 0) return;
+    if (!characters.quote && !characters.otherSeparator && !characters.blank) return;
     count = countNames(line.substr(names.command.size() + 1));
     if (count == names.meant) return;
   }
@@ -210,6 +218,40 @@ void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
               "; remove the double quotes from the names and run multikevra again",
           "split-name");
   }
+}
+
+void ScriptCheck::checkQuote(const LineShape& shape) {
+  for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
+    const NamedValue* value = findValue(shape, kind);
+    if (value != nullptr && value->text.find('"') != std::string_view::npos) {
+      error(describe(value) +
+                " holds a double quote: it ends tc's quoted argument early, so tc receives other "
+                "arguments than written; " +
+                std::string(howToChange(value)),
+            "quote");
+      return;
+    }
+  }
+}
+
+void ScriptCheck::checkByteOrderMark(const LineShape& shape) {
+  const NamedValue* information = findValue(shape, ValueKind::kInformation);
+  const bool list = findValue(shape, ValueKind::kDataName)->text.starts_with(kByteOrderMark);
+  const bool informationFile =
+      information != nullptr && information->text.starts_with(kByteOrderMark);
+  if (!list && !informationFile) return;
+  const bool both = list && informationFile;
+  std::string message = both   ? "the list file and the information file were"
+                        : list ? "the list file was"
+                               : "the information file was";
+  message +=
+      " saved with a byte order mark (the bytes EF BB BF some editors write at the start of a "
+      "UTF-8 file): multikevra kept them as the start of ";
+  if (list) message += "this data name, so this run gets a name no file has";
+  if (both) message += ", and of ";
+  if (informationFile) message += "this information text, so tc receives them in its argument";
+  message += both ? "; save both" : "; save it";
+  error(message + " as UTF-8 without BOM, or as ANSI, and run multikevra again", "byte-order-mark");
 }
 
 void ScriptCheck::checkRun(const LineShape& shape) {
@@ -257,29 +299,24 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
   queueName(NameTable::Group::kKeptName, kept);
 }
 
-// The table of names is far larger than the caches: its lookups are queued, so that the
-// memory of many is fetched at once, and their findings come when each is done.
+// The table of names is kept by the queue's thread: a name's findings come when its lookup
+// is done, and the report holds the later lines' findings until then.
 void ScriptCheck::queueName(NameTable::Group group, std::string_view name) {
-  queue_.push(group, name, lineNumber_,
-              [this](const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier) {
-                nameLookedUp(lookup, earlier);
-              });
+  queue_.push(group, name, lineNumber_);
 }
 
-void ScriptCheck::nameLookedUp(const NameQueue::Lookup& lookup,
-                               std::optional<std::uint64_t> earlier) {
-  if (!earlier) return;
+void ScriptCheck::nameFound(const NameQueue::Lookup& lookup, std::uint64_t earlier) {
   const std::string name = quoted(lookup.name);
   if (lookup.group == NameTable::Group::kDataName) {
     report_.add(lookup.line, Severity::kWarning,
-                "data name " + name + " was already run on line " + std::to_string(*earlier) +
+                "data name " + name + " was already run on line " + std::to_string(earlier) +
                     " (Windows ignores the case of letters in file names): this entry runs the "
                     "same data again; check the list file",
                 "duplicate-entry");
   } else {
     report_.add(lookup.line, Severity::kError,
                 "kept name " + name + " is already the kept name of line " +
-                    std::to_string(*earlier) +
+                    std::to_string(earlier) +
                     " (Windows ignores the case of letters in file names): this copy overwrites "
                     "the file kept there; make the data names or the suffixes differ within their "
                     "first 20 characters",

@@ -38,23 +38,28 @@ class ScriptCheck {
   void checkHazards(std::string_view line, const LineShape& shape);
   void checkSplitNames(std::string_view line, const LineShape& shape,
                        const LineCharacters& characters);
+  void checkQuote(const LineShape& shape);
+  void checkByteOrderMark(const LineShape& shape);
   void checkRun(const LineShape& shape);
   void checkKeep(const LineShape& shape);
   void checkInputFiles();
   void queueName(NameTable::Group group, std::string_view name);
-  void nameLookedUp(const NameQueue::Lookup& lookup, std::optional<std::uint64_t> earlier);
+  void nameFound(const NameQueue::Lookup& lookup, std::uint64_t earlier);
   void error(std::string_view message, std::string_view tag);
   void warning(std::string_view message, std::string_view tag);
 
   Report& report_;
   std::uint64_t lineNumber_ = 0;
   ScriptLines lines_;                      // from the first line
+  LineShape shape_;                        // the shape of the line being checked
   LineCharacters pathAndInputCharacters_;  // those of P and I
   ScriptSummary summary_;
   std::uint64_t scriptSize_ = 0;
   std::uint64_t bytesRead_ = 0;  // the lines so far, with one byte for each line end
   NameTable names_;
-  NameQueue queue_{names_};
+  NameQueue queue_{names_, [this](const NameQueue::Lookup& lookup, std::uint64_t earlier) {
+                     nameFound(lookup, earlier);
+                   }};
 };
 
 }  // namespace mk::check

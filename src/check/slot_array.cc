@@ -1,6 +1,5 @@
 #include "check/slot_array.h"
 
-#include <cstring>
 #include <new>
 
 #ifdef __linux__
@@ -26,11 +25,6 @@ void* allocateLarge(std::size_t bytes) {
 
 void FreeLarge::operator()(void* memory) const {
   ::operator delete (memory, std::align_val_t{kHugePage});
-}
-
-SlotArray::SlotArray(std::size_t size)
-    : data_(static_cast<std::uint64_t*>(allocateLarge(size * sizeof(std::uint64_t)))), size_(size) {
-  std::memset(data_.get(), 0, size * sizeof(std::uint64_t));
 }
 
 }  // namespace mk::check

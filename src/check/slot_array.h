@@ -1,8 +1,9 @@
-// Memory for large tables, and the slots of a large hash table: a zeroed array of 64-bit words.
+// Memory for large tables, and the slots of a large hash table: a zeroed array of small words.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace mk::check {
@@ -17,19 +18,21 @@ struct FreeLarge {
 // processor's cache of page addresses.
 void* allocateLarge(std::size_t bytes);
 
+template <class Word>
 class SlotArray {
  public:
   // `size` slots, all 0.
-  explicit SlotArray(std::size_t size);
+  explicit SlotArray(std::size_t size)
+      : data_(static_cast<Word*>(allocateLarge(size * sizeof(Word)))), size_(size) {
+    std::memset(data_.get(), 0, size * sizeof(Word));
+  }
 
-  std::uint64_t& operator[](std::size_t at) { return data_.get()[at]; }
-  const std::uint64_t& operator[](std::size_t at) const { return data_.get()[at]; }
+  Word& operator[](std::size_t at) { return data_.get()[at]; }
+  const Word& operator[](std::size_t at) const { return data_.get()[at]; }
   [[nodiscard]] std::size_t size() const { return size_; }
-  [[nodiscard]] const std::uint64_t* begin() const { return data_.get(); }
-  [[nodiscard]] const std::uint64_t* end() const { return data_.get() + size_; }
 
  private:
-  std::unique_ptr<std::uint64_t, FreeLarge> data_;
+  std::unique_ptr<Word, FreeLarge> data_;
   std::size_t size_;
 };
 
