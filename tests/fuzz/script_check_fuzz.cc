@@ -29,10 +29,10 @@ namespace {
 
 constexpr std::string_view kName = "multikevra.bat";
 const std::set<std::string_view> kErrorTags = {
-    "percent",        "split-name", "special-char",     "quote",
-    "kept-collision", "empty-name", "empty-input-name", "missing-input"};
+    "percent",    "split-name",       "special-char",  "quote",          "kept-collision",
+    "empty-name", "empty-input-name", "missing-input", "byte-order-mark"};
 const std::set<std::string_view> kWarningTags = {"overwrites-backup", "cut", "duplicate-entry",
-                                                 "foreign-line"};
+                                                 "foreign-line", "non-ascii"};
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
