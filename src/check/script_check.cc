@@ -145,9 +145,13 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
     const std::size_t at = line.find('%');
     const NamedValue* value = valueAt(shape, line, at);
     std::string_view fix = howToChange(value);
-    if (value == nullptr) fix = "write each % meant as text as %% in this line";
+    // A %% reaches the command as one %, but whether it was meant so the line cannot tell: the
+    // advice is to take the % out, and a %% written on purpose stays reported.
+    if (value == nullptr) fix = "take the % out of this line (a %% is read as one %)";
     if (value != nullptr && value->kind == ValueKind::kInformation) {
-      fix = "write each % meant as text as %% in the information file and run multikevra again";
+      fix =
+          "take the % out of the information file (a %% is read as one %) and run multikevra "
+          "again";
     }
     error(describe(value) +
               " holds a \"%\": cmd replaces %NAME% and %1 in a batch file and drops a lone %, so "
