@@ -70,10 +70,12 @@ std::uint32_t NameTable::store(Group group, std::string_view name, std::uint64_t
   const std::size_t recordSize = 2 * kMaxNumberSize + 1 + name.size();
   // A record never spans two blocks; an unusually long name gets a block of its own, which
   // nothing follows.
-  if (blocks_.empty() || lastBlockFull_ || blockUsed_.back() + recordSize > kBlockSize) {
+  if (blocks_.empty() || lastBlockFull_ ||
+      blockUsed_.back() + recordSize > blockCapacity(blocks_.size() - 1)) {
     if (blocks_.size() == kMaxBlocks)
       throw std::length_error("its names fill more than 4 GiB, more than the checker holds");
-    blocks_.emplace_back(static_cast<char*>(allocateLarge(std::max(kBlockSize, recordSize))));
+    blocks_.push_back(
+        allocateLargeArray<char>(std::max(blockCapacity(blocks_.size()), recordSize)));
     blockUsed_.push_back(0);
   }
   const std::size_t used = blockUsed_.back();
@@ -85,7 +87,7 @@ std::uint32_t NameTable::store(Group group, std::string_view name, std::uint64_t
   *out++ = static_cast<char>(group);
   out = std::transform(name.begin(), name.end(), out, fold);
   blockUsed_.back() += static_cast<std::size_t>(out - begin);
-  lastBlockFull_ = recordSize > kBlockSize;
+  lastBlockFull_ = recordSize > blockCapacity(blocks_.size() - 1);
   return place;
 }
 

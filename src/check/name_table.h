@@ -2,6 +2,7 @@
 // that first used it; compact enough for millions of names.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -61,6 +62,11 @@ class NameTable {
   static constexpr unsigned kBlockBits = 21;  // a record's position within its block
   static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
   static constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - kBlockBits);
+  // The first blocks are small, so that a small script takes little memory; from the sixth on
+  // they are kBlockSize.
+  static constexpr std::size_t blockCapacity(std::size_t block) {
+    return kBlockSize >> (5 - std::min<std::size_t>(block, 5));
+  }
 
   // The record that begins at `in`.
   static Record decode(const char* in);

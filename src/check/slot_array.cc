@@ -14,17 +14,19 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20U;
 
 }  // namespace
 
-void* allocateLarge(std::size_t bytes) {
-  void* memory = ::operator new (bytes, std::align_val_t{kHugePage});
+std::pair<void*, FreeLarge> allocateLarge(std::size_t bytes) {
+  FreeLarge free;
+  if (bytes >= kHugePage) free.alignment = std::align_val_t{kHugePage};
+  void* memory = ::operator new(bytes, free.alignment);
 #ifdef __linux__
   // Asked for before the first write, which is when the pages are made.
   if (bytes >= kHugePage) madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
-  return memory;
+  return {memory, free};
 }
 
 void FreeLarge::operator()(void* memory) const {
-  ::operator delete (memory, std::align_val_t{kHugePage});
+  ::operator delete(memory, alignment);
 }
 
 }  // namespace mk::check

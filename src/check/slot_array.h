@@ -5,25 +5,36 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <utility>
 
 namespace mk::check {
 
-// Frees memory from allocateLarge().
+// Frees memory from allocateLarge(), with the alignment it was allocated with.
 struct FreeLarge {
+  std::align_val_t alignment{alignof(std::max_align_t)};
   void operator()(void* memory) const;
 };
 
-// `bytes` bytes, not initialised, aligned to 2 MiB and on Linux in huge pages: a large table
-// then costs a few page faults instead of thousands, and random lookups seldom miss the
-// processor's cache of page addresses.
-void* allocateLarge(std::size_t bytes);
+// `bytes` bytes, not initialised. From 2 MiB on, aligned to 2 MiB and on Linux in huge pages: a
+// large table then costs a few page faults instead of thousands, and random lookups seldom miss
+// the processor's cache of page addresses. Smaller ones are ordinary memory, so that a small
+// script costs no large mapping.
+std::pair<void*, FreeLarge> allocateLarge(std::size_t bytes);
+
+// The same, owned.
+template <class T>
+std::unique_ptr<T, FreeLarge> allocateLargeArray(std::size_t bytes) {
+  const auto [memory, free] = allocateLarge(bytes);
+  return std::unique_ptr<T, FreeLarge>(static_cast<T*>(memory), free);
+}
 
 template <class Word>
 class SlotArray {
  public:
   // `size` slots, all 0.
   explicit SlotArray(std::size_t size)
-      : data_(static_cast<Word*>(allocateLarge(size * sizeof(Word)))), size_(size) {
+      : data_(allocateLargeArray<Word>(size * sizeof(Word))), size_(size) {
     std::memset(data_.get(), 0, size * sizeof(Word));
   }
 
