@@ -11,9 +11,14 @@
 namespace mk::check {
 
 // Frees memory from allocateLarge(), with the alignment it was allocated with.
-struct FreeLarge {
-  std::align_val_t alignment{alignof(std::max_align_t)};
+class FreeLarge {
+ public:
+  FreeLarge() = default;
+  explicit FreeLarge(std::align_val_t alignment) : alignment_(alignment) {}
   void operator()(void* memory) const;
+
+ private:
+  std::align_val_t alignment_{alignof(std::max_align_t)};
 };
 
 // `bytes` bytes, not initialised. From 2 MiB on, aligned to 2 MiB and on Linux in huge pages: a
