@@ -6,8 +6,9 @@ size, the throughput and the peak resident memory; in the same folder it times t
 copy of a file of the script's size (cat script > copy), and prints the ratio program/floor.
 It also runs N = 10,000 and N = 100,000, and prints the peak memories of the smallest and the
 largest batch and the time ratio of the two largest. With --checker it times multikevra-check on
-the largest script beside the same floor (target: at most 5 times the floor, at most 128 MiB),
-after checking that it finds the script clean.
+the script of each size beside that size's floor, after checking that it finds the script clean,
+and fails when it takes more than CHECKER_BOUNDS times the floor, or more than 128 MiB on the
+largest.
 
 Usage: bench.py --program PATH [--checker PATH] [--runs K] [--smoke]
 --smoke: small batches and one run each, checks only that everything works (used by CTest).
@@ -27,6 +28,9 @@ sys.path.insert(0, str(pathlib.Path(__file__).parent))
 from make_batch import make_batch  # noqa: E402
 
 MIB = 1024 * 1024
+# multikevra-check's bounds: at most this many times the floor, by the number of entries.
+CHECKER_BOUNDS = {10_000: 3, 100_000: 4, 1_000_000: 15}
+CHECKER_PEAK_MIB = 128  # on the largest script
 
 
 def timed(command, stdin_path, stdout_path, cwd):
@@ -86,6 +90,27 @@ def run_checker(checker, folder, runs, count):
     return statistics.median(times), max(peaks)
 
 
+def check_all(checker, work, sizes, runs, smoke):
+    """Times the checker on each size's script beside a cat floor of the same run; on the full
+    run, fails past CHECKER_BOUNDS and CHECKER_PEAK_MIB."""
+    beyond = []
+    for count in sizes:
+        folder = work / f"n{count}"
+        floor = run_floor(folder, runs, ["cat", "multikevra.bat"])
+        seconds, peak = run_checker(checker, folder, runs, count)
+        ratio = seconds / floor
+        bound = None if smoke else CHECKER_BOUNDS.get(count)
+        print(f"multikevra-check on N={count:,}: median {seconds:.3f} s, floor (cat) "
+              f"{floor:.3f} s, checker/floor = {ratio:.2f}"
+              + (f" (bound {bound})" if bound else "") + f", peak RSS {peak / 1024:.2f} MiB")
+        if bound and ratio > bound:
+            beyond.append(f"N={count:,}: {ratio:.2f} times the floor, bound {bound}")
+        if not smoke and count == sizes[-1] and peak / 1024 > CHECKER_PEAK_MIB:
+            beyond.append(f"N={count:,}: peak {peak / 1024:.0f} MiB, bound {CHECKER_PEAK_MIB}")
+    if beyond:
+        sys.exit("multikevra-check beyond its bounds: " + "; ".join(beyond))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -125,13 +150,6 @@ def main():
         through = run_floor(folder, runs, ["dd", "if=multikevra.bat", "bs=256K", "status=none"])
         print(f"copy through user space (dd bs=256K > copy): median {through:.3f} s; "
               f"program/that = {median / through:.2f}")
-        if args.checker:
-            checker = str(pathlib.Path(args.checker).resolve())
-            seconds, peak = run_checker(checker, folder, runs, largest)
-            print(f"multikevra-check on N={largest:,}: median {seconds:.3f} s, "
-                  f"checker/floor = {seconds / floor:.2f}, "
-                  f"checker/copy through user space = {seconds / through:.2f}, "
-                  f"peak RSS {peak / 1024:.2f} MiB")
         print(f"time N={largest:,} / N={middle:,} = {median / results[middle][0]:.2f} "
               f"(linear: {largest / middle:.0f})")
         growth = (results[largest][1] - results[smallest][1]) / 1024
@@ -140,6 +158,8 @@ def main():
         # Judged on the full run only: the smoke run may be on an instrumented build.
         if abs(growth) > 1 and not args.smoke:
             sys.exit("peak memory grows with the number of entries")
+        if args.checker:
+            check_all(str(pathlib.Path(args.checker).resolve()), work, sizes, runs, args.smoke)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 

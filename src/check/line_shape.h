@@ -60,7 +60,7 @@ class ScriptLines {
   [[nodiscard]] LineShape recognise(std::string_view line) const;
 
   // The same into `shape`, of which only the kind, the count and the values counted are set:
-  // filling one shape in place, line after line, spares the reading thread a copy and a
+  // filling one shape in place, line after line, spares the check a copy and a
   // clearing of the whole shape per line (a tenth of its time, measured).
   void recognise(std::string_view line, LineShape& shape) const;
 

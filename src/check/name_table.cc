@@ -91,14 +91,9 @@ std::uint32_t NameTable::store(Group group, std::string_view name, std::uint64_t
   return place;
 }
 
-void NameTable::prefetch(std::uint64_t nameHash) const {
-#if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(&fingerprints_[nameHash & (fingerprints_.size() - 1)]);
-#endif
-}
-
 std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
-                                                 std::uint64_t line, std::uint64_t nameHash) {
+                                                 std::uint64_t line) {
+  const std::uint64_t nameHash = hash(group, name);
   const std::uint8_t fingerprint = fingerprintOf(nameHash);
   const std::size_t mask = fingerprints_.size() - 1;
   for (std::size_t at = nameHash & mask;; at = (at + 1) & mask) {

@@ -22,21 +22,7 @@ class NameTable {
   // Remembers `name` of `group` as first used on `line`, unless a name of that group equal to it
   // without regard to the case of the letters A to Z is there already: then returns that name's
   // line and remembers nothing. Comparisons are exact: no two different names ever match.
-  std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line) {
-    return remember(group, name, line, hash(group, name));
-  }
-
-  // The same, with `nameHash` = hash(group, name) computed before.
-  std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line,
-                                        std::uint64_t nameHash);
-
-  // The hash of `name` of `group`, equal for names equal without regard to case.
-  static std::uint64_t hash(Group group, std::string_view name);
-
-  // Asks the processor to fetch the memory a later remember() of a name with `nameHash` will
-  // look at first: the table is larger than the caches, and fetching the places of several
-  // names at once is faster than one after the other (about twice, measured).
-  void prefetch(std::uint64_t nameHash) const;
+  std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line);
 
   // Makes room for `names` names in all, so that the table need not grow again before.
   void reserve(std::size_t names);
@@ -68,6 +54,8 @@ class NameTable {
     return kBlockSize >> (5 - std::min<std::size_t>(block, 5));
   }
 
+  // The hash of `name` of `group`, equal for names equal without regard to case.
+  static std::uint64_t hash(Group group, std::string_view name);
   // The record that begins at `in`.
   static Record decode(const char* in);
   [[nodiscard]] Record record(std::uint32_t place) const;

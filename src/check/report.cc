@@ -1,6 +1,5 @@
 #include "check/report.h"
 
-#include <algorithm>
 #include <string>
 
 namespace mk::check {
@@ -14,20 +13,7 @@ void Report::add(std::uint64_t line, Severity severity, std::string_view message
   line_.assign(name_).append(":").append(std::to_string(line));
   line_.append(error ? ": error: " : ": warning: ").append(message);
   line_.append(" [").append(tag).append("]\n");
-  held_.emplace_back(line, line_);
-}
-
-void Report::release(std::uint64_t line) {
-  if (held_.empty()) return;
-  const auto byLine = [](const auto& a, const auto& b) { return a.first < b.first; };
-  if (!std::is_sorted(held_.begin(), held_.end(), byLine)) {
-    std::stable_sort(held_.begin(), held_.end(), byLine);
-  }
-  auto released = held_.begin();
-  for (; released != held_.end() && released->first <= line; ++released) {
-    std::fwrite(released->second.data(), 1, released->second.size(), out_);
-  }
-  held_.erase(held_.begin(), released);
+  std::fwrite(line_.data(), 1, line_.size(), out_);
 }
 
 void Report::note(std::string_view message) {

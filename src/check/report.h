@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace mk::check {
 
@@ -25,14 +23,9 @@ class Report {
   // Writes to `out` (not owned); `scriptName` is the script's name as the user gave it.
   Report(std::string_view scriptName, std::FILE* out);
 
-  // Holds the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning) until release(); the
-  // message is one line.
+  // Writes the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning); the message is one line.
+  // Findings are written as they come: the check adds them in line order.
   void add(std::uint64_t line, Severity severity, std::string_view message, std::string_view tag);
-
-  // Writes the held findings of the lines up to `line` (all: UINT64_MAX), ordered by their
-  // lines, and of one line in the order they were added. A check may learn of a line's finding
-  // after it has gone on to later lines, and the report still reads from top to bottom.
-  void release(std::uint64_t line);
 
   // Writes "NAME: note: MESSAGE".
   void note(std::string_view message);
@@ -47,8 +40,7 @@ class Report {
  private:
   std::string name_;
   std::FILE* out_;
-  std::string line_;                                         // the line being written, reused
-  std::vector<std::pair<std::uint64_t, std::string>> held_;  // line number, finding
+  std::string line_;  // the line being written, reused
   std::uint64_t errors_ = 0;
   std::uint64_t warnings_ = 0;
 };

@@ -72,7 +72,6 @@ bool ScriptCheck::start(std::string_view line) {
           "empty-input-name");
   }
   if (kChecksFiles) checkInputFiles();
-  report_.release(lineNumber_);
   return true;
 }
 
@@ -81,8 +80,8 @@ void ScriptCheck::checkLine(std::string_view line) {
   if (lineNumber_ <= kSampleLines) {
     bytesRead_ += line.size() + 1;
     if (lineNumber_ == kSampleLines && scriptSize_ > bytesRead_) {
-      const double perByte = static_cast<double>(queue_.pushed()) / static_cast<double>(bytesRead_);
-      queue_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
+      const double perByte = static_cast<double>(names_.size()) / static_cast<double>(bytesRead_);
+      names_.reserve(static_cast<std::size_t>(perByte * static_cast<double>(scriptSize_)));
     }
   }
   LineShape& shape = shape_;
@@ -107,14 +106,9 @@ void ScriptCheck::checkLine(std::string_view line) {
     default:
       break;
   }
-  queue_.collect();
-  const std::optional<std::uint64_t> waiting = queue_.oldestLine();
-  report_.release(waiting ? *waiting - 1 : lineNumber_);
 }
 
 void ScriptCheck::finish() {
-  queue_.drain();
-  report_.release(UINT64_MAX);
   if (!kChecksFiles) {
     report_.note(
         "files were not checked here (whether the sample input file exists, whether "
@@ -288,7 +282,7 @@ void ScriptCheck::checkRun(const LineShape& shape) {
     message += informationCut ? "shorten the information line to 179 characters" : "";
     warning(message, "cut");
   }
-  if (!data.empty()) queueName(NameTable::Group::kDataName, data);
+  if (!data.empty()) lookUpName(NameTable::Group::kDataName, data);
 }
 
 void ScriptCheck::checkKeep(const LineShape& shape) {
@@ -300,31 +294,25 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
                 "in part or whole; use a shorter data name or suffix",
             "cut");
   }
-  queueName(NameTable::Group::kKeptName, kept);
+  lookUpName(NameTable::Group::kKeptName, kept);
 }
 
-// The table of names is kept by the queue's thread: a name's findings come when its lookup
-// is done, and the report holds the later lines' findings until then.
-void ScriptCheck::queueName(NameTable::Group group, std::string_view name) {
-  queue_.push(group, name, lineNumber_);
-}
-
-void ScriptCheck::nameFound(const NameQueue::Lookup& lookup, std::uint64_t earlier) {
-  const std::string name = quoted(lookup.name);
-  if (lookup.group == NameTable::Group::kDataName) {
-    report_.add(lookup.line, Severity::kWarning,
-                "data name " + name + " was already run on line " + std::to_string(earlier) +
-                    " (Windows ignores the case of letters in file names): this entry runs the "
-                    "same data again; check the list file",
-                "duplicate-entry");
+// The comparison with the names of earlier lines, the last finding of its line.
+void ScriptCheck::lookUpName(NameTable::Group group, std::string_view name) {
+  const std::optional<std::uint64_t> earlier = names_.remember(group, name, lineNumber_);
+  if (!earlier) return;
+  if (group == NameTable::Group::kDataName) {
+    warning("data name " + quoted(name) + " was already run on line " + std::to_string(*earlier) +
+                " (Windows ignores the case of letters in file names): this entry runs the same "
+                "data again; check the list file",
+            "duplicate-entry");
   } else {
-    report_.add(lookup.line, Severity::kError,
-                "kept name " + name + " is already the kept name of line " +
-                    std::to_string(earlier) +
-                    " (Windows ignores the case of letters in file names): this copy overwrites "
-                    "the file kept there; make the data names or the suffixes differ within their "
-                    "first 20 characters",
-                "kept-collision");
+    error("kept name " + quoted(name) + " is already the kept name of line " +
+              std::to_string(*earlier) +
+              " (Windows ignores the case of letters in file names): this copy overwrites the "
+              "file kept there; make the data names or the suffixes differ within their first 20 "
+              "characters",
+          "kept-collision");
   }
 }
 

@@ -9,7 +9,6 @@
 
 #include "check/cmd_view.h"
 #include "check/line_shape.h"
-#include "check/name_queue.h"
 #include "check/name_table.h"
 #include "check/report.h"
 
@@ -43,8 +42,7 @@ class ScriptCheck {
   void checkRun(const LineShape& shape);
   void checkKeep(const LineShape& shape);
   void checkInputFiles();
-  void queueName(NameTable::Group group, std::string_view name);
-  void nameFound(const NameQueue::Lookup& lookup, std::uint64_t earlier);
+  void lookUpName(NameTable::Group group, std::string_view name);
   void error(std::string_view message, std::string_view tag);
   void warning(std::string_view message, std::string_view tag);
 
@@ -57,9 +55,6 @@ class ScriptCheck {
   std::uint64_t scriptSize_ = 0;
   std::uint64_t bytesRead_ = 0;  // the lines so far, with one byte for each line end
   NameTable names_;
-  NameQueue queue_{names_, [this](const NameQueue::Lookup& lookup, std::uint64_t earlier) {
-                     nameFound(lookup, earlier);
-                   }};
 };
 
 }  // namespace mk::check

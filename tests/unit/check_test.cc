@@ -1,6 +1,6 @@
 // The checker's stores of state that the end-to-end cases are too small to stress: the table
-// of names across its growth, the queue of lookups across its batches, the line reader across
-// the ends of its buffer; and the matcher of a line's layout against the general match.
+// of names across its growth and the line reader across the ends of its buffer; and the matcher
+// of a line's layout against the general match.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,7 +10,6 @@
 
 #include "check/layout_match.h"
 #include "check/line_reader.h"
-#include "check/name_queue.h"
 #include "check/name_table.h"
 #include "script/script_lines.h"
 
@@ -35,33 +34,6 @@ TEST(NameTableTest, ExactWithoutRegardToCaseAcrossGrowth) {
   EXPECT_EQ(table.remember(Group::kKeptName, longName, 11), 1U);
   table.reserve(1000000);
   EXPECT_EQ(table.remember(Group::kDataName, "scan123", 12), 125U);
-}
-
-TEST(NameQueueTest, FindsComeInOrderAcrossBatches) {
-  NameTable table;
-  std::vector<std::pair<std::uint64_t, std::uint64_t>> finds;  // line, earlier line
-  NameQueue queue(table, [&](const NameQueue::Lookup& lookup, std::uint64_t earlier) {
-    EXPECT_EQ(lookup.name, std::string("N").append(std::to_string((lookup.line - 2) % 5000)));
-    finds.emplace_back(lookup.line, earlier);
-  });
-  EXPECT_FALSE(queue.oldestLine());
-  for (std::uint64_t line = 2; line < 2 + 12000;
-       ++line) {  // names 5000 lines apart repeat, in capitals
-    if (line == 3000) queue.reserve(100000);
-    queue.push(Group::kDataName,
-               std::string(line < 5002 ? "n" : "N").append(std::to_string((line - 2) % 5000)),
-               line);
-    queue.collect();
-    ASSERT_TRUE(queue.oldestLine());
-    ASSERT_LE(*queue.oldestLine(), line);
-  }
-  queue.drain();
-  EXPECT_FALSE(queue.oldestLine());
-  ASSERT_EQ(finds.size(), 7000U);
-  for (std::size_t i = 0; i < finds.size(); ++i) {
-    ASSERT_EQ(finds[i].first, 5002 + i);
-    ASSERT_EQ(finds[i].second, 2 + i % 5000);
-  }
 }
 
 TEST(LayoutMatcherTest, TakesWhatTheGeneralMatchTakes) {
