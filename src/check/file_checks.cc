@@ -1,5 +1,7 @@
 #include "check/file_checks.h"
 
+#include "check/file_names.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -16,10 +18,13 @@ bool isFile(const std::string& name) {
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view start) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return start.size() <= text.size() &&
-         std::equal(start.begin(), start.end(), text.begin(),
-                    [&](char a, char b) { return lower(a) == lower(b); });
+  return start.size() <= text.size() && equalIgnoringCase(text.substr(0, start.size()), start);
+}
+
+std::string absoluteName(std::string_view name) {
+  std::error_code error;
+  const fs::path path = fs::absolute(fs::path(std::string(name)), error);
+  return error ? std::string(name) : path.lexically_normal().string();
 }
 
 }  // namespace
@@ -44,6 +49,10 @@ InputFiles lookAtInputFiles(std::string_view path, std::string_view input) {
     }
   }
   return files;
+}
+
+bool namesSameFile(std::string_view a, std::string_view b) {
+  return equalIgnoringCase(absoluteName(a), absoluteName(b));
 }
 
 }  // namespace mk::check

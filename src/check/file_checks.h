@@ -1,5 +1,6 @@
-// The checks that look at files: whether the sample input file exists and whether its backup
-// would be replaced. They need the file names as cmd will resolve them, so they run on Windows.
+// The checks that look at files: whether the sample input file exists, whether its backup
+// would be replaced, and which file a name resolves to. They need the file names as cmd will
+// resolve them, so they run on Windows.
 #pragma once
 
 #include <optional>
@@ -28,5 +29,9 @@ struct InputFiles {
 // Looks at the files named by `path` (P, relative to the current folder when not absolute) and
 // `input` (I), as they are now.
 InputFiles lookAtInputFiles(std::string_view path, std::string_view input);
+
+// True when the names `a` and `b` (relative to the current folder when not absolute) name the
+// same file, whether it exists or not, compared without regard to case as Windows compares.
+bool namesSameFile(std::string_view a, std::string_view b);
 
 }  // namespace mk::check

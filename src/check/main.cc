@@ -36,9 +36,9 @@ constexpr std::string_view kHelp =
     "script will run: in kevra's main directory, on the Windows machine.\n"
     "\n"
     "Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.\n"
-    "Errors: percent, split-name, special-char, quote, kept-collision, empty-name,\n"
-    "  empty-input-name, missing-input, byte-order-mark. Warnings: overwrites-backup, cut,\n"
-    "  duplicate-entry, foreign-line, non-ascii.\n"
+    "Errors: percent, split-name, special-char, slash, quote, invalid-name, kept-collision,\n"
+    "  overwrites-own-file, empty-name, empty-input-name, missing-input, byte-order-mark.\n"
+    "  Warnings: overwrites-backup, cut, duplicate-entry, foreign-line, non-ascii.\n"
     "Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be\n"
     "checked (missing, unreadable, or not written by multikevra).\n";
 

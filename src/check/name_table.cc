@@ -42,8 +42,8 @@ std::uint8_t fingerprintOf(std::uint64_t h) {
 
 }  // namespace
 
-std::uint64_t NameTable::hash(Group group, std::string_view name) {
-  std::uint64_t h = 0xcbf29ce484222325ULL ^ static_cast<unsigned char>(group);
+std::uint64_t NameTable::hash(std::string_view name) {
+  std::uint64_t h = 0xcbf29ce484222325ULL;
   for (const char c : name) {
     h = (h ^ static_cast<unsigned char>(fold(c))) * 0x100000001b3ULL;
   }
@@ -91,27 +91,37 @@ std::uint32_t NameTable::store(Group group, std::string_view name, std::uint64_t
   return place;
 }
 
-std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
-                                                 std::uint64_t line) {
-  const std::uint64_t nameHash = hash(group, name);
+std::size_t NameTable::slotOf(Group group, std::string_view name, std::uint64_t nameHash) const {
   const std::uint8_t fingerprint = fingerprintOf(nameHash);
   const std::size_t mask = fingerprints_.size() - 1;
   for (std::size_t at = nameHash & mask;; at = (at + 1) & mask) {
     const std::uint8_t found = fingerprints_[at];
-    if (found == 0) {
-      places_[at] = store(group, name, line);
-      fingerprints_[at] = fingerprint;
-      if (++count_ * 4 >= fingerprints_.size() * 3) rehash(fingerprints_.size() * 2);
-      return std::nullopt;
-    }
+    if (found == 0) return at;
     if (found != fingerprint) continue;
-    const Record earlier = record(places_[at]);
-    if (earlier.group == group && earlier.folded.size() == name.size() &&
-        std::equal(name.begin(), name.end(), earlier.folded.begin(),
+    const Record stored = record(places_[at]);
+    if (stored.group == group && stored.folded.size() == name.size() &&
+        std::equal(name.begin(), name.end(), stored.folded.begin(),
                    [](char a, char b) { return fold(a) == b; })) {
-      return earlier.line;
+      return at;
     }
   }
+}
+
+std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
+                                                 std::uint64_t line) {
+  const std::uint64_t nameHash = hash(name);
+  const std::size_t at = slotOf(group, name, nameHash);
+  if (fingerprints_[at] != 0) return record(places_[at]).line;
+  places_[at] = store(group, name, line);
+  fingerprints_[at] = fingerprintOf(nameHash);
+  if (++count_ * 4 >= fingerprints_.size() * 3) rehash(fingerprints_.size() * 2);
+  return std::nullopt;
+}
+
+std::optional<std::uint64_t> NameTable::find(Group group, std::string_view name) const {
+  const std::size_t at = slotOf(group, name, hash(name));
+  if (fingerprints_[at] == 0) return std::nullopt;
+  return record(places_[at]).line;
 }
 
 void NameTable::reserve(std::size_t names) {
@@ -132,7 +142,7 @@ void NameTable::rehash(std::size_t slots) {
     const char* const start = blocks_[block].get();
     for (const char* in = start; in < start + blockUsed_[block];) {
       const Record stored = decode(in);
-      const std::uint64_t h = hash(stored.group, stored.folded);
+      const std::uint64_t h = hash(stored.folded);
       std::size_t at = h & mask;
       while (fingerprints_[at] != 0)
         at = (at + 1) & mask;

@@ -16,13 +16,17 @@ namespace mk::check {
 
 class NameTable {
  public:
-  // Names of different groups never match each other.
-  enum class Group : unsigned char { kDataName, kKeptName };
+  // Names of different groups never match each other: data names, kept names and the output
+  // files that keep lines copy.
+  enum class Group : unsigned char { kDataName, kKeptName, kOutputFile };
 
   // Remembers `name` of `group` as first used on `line`, unless a name of that group equal to it
   // without regard to the case of the letters A to Z is there already: then returns that name's
   // line and remembers nothing. Comparisons are exact: no two different names ever match.
   std::optional<std::uint64_t> remember(Group group, std::string_view name, std::uint64_t line);
+
+  // The line of the name of `group` equal to `name` without regard to case, if remembered.
+  [[nodiscard]] std::optional<std::uint64_t> find(Group group, std::string_view name) const;
 
   // Makes room for `names` names in all, so that the table need not grow again before.
   void reserve(std::size_t names);
@@ -54,8 +58,14 @@ class NameTable {
     return kBlockSize >> (5 - std::min<std::size_t>(block, 5));
   }
 
-  // The hash of `name` of `group`, equal for names equal without regard to case.
-  static std::uint64_t hash(Group group, std::string_view name);
+  // The hash of `name`, equal for names equal without regard to case. It does not depend on the
+  // group: the lookups of one name in several groups probe the same slots, which the first
+  // brings into the cache.
+  static std::uint64_t hash(std::string_view name);
+  // The slot that holds `name` of `group`, whose hash is `nameHash`, or else the empty slot
+  // where it would go.
+  [[nodiscard]] std::size_t slotOf(Group group, std::string_view name,
+                                   std::uint64_t nameHash) const;
   // The record that begins at `in`.
   static Record decode(const char* in);
   [[nodiscard]] Record record(std::uint32_t place) const;

@@ -34,6 +34,9 @@ class Report {
   // X errors, Y warnings".
   void summarize(const ScriptSummary& summary);
 
+  // The script's name as the user gave it.
+  [[nodiscard]] const std::string& scriptName() const { return name_; }
+
   // The exit status the findings call for: 0 none, 1 warnings only, 2 at least one error.
   [[nodiscard]] int exitStatus() const;
 

@@ -2,6 +2,7 @@
 
 #include "check/cmd_view.h"
 #include "check/file_checks.h"
+#include "check/file_names.h"
 #include "check/value_words.h"
 
 namespace mk::check {
@@ -54,6 +55,61 @@ std::string quoted(std::string_view text) {
   return std::string("\"").append(text).append("\"");
 }
 
+// Why a value cannot be a file's name, for the message after the value's name.
+std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
+  switch (invalid.fault) {
+    case NameFault::kWildcard:
+      return "holds the wildcard " + quoted(invalid.part);
+    case NameFault::kForbidden:
+      return "holds " + (invalid.part == "\"" ? "a double quote" : quoted(invalid.part)) +
+             ", a character Windows forbids in file names";
+    case NameFault::kColon:
+      return "holds a colon that does not follow a drive letter, which Windows reserves in file "
+             "names";
+    case NameFault::kControl: {
+      static constexpr std::string_view kDigits = "0123456789ABCDEF";
+      const auto byte = static_cast<unsigned char>(invalid.part[0]);
+      return std::string("holds a control character (byte 0x") + kDigits[byte >> 4U] +
+             kDigits[byte & 15U] + (byte == '\t' ? ", a tab)" : ")");
+    }
+    default: {
+      const std::string device = "the device " + deviceOf(invalid.part) +
+                                 " (Windows keeps CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9, "
+                                 "with any extension, for devices)";
+      if (invalid.part.size() == value.text.size()) return "names " + device;
+      return "has the part " + quoted(invalid.part) + ", which names " + device;
+    }
+  }
+}
+
+// What follows when no file can have a value's name.
+std::string whatFollowsInvalid(const NamedValue& value, const InvalidName& invalid) {
+  const bool device = invalid.fault == NameFault::kDevice;
+  switch (value.kind) {
+    case ValueKind::kDirectoryPath:
+      return "no file can lie in that folder, so the backup, every run and every copy of this "
+             "script fail";
+    case ValueKind::kInputName:
+      return device ? "the backup and every run reach a device instead of the sample input file"
+                    : "no sample input file can have that name, so the backup and every run fail";
+    case ValueKind::kDataName:
+      return device ? "tc is handed a device's name and reads no data file"
+                    : "no data file can have that name, so tc cannot read this entry's data";
+    case ValueKind::kOutputFile:
+      return device ? "the copy reads the device instead of an output file"
+                    : "no output file can have that name, so the copy fails";
+    default:
+      if (device) return "the kept file goes to the device and no file is kept";
+      if (invalid.fault == NameFault::kColon) {
+        const auto colon = static_cast<std::size_t>(invalid.part.data() - value.text.data());
+        return "on NTFS the copy writes a hidden stream of the file " +
+               quoted(value.text.substr(0, colon)) +
+               ", invisible in Explorer, and no file of this name is kept";
+      }
+      return "the copy fails and no file is kept";
+  }
+}
+
 }  // namespace
 
 bool ScriptCheck::start(std::string_view line) {
@@ -61,6 +117,9 @@ bool ScriptCheck::start(std::string_view line) {
   if (shape.kind != LineKind::kBackup) return false;
   lineNumber_ = 1;
   lines_ = ScriptLines(shape.values[0].text, shape.values[1].text);
+  sampleInput_ = lines_.input() + ".inp";
+  tcOutput_ = lines_.input() + ".out";
+  backup_ = lines_.input() + "_orig.inp";
   surveyCharacters(lines_.path(), pathAndInputCharacters_);
   surveyCharacters(lines_.input(), pathAndInputCharacters_);
   checkHazards(line, shape);
@@ -163,6 +222,7 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
               "; " + std::string(howToChange(value)),
           "special-char");
   }
+  if (shape.kind != LineKind::kRun && shape.kind != LineKind::kForeign) checkSlash(line, shape);
   if (shape.kind == LineKind::kRun && characters.quote) checkQuote(shape);
   if (shape.kind == LineKind::kRun && characters.nonAscii) checkByteOrderMark(shape);
   if (characters.nonAscii) {
@@ -173,6 +233,66 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
                 "name other files or pass other text than written; " +
                 std::string(howToChange(value)),
             "non-ascii");
+  }
+  checkNames(shape);
+}
+
+// cmd's own commands take a / as the start of a switch; tc, as any program, takes it in a path.
+void ScriptCheck::checkSlash(std::string_view line, const LineShape& shape) {
+  const std::size_t at = line.find('/');
+  if (at == std::string_view::npos) return;
+  const NamedValue* value = valueAt(shape, line, at);
+  std::string_view fix = "edit this line of the script";
+  if (value != nullptr && value->kind == ValueKind::kDirectoryPath) {
+    fix =
+        "write the directory path with backslashes (C:\\kevra\\quartz\\) and run multikevra again";
+  } else if (value != nullptr && value->kind == ValueKind::kOutputFile) {
+    fix = "write the output file name with backslashes and run multikevra again";
+  } else if (value != nullptr && value->kind == ValueKind::kKeptName) {
+    fix = "use a data name and a suffix without \"/\" and run multikevra again";
+  }
+  error(describe(value) +
+            " holds \"/\": cmd reads a / in its own copy and del commands as the start of a "
+            "switch, so this line fails; " +
+            std::string(fix),
+        "slash");
+}
+
+// The names no Windows file can have: P and I on the first line only (they stand on every
+// line), the data name of a run line, the output file and kept name of a keep line.
+void ScriptCheck::checkNames(const LineShape& shape) {
+  const bool firstLine = lineNumber_ == 1;
+  for (std::size_t i = 0; i < shape.valueCount; ++i) {
+    const NamedValue& value = shape.values[i];
+    bool driveAllowed = false;
+    switch (value.kind) {
+      case ValueKind::kDirectoryPath:
+        if (!firstLine) continue;
+        driveAllowed = true;
+        break;
+      case ValueKind::kInputName:
+        if (!firstLine) continue;
+        break;
+      case ValueKind::kDataName:
+        driveAllowed = true;  // a data name may be a path of its own ('d:\raw\a.xy')
+        break;
+      case ValueKind::kOutputFile:
+      case ValueKind::kKeptName:
+        driveAllowed = lines_.path().empty();
+        break;
+      default:
+        continue;  // the information text names no file
+    }
+    const InvalidName invalid = findInvalidName(value.text, driveAllowed);
+    if (invalid.fault == NameFault::kNone) continue;
+    const std::string_view fix =
+        value.kind == ValueKind::kDirectoryPath
+            ? "move the files to a folder whose path Windows allows and run multikevra again"
+            : howToChange(&value);
+    error(describe(&value) + " " + whyInvalid(value, invalid) + ": " +
+              whatFollowsInvalid(value, invalid) + "; " + std::string(fix),
+          "invalid-name");
+    return;
   }
 }
 
@@ -294,7 +414,61 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
                 "in part or whole; use a shorter data name or suffix",
             "cut");
   }
+  checkOwnFiles(findValue(shape, ValueKind::kOutputFile)->text, kept);
   lookUpName(NameTable::Group::kKeptName, kept);
+}
+
+// A keep line "copy P O P N" whose target P N is a file the batch itself needs.
+void ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept) {
+  using Group = NameTable::Group;
+  names_.remember(Group::kOutputFile, output, lineNumber_);
+  const std::string& path = lines_.path();
+  const std::string copied = quoted(output);
+  std::string message = "kept name " + quoted(kept) + " names ";
+  std::optional<std::uint64_t> line;
+  if (equalIgnoringCase(kept, output)) {
+    message += "the file this line copies, " + quoted(path + std::string(output)) +
+               ": cmd cannot copy a file onto itself, so no file is kept";
+  } else if (equalIgnoringCase(kept, sampleInput_)) {
+    message += "the sample input file " + quoted(path + sampleInput_) +
+               ": this copy overwrites it with " + copied +
+               ", so the runs after it start from that file";
+  } else if (equalIgnoringCase(kept, tcOutput_)) {
+    message += "tc's output file " + quoted(path + tcOutput_) +
+               ": this copy overwrites what this run wrote there, so that output is lost and the "
+               "copies of it after this line take " +
+               copied + " instead";
+  } else if (equalIgnoringCase(kept, backup_)) {
+    message += "the backup " + quoted(path + backup_) +
+               ": this copy overwrites it, so the sample input as it was before the batch is lost";
+  } else if ((line = names_.find(Group::kOutputFile, kept))) {
+    message += "the output file " + quoted(path + std::string(kept)) + " that line " +
+               std::to_string(*line) +
+               " copies: this copy overwrites what tc wrote there, so the copies of it after this "
+               "line take " +
+               copied + " instead";
+  } else if ((line = names_.find(Group::kDataName, kept))) {
+    message += "the data file of line " + std::to_string(*line) +
+               ": this copy overwrites the raw data " + quoted(path + std::string(kept)) +
+               " with " + copied + ", and that data is lost";
+  } else if (namesScript(kept)) {
+    message +=
+        "this script: this copy overwrites the running script, and cmd reads on in the new file "
+        "from the old byte offset, so the batch goes on with whatever stands there";
+  } else {
+    return;
+  }
+  error(message + "; change the data name or the suffix and run multikevra again",
+        "overwrites-own-file");
+}
+
+// True when P N is the script's own file: with P empty, a kept name equal to the script's file
+// name; with the file checks, any P N that names the script's file.
+bool ScriptCheck::namesScript(std::string_view kept) const {
+  const std::string& script = report_.scriptName();
+  if (!equalIgnoringCase(fileNamePart(kept), fileNamePart(script))) return false;
+  if (lines_.path().empty() && kept.size() == fileNamePart(kept).size()) return true;
+  return kChecksFiles && namesSameFile(lines_.path() + std::string(kept), script);
 }
 
 // The comparison with the names of earlier lines, the last finding of its line.

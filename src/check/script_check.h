@@ -37,10 +37,14 @@ class ScriptCheck {
   void checkHazards(std::string_view line, const LineShape& shape);
   void checkSplitNames(std::string_view line, const LineShape& shape,
                        const LineCharacters& characters);
+  void checkSlash(std::string_view line, const LineShape& shape);
+  void checkNames(const LineShape& shape);
   void checkQuote(const LineShape& shape);
   void checkByteOrderMark(const LineShape& shape);
   void checkRun(const LineShape& shape);
   void checkKeep(const LineShape& shape);
+  void checkOwnFiles(std::string_view output, std::string_view kept);
+  [[nodiscard]] bool namesScript(std::string_view kept) const;
   void checkInputFiles();
   void lookUpName(NameTable::Group group, std::string_view name);
   void error(std::string_view message, std::string_view tag);
@@ -49,6 +53,9 @@ class ScriptCheck {
   Report& report_;
   std::uint64_t lineNumber_ = 0;
   ScriptLines lines_;                      // from the first line
+  std::string sampleInput_;                // I.inp, and the other files of I that the batch needs
+  std::string tcOutput_;                   // I.out
+  std::string backup_;                     // I_orig.inp
   LineShape shape_;                        // the shape of the line being checked
   LineCharacters pathAndInputCharacters_;  // those of P and I
   ScriptSummary summary_;

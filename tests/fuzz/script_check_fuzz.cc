@@ -29,8 +29,9 @@ namespace {
 
 constexpr std::string_view kName = "multikevra.bat";
 const std::set<std::string_view> kErrorTags = {
-    "percent",    "split-name",       "special-char",  "quote",          "kept-collision",
-    "empty-name", "empty-input-name", "missing-input", "byte-order-mark"};
+    "percent",    "split-name",       "special-char",   "slash",
+    "quote",      "invalid-name",     "kept-collision", "overwrites-own-file",
+    "empty-name", "empty-input-name", "missing-input",  "byte-order-mark"};
 const std::set<std::string_view> kWarningTags = {"overwrites-backup", "cut", "duplicate-entry",
                                                  "foreign-line", "non-ascii"};
 

@@ -1,0 +1,8 @@
+copy C:\lab\batch\sample.inp C:\lab\batch\sample_orig.inp
+del C:\lab\batch\sample.out
+tc C:\lab\batch\sample "macro filename {s02.xy} macro information { } #define GUI_LINES"
+copy C:\lab\batch\kevra.hkl C:\lab\batch\s02.xy
+copy C:\lab\batch\kevra.lst C:\lab\batch\s02.xy.xy
+tc C:\lab\batch\sample "macro filename {s02} macro information { } #define GUI_LINES"
+copy C:\lab\batch\kevra.hkl C:\lab\batch\s02
+copy C:\lab\batch\kevra.lst C:\lab\batch\s02.xy
