@@ -2,13 +2,20 @@
 """The checker's errors are real: scripts with each hazard go wrong under Wine's own cmd.
 
 For each row of HAZARDS, multikevra.exe writes a script in a scratch folder from a list file (and
-an information file), with relative names (an empty directory path), no chaining and one kept
-file per entry (kevra.hkl as data name + ".hkl"). multikevra-check.exe checks it there first:
-its report must name the row's line with the row's tag. Then `cmd /c multikevra.bat` runs it
-with the stand-in tc.exe (tests/windows/tc_stand_in.cc), and what came out is compared with
-what the script's lines mean: each run's arguments, each entry's kept file and its bytes, the
-folder's files. The differences must be exactly the row's: the visible harm of that hazard.
-Findings are matched by line and tag only, so the wording of messages may change.
+an information file), with relative names (an empty directory path, unless the row gives one),
+no chaining and one kept file per entry (kevra.hkl as data name + the row's suffix, ".hkl" by
+default). The folder holds the sample input and, for each data name, a data file that the
+stand-in tc.exe reads as kevra does. multikevra-check.exe checks the script there first: its
+report must name the row's line with the row's tag. Then `cmd /c multikevra.bat` runs it with
+the stand-in tc.exe (tests/windows/tc_stand_in.cc), and what came out is compared with what the
+script's lines mean: each run's arguments and whether it read its data, each entry's kept file
+and its bytes, the sample input and its backup, the folder's files. The differences must be
+exactly the row's: the visible harm of that hazard. Findings are matched by line and tag only, so
+the wording of messages may change.
+
+One finding has no row: a colon in a kept name (invalid-name). On NTFS the copy writes an
+alternate data stream of another file; Wine stores the colon as an ordinary character of the
+name, so it cannot show that. The checker's case invalid-name-colon covers the finding.
 
 Usage: hazards_under_cmd.py --program multikevra.exe --checker multikevra-check.exe --tc tc.exe
 """
@@ -23,30 +30,42 @@ import tempfile
 from wine_run import wine
 
 SAMPLE = b"sample input\r\n"
-SUFFIX = ".hkl"
-# The files a run leaves besides the kept ones: inputs, the stand-in and what it writes.
+RAW_DATA = b"raw data\r\n"  # each data file, as the stand-in tc.exe expects it
+# The files a run leaves besides the kept and data ones: inputs, the stand-in and what it writes.
 KNOWN = {"answers.txt", "list.txt", "info.txt", "tc.exe", "tc.log", "multikevra.bat",
          "sample.inp", "sample_orig.inp", "sample.out", "kevra.hkl", "kevra.lst"}
 
 # tag, data names (list file lines), information lines (None: not asked for), the line the
-# checker must name, and what goes wrong when cmd runs the script. Line 3 is the first entry's
-# run line, 4 its keep line, 5 and 6 the second entry's.
+# checker must name, what goes wrong when cmd runs the script, and options: "suffix" (of the
+# kept file) and "slashes" (the directory path is this folder's, written with forward slashes).
+# Line 3 is the first entry's run line, 4 its keep line, 5 and 6 the second entry's.
 HAZARDS = [
     ("split-name", ["'s 01'"], None, 4,
-     ["the kept file 's 01.hkl' of entry 1 is missing"]),
+     ["the kept file 's 01.hkl' of entry 1 is missing"], {}),
     ("percent", ["s01"], ["RATE 50% of the beam"], 3,
      ["run 1 received ['sample', 'macro filename {s01} macro information {RATE 50 of the beam } "
-      "#define GUI_LINES']"]),
+      "#define GUI_LINES']"], {}),
     ("special-char", ["r&d"], None, 4,
-     ["the kept file 'r&d.hkl' of entry 1 is missing", "an unexpected file 'r'"]),
+     ["the kept file 'r&d.hkl' of entry 1 is missing", "an unexpected file 'r'"], {}),
     ("quote", ["s01"], ['TITLE "quartz 100K"'], 3,
      ["run 1 received ['sample', 'macro filename {s01} macro information {TITLE quartz', "
       "'100K } #define GUI_LINES']",
-      "the kept file 's01.hkl' of entry 1 is missing"]),
+      "the kept file 's01.hkl' of entry 1 is missing"], {}),
     ("kept-collision", ["quartz_series_0100K_a", "quartz_series_0100K_b"], None, 6,
-     ["the kept file 'quartz_series_0100K_' of entry 1 holds 'hkl of quartz_series_0100K_b'"]),
+     ["the kept file 'quartz_series_0100K_' of entry 1 holds 'hkl of quartz_series_0100K_b'"],
+     {}),
     ("kept-collision", ["S01", "s01"], None, 6,
-     ["the kept file 'S01.hkl' of entry 1 holds 'hkl of s01'"]),
+     ["the kept file 'S01.hkl' of entry 1 holds 'hkl of s01'"], {}),
+    ("invalid-name", ["s01", "s*1.xy"], None, 6,
+     ["run 2 could not read its data file", "the kept file 's*1.xy.hkl' of entry 2 is missing"],
+     {}),
+    ("invalid-name", ["s01", "nul"], None, 6,
+     ["run 2 could not read its data file", "the kept file 'nul.hkl' of entry 2 is missing"], {}),
+    ("slash", ["s01"], None, 1,
+     ["the backup 'sample_orig.inp' is missing", "the kept file 's01.hkl' of entry 1 is missing"],
+     {"slashes": True}),
+    ("overwrites-own-file", ["sample", "s02"], None, 4,
+     ["the sample input holds 'hkl of sample'"], {"suffix": ".inp"}),
 ]
 
 
@@ -55,27 +74,37 @@ def meant_names(list_lines):
     return [line[1:-1] if line.startswith("'") else line for line in list_lines]
 
 
-def what_went_wrong(work, names, infos):
+def what_went_wrong(work, names, infos, directory, suffix):
     """What the run in `work` did otherwise than the script's lines mean, in script order."""
     wrong = []
+    if (work / "sample_orig.inp").exists():
+        if (work / "sample_orig.inp").read_bytes() != SAMPLE:
+            wrong.append("the backup 'sample_orig.inp' is not the sample input")
+    else:
+        wrong.append("the backup 'sample_orig.inp' is missing")
     log = (work / "tc.log").read_bytes().decode("latin-1") if (work / "tc.log").exists() else ""
-    runs = [re.findall(r"\[([^]]*)\]", line) for line in log.splitlines()]
+    runs = log.splitlines()
     files = {path.name.lower(): path for path in work.iterdir()}  # names as Windows sees them
     for number, name in enumerate(names, 1):
         information = infos[number - 1] + " " if infos else " "
-        meant = ["sample", f"macro filename {{{name}}} macro information {{{information}}}"
-                 " #define GUI_LINES"]
-        got = runs[number - 1] if number <= len(runs) else None
+        meant = [directory + "sample", f"macro filename {{{name}}} macro information "
+                 f"{{{information}}} #define GUI_LINES"]
+        got = re.findall(r"\[([^]]*)\]", runs[number - 1]) if number <= len(runs) else None
         if got != meant:
             wrong.append(f"run {number} received {got}")
-        kept = (name + SUFFIX)[:20]
+        elif runs[number - 1].endswith(" unreadable data"):
+            wrong.append(f"run {number} could not read its data file")
+        kept = (name + suffix)[:20]
         path = files.get(kept.lower())
         if path is None:
             wrong.append(f"the kept file '{kept}' of entry {number} is missing")
         elif path.read_bytes() != f"hkl of {name}\r\n".encode():
             held = path.read_bytes().decode("latin-1").strip()
             wrong.append(f"the kept file '{kept}' of entry {number} holds '{held}'")
-    expected = KNOWN | {(name + SUFFIX)[:20].lower() for name in names}
+    if (work / "sample.inp").read_bytes() != SAMPLE:
+        wrong.append(f"the sample input holds '{(work / 'sample.inp').read_text().strip()}'")
+    expected = KNOWN | {(name + suffix)[:20].lower() for name in names}
+    expected |= {name.lower() for name in names}
     wrong += [f"an unexpected file '{path.name}'" for key, path in sorted(files.items())
               if key not in expected]
     return wrong
@@ -83,15 +112,22 @@ def what_went_wrong(work, names, infos):
 
 def check_hazard(args, work, row):
     """Runs one row in the empty folder `work`; returns its problems (none: it passed)."""
-    tag, list_lines, infos, line, harm = row
+    tag, list_lines, infos, line, harm, options = row
+    suffix = options.get("suffix", ".hkl")
+    directory = ""
+    if options.get("slashes"):
+        found = wine(["winepath", "-w", str(work)], cwd=work)
+        directory = found.stdout.decode().strip().replace("\\", "/") + "/"
     (work / "list.txt").write_text("\n".join(list_lines) + "\n")
-    answers = ["", "list.txt", str(len(list_lines)), "sample"]
+    for name in meant_names(list_lines):
+        (work / name).write_bytes(RAW_DATA)
+    answers = [directory, "list.txt", str(len(list_lines)), "sample"]
     if infos is None:
         answers.append("n")
     else:
         (work / "info.txt").write_text("\n".join(infos) + "\n")
         answers += ["y", "info.txt"]
-    answers += ["n", "y", "1", "kevra.hkl", SUFFIX]
+    answers += ["n", "y", "1", "kevra.hkl", suffix]
     (work / "sample.inp").write_bytes(SAMPLE)
     shutil.copyfile(args.tc, work / "tc.exe")
 
@@ -109,7 +145,7 @@ def check_hazard(args, work, row):
                         f"with [{tag}]:\n{report}")
 
     ran = wine(["cmd", "/c", "multikevra.bat"], cwd=work)
-    wrong = what_went_wrong(work, meant_names(list_lines), infos)
+    wrong = what_went_wrong(work, meant_names(list_lines), infos, directory, suffix)
     if wrong != harm:
         problems.append("under cmd, expected to go wrong:\n  " + "\n  ".join(harm) +
                         "\nwent wrong:\n  " + "\n  ".join(wrong) +

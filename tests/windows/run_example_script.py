@@ -4,9 +4,10 @@
 The example's answers are replayed to multikevra.exe in a scratch folder, with the directory
 answer replaced by that folder's Windows path (Wine shows the Linux tree as drive Z:). The
 script then runs there with `cmd /c`, calling a stand-in tc.exe placed in the same folder
-(tests/windows/tc_stand_in.cc). Checked afterwards: every run got exactly its two arguments,
-chaining carried each output into the next input, the backup and every kept file hold the
-right bytes, nothing else was left behind, and cmd reported no error.
+(tests/windows/tc_stand_in.cc), with each entry's data file beside it. Checked afterwards:
+every run got exactly its two arguments, chaining carried each output into the next input, the
+backup and every kept file hold the right bytes, nothing else was left behind, and cmd
+reported no error.
 
 Usage: run_example_script.py --program multikevra.exe --tc tc.exe --example EXAMPLE_DIR
 """
@@ -20,6 +21,7 @@ import tempfile
 from wine_run import wine
 
 ORIGINAL_INPUT = b"quartz sample input\r\nSPACEGROUP P3221\r\n"
+RAW_DATA = b"raw data\r\n"  # what the stand-in tc.exe reads from each data file
 
 
 def main():
@@ -48,6 +50,10 @@ def main():
         for name in ("datasets.lst", "ranges.txt"):
             shutil.copyfile(example / name, work / name)
         shutil.copyfile(args.tc, work / "tc.exe")
+        names = [line.split()[0] for line in (example / "datasets.lst").read_text().splitlines()
+                 if line.strip()]
+        for name in names:  # the data files, which tc reads
+            (work / name).write_bytes(RAW_DATA)
         (work / "quartz.inp").write_bytes(ORIGINAL_INPUT)
         (work / "quartz.out").write_bytes(b"an old output, deleted by the script\r\n")
 
@@ -69,8 +75,6 @@ def main():
         if echoed != script_lines[:-1] or script_lines[-1] != "":
             problems.append(f"cmd did not run the script's lines one by one:\n{console}")
 
-        names = [line.split()[0] for line in (example / "datasets.lst").read_text().splitlines()
-                 if line.strip()]
         infos = [line.split("             ")[0].rstrip() + " "
                  for line in (example / "ranges.txt").read_text().splitlines()]
         expected_log = b"".join(
@@ -85,6 +89,7 @@ def main():
         }
         listing = ORIGINAL_INPUT
         for name in names:
+            expected[name] = RAW_DATA
             listing += f"run of {name}\r\n".encode()
             expected[f"{name}.hkl"] = f"hkl of {name}\r\n".encode()
             expected[f"{name}_fit.lst"] = listing

@@ -4,14 +4,17 @@
 //   tc <path and input name> "<macro text>"
 //
 // Appends one line to tc.log in the current folder: the argument count and every argument in
-// brackets. Reads <path and input name>.inp and writes <path and input name>.out: the input
-// followed by the line "run of <data name>", the data name taken from the macro text's
-// "macro filename {...}". Writes the output files a run leaves in the same folder:
-// kevra.hkl ("hkl of <data name>") and kevra.lst (the same text as the .out file). Every
-// line ends with CR LF; files are read and written as bytes.
+// brackets, and " unreadable data" when the run could not read its data file. As kevra does, it
+// reads the data file named by the macro text's "macro filename {...}" (relative to the current
+// folder), which must hold the line "raw data"; a run whose data cannot be read writes nothing
+// more. Otherwise it reads <path and input name>.inp and writes <path and input name>.out: the
+// input followed by the line "run of <data name>". It writes the output files a run leaves in
+// the same folder: kevra.hkl ("hkl of <data name>") and kevra.lst (the same text as the .out
+// file). Every line ends with CR LF; files are read and written as bytes.
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 namespace {
@@ -20,6 +23,13 @@ bool writeFile(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
   return static_cast<bool>(out.flush());
+}
+
+// The whole of the file `path`, or nothing when it cannot be read.
+std::optional<std::string> readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string dataName(const std::string& macros) {
@@ -34,28 +44,32 @@ std::string dataName(const std::string& macros) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string name = argc == 3 ? dataName(argv[2]) : "";
+  const bool dataRead = argc == 3 && readFile(name) == "raw data\r\n";
   {
     std::ofstream log("tc.log", std::ios::binary | std::ios::app);
     log << argc - 1;
     for (int i = 1; i < argc; ++i)
       log << " [" << argv[i] << "]";
-    log << "\r\n";
+    log << (argc == 3 && !dataRead ? " unreadable data" : "") << "\r\n";
   }
   if (argc != 3) {
     std::cerr << "tc: expected 2 arguments, got " << argc - 1 << "\n";
     return 1;
   }
+  if (!dataRead) {
+    std::cerr << "tc: cannot read the data file " << name << "\n";
+    return 4;
+  }
 
   const std::string base = argv[1];
-  std::ifstream inp(base + ".inp", std::ios::binary);
-  if (!inp) {
+  const std::optional<std::string> input = readFile(base + ".inp");
+  if (!input) {
     std::cerr << "tc: cannot read " << base << ".inp\n";
     return 2;
   }
-  const std::string input{std::istreambuf_iterator<char>(inp), std::istreambuf_iterator<char>()};
 
-  const std::string name = dataName(argv[2]);
-  const std::string listing = input + "run of " + name + "\r\n";
+  const std::string listing = *input + "run of " + name + "\r\n";
   const auto slash = base.find_last_of("\\/:");
   const std::string folder = slash == std::string::npos ? "" : base.substr(0, slash + 1);
   if (!writeFile(base + ".out", listing) || !writeFile(folder + "kevra.lst", listing) ||
