@@ -1,8 +1,9 @@
 // The checks that look at files: whether the sample input file exists, whether its backup
-// would be replaced, and which file a name resolves to. They need the file names as cmd will
-// resolve them, so they run on Windows.
+// would be replaced, which file a name resolves to, and what a batch left behind. They need the
+// file names as cmd will resolve them, so they run on Windows.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,16 @@ struct InputFiles {
 // Looks at the files named by `path` (P, relative to the current folder when not absolute) and
 // `input` (I), as they are now.
 InputFiles lookAtInputFiles(std::string_view path, std::string_view input);
+
+// True when `name` is a file that exists.
+bool isFile(std::string_view name);
+
+// When the file `name` was last written; nothing when it is no file or cannot be looked at.
+std::optional<std::filesystem::file_time_type> lastWritten(std::string_view name);
+
+// True when the files `a` and `b` hold the same bytes, read a block at a time; false also when
+// either cannot be read.
+bool sameBytes(std::string_view a, std::string_view b);
 
 // True when the names `a` and `b` (relative to the current folder when not absolute) name the
 // same file, whether it exists or not, compared without regard to case as Windows compares.

@@ -1,5 +1,6 @@
-// multikevra-check [SCRIPT]: reports what will go wrong when a run script written by
-// multikevra runs. Exit status 0 no finding, 1 warnings only, 2 errors, 3 not checked.
+// multikevra-check [--after] [SCRIPT]: reports what will go wrong when a run script written by
+// multikevra runs, or with --after what the batch left behind. Exit status 0 no finding, 1
+// warnings only, 2 errors, 3 not checked.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "check/after_check.h"
+#include "check/file_checks.h"
 #include "check/line_reader.h"
 #include "check/report.h"
 #include "check/script_check.h"
@@ -24,10 +27,12 @@ namespace {
 
 constexpr int kNotChecked = 3;
 constexpr std::string_view kProgram = "multikevra-check";
-constexpr std::string_view kUsage = "usage: multikevra-check [SCRIPT] | --help | --version";
+constexpr std::string_view kUsage =
+    "usage: multikevra-check [--after] [SCRIPT] | --help | --version";
 
 constexpr std::string_view kHelp =
     "usage: multikevra-check [SCRIPT]\n"
+    "       multikevra-check --after [SCRIPT]\n"
     "       multikevra-check --help | --version\n"
     "\n"
     "Reads a run script written by multikevra (default: multikevra.bat in the current folder)\n"
@@ -39,8 +44,15 @@ constexpr std::string_view kHelp =
     "Errors: percent, split-name, special-char, slash, quote, invalid-name, kept-collision,\n"
     "  overwrites-own-file, empty-name, empty-input-name, missing-input, byte-order-mark.\n"
     "  Warnings: overwrites-backup, cut, duplicate-entry, foreign-line, non-ascii.\n"
+    "\n"
+    "With --after, run where the batch ran, after it ran, it reports instead what the batch left:\n"
+    "errors no-backup (the backup of the sample input is missing) and not-kept (a kept file is\n"
+    "missing); warnings stale (a kept file older than the script) and unchanged-output (a kept\n"
+    "file with the same bytes as the entry before's: that run probably failed). The summary\n"
+    "names the first entry that did not leave all its kept files.\n"
+    "\n"
     "Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be\n"
-    "checked (missing, unreadable, or not written by multikevra).\n";
+    "checked (missing, unreadable, or not written by multikevra; with --after, not on Windows).\n";
 
 // Writes "multikevra-check: WHY" on standard error and returns the status for "not checked".
 int notChecked(const std::string& why) {
@@ -57,17 +69,10 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-int readAndCheck(const std::string& name) {
-  errno = 0;
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-  if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
-  std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the reader has its own large buffer
-
-  mk::check::LineReader reader(file.get());
-  mk::check::Report report(name, stdout);
-  std::error_code sizeError;
-  const std::uintmax_t size = std::filesystem::file_size(name, sizeError);
-  mk::check::ScriptCheck check(report, sizeError ? 0 : size);
+// Hands the script's lines to `check` (a ScriptCheck or an AfterCheck) and ends it.
+template <class Check>
+int checkLines(const std::string& name, mk::check::LineReader& reader, Check& check,
+               const mk::check::Report& report) {
   const std::optional<std::string_view> first = reader.next();
   if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
   if (!first || !check.start(*first)) {
@@ -83,11 +88,29 @@ int readAndCheck(const std::string& name) {
   return report.exitStatus();
 }
 
+int readAndCheck(const std::string& name, bool after) {
+  errno = 0;
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+  if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the reader has its own large buffer
+
+  mk::check::LineReader reader(file.get());
+  mk::check::Report report(name, stdout);
+  if (after) {
+    mk::check::AfterCheck check(report);
+    return checkLines(name, reader, check, report);
+  }
+  std::error_code sizeError;
+  const std::uintmax_t size = std::filesystem::file_size(name, sizeError);
+  mk::check::ScriptCheck check(report, sizeError ? 0 : size);
+  return checkLines(name, reader, check, report);
+}
+
 // Checks the script `name`; a check that runs out of memory ends with "not checked", as a
 // script that cannot be read does.
-int checkScript(const std::string& name) {
+int checkScript(const std::string& name, bool after) {
   try {
-    return readAndCheck(name);
+    return readAndCheck(name, after);
   } catch (const std::bad_alloc&) {
     return notChecked("cannot check \"" + name + "\": not enough memory");
   } catch (const std::length_error& error) {
@@ -98,16 +121,19 @@ int checkScript(const std::string& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+  std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+  arguments = arguments.subspan(1);
+  const bool after = !arguments.empty() && std::string_view(arguments[0]) == "--after";
+  if (after) arguments = arguments.subspan(1);
   std::string name = "multikevra.bat";
-  if (arguments.size() > 2) return notChecked(std::string("one script at a time; ").append(kUsage));
-  if (arguments.size() == 2) {
-    const std::string_view argument = arguments[1];
-    if (argument == "--help") {
+  if (arguments.size() > 1) return notChecked(std::string("one script at a time; ").append(kUsage));
+  if (arguments.size() == 1) {
+    const std::string_view argument = arguments[0];
+    if (argument == "--help" && !after) {
       std::fputs(kHelp.data(), stdout);
       return 0;
     }
-    if (argument == "--version") {
+    if (argument == "--version" && !after) {
       std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
       return 0;
     }
@@ -116,5 +142,10 @@ int main(int argc, char** argv) {
     }
     name = argument;
   }
-  return checkScript(name);
+  if (after && !mk::check::kChecksFiles) {
+    return notChecked(
+        "the results of a batch can only be checked where it ran: run multikevra-check --after "
+        "on the Windows machine, in kevra's main directory");
+  }
+  return checkScript(name, after);
 }

@@ -22,9 +22,14 @@ void Report::note(std::string_view message) {
 }
 
 void Report::summarize(const ScriptSummary& summary) {
-  line_.assign(name_).append(": ").append(counted(summary.entries, "entry"));
-  line_.append(summary.chaining ? ", chaining on, " : ", chaining off, ");
-  line_.append(counted(summary.keptPerEntry, "file")).append(" kept per entry: ");
+  std::string description = counted(summary.entries, "entry");
+  description.append(summary.chaining ? ", chaining on, " : ", chaining off, ");
+  description.append(counted(summary.keptPerEntry, "file")).append(" kept per entry");
+  summarize(description);
+}
+
+void Report::summarize(std::string_view description) {
+  line_.assign(name_).append(": ").append(description).append(": ");
   line_.append(counted(errors_, "error")).append(", ").append(counted(warnings_, "warning"));
   line_.append("\n");
   std::fwrite(line_.data(), 1, line_.size(), out_);

@@ -34,6 +34,9 @@ class Report {
   // X errors, Y warnings".
   void summarize(const ScriptSummary& summary);
 
+  // Writes the summary line "NAME: DESCRIPTION: X errors, Y warnings".
+  void summarize(std::string_view description);
+
   // The script's name as the user gave it.
   [[nodiscard]] const std::string& scriptName() const { return name_; }
 

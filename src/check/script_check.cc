@@ -51,17 +51,13 @@ CommandNames commandNames(LineKind kind) {
   }
 }
 
-std::string quoted(std::string_view text) {
-  return std::string("\"").append(text).append("\"");
-}
-
 // Why a value cannot be a file's name, for the message after the value's name.
 std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
   switch (invalid.fault) {
     case NameFault::kWildcard:
-      return "holds the wildcard " + quoted(invalid.part);
+      return "holds the wildcard " + inQuotes(invalid.part);
     case NameFault::kForbidden:
-      return "holds " + (invalid.part == "\"" ? "a double quote" : quoted(invalid.part)) +
+      return "holds " + (invalid.part == "\"" ? "a double quote" : inQuotes(invalid.part)) +
              ", a character Windows forbids in file names";
     case NameFault::kColon:
       return "holds a colon that does not follow a drive letter, which Windows reserves in file "
@@ -77,7 +73,7 @@ std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
                                  " (Windows keeps CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9, "
                                  "with any extension, for devices)";
       if (invalid.part.size() == value.text.size()) return "names " + device;
-      return "has the part " + quoted(invalid.part) + ", which names " + device;
+      return "has the part " + inQuotes(invalid.part) + ", which names " + device;
     }
   }
 }
@@ -103,7 +99,7 @@ std::string whatFollowsInvalid(const NamedValue& value, const InvalidName& inval
       if (invalid.fault == NameFault::kColon) {
         const auto colon = static_cast<std::size_t>(invalid.part.data() - value.text.data());
         return "on NTFS the copy writes a hidden stream of the file " +
-               quoted(value.text.substr(0, colon)) +
+               inQuotes(value.text.substr(0, colon)) +
                ", invisible in Explorer, and no file of this name is kept";
       }
       return "the copy fails and no file is kept";
@@ -124,8 +120,8 @@ bool ScriptCheck::start(std::string_view line) {
   surveyCharacters(lines_.input(), pathAndInputCharacters_);
   checkHazards(line, shape);
   if (lines_.input().empty()) {
-    error("the input name is empty: this line copies " + quoted(lines_.path() + ".inp") +
-              " and every run starts tc on " + quoted(lines_.path()) +
+    error("the input name is empty: this line copies " + inQuotes(lines_.path() + ".inp") +
+              " and every run starts tc on " + inQuotes(lines_.path()) +
               "; answer the input file name question with the sample's name (fewer than 20 "
               "characters) and run multikevra again",
           "empty-input-name");
@@ -217,7 +213,7 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
       characters.commandCharacter ? findCommandCharacter(line) : std::string_view::npos;
   if (at != std::string_view::npos) {
     const NamedValue* value = valueAt(shape, line, at);
-    error(describe(value) + " holds " + quoted(line.substr(at, 1)) +
+    error(describe(value) + " holds " + inQuotes(line.substr(at, 1)) +
               " outside double quotes: cmd " + std::string(commandCharacterEffect(line[at])) +
               "; " + std::string(howToChange(value)),
           "special-char");
@@ -389,7 +385,7 @@ void ScriptCheck::checkRun(const LineShape& shape) {
   if (dataCut || informationCut) {
     std::string message;
     if (dataCut) {
-      message = "data name " + quoted(data) + " has 80 characters, as many as multikevra keeps";
+      message = "data name " + inQuotes(data) + " has 80 characters, as many as multikevra keeps";
     }
     if (informationCut) {
       message += dataCut ? ", and the" : "the";
@@ -409,7 +405,7 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
   if (summary_.entries == 1) ++summary_.keptPerEntry;
   const std::string_view kept = findValue(shape, ValueKind::kKeptName)->text;
   if (kept.size() == kKeptNameWidth) {
-    warning("kept name " + quoted(kept) +
+    warning("kept name " + inQuotes(kept) +
                 " has 20 characters, as many as multikevra writes, so the suffix was probably cut "
                 "in part or whole; use a shorter data name or suffix",
             "cut");
@@ -423,33 +419,33 @@ void ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept) 
   using Group = NameTable::Group;
   names_.remember(Group::kOutputFile, output, lineNumber_);
   const std::string& path = lines_.path();
-  const std::string copied = quoted(output);
-  std::string message = "kept name " + quoted(kept) + " names ";
+  const std::string copied = inQuotes(output);
+  std::string message = "kept name " + inQuotes(kept) + " names ";
   std::optional<std::uint64_t> line;
   if (equalIgnoringCase(kept, output)) {
-    message += "the file this line copies, " + quoted(path + std::string(output)) +
+    message += "the file this line copies, " + inQuotes(path + std::string(output)) +
                ": cmd cannot copy a file onto itself, so no file is kept";
   } else if (equalIgnoringCase(kept, sampleInput_)) {
-    message += "the sample input file " + quoted(path + sampleInput_) +
+    message += "the sample input file " + inQuotes(path + sampleInput_) +
                ": this copy overwrites it with " + copied +
                ", so the runs after it start from that file";
   } else if (equalIgnoringCase(kept, tcOutput_)) {
-    message += "tc's output file " + quoted(path + tcOutput_) +
+    message += "tc's output file " + inQuotes(path + tcOutput_) +
                ": this copy overwrites what this run wrote there, so that output is lost and the "
                "copies of it after this line take " +
                copied + " instead";
   } else if (equalIgnoringCase(kept, backup_)) {
-    message += "the backup " + quoted(path + backup_) +
+    message += "the backup " + inQuotes(path + backup_) +
                ": this copy overwrites it, so the sample input as it was before the batch is lost";
   } else if ((line = names_.find(Group::kOutputFile, kept))) {
-    message += "the output file " + quoted(path + std::string(kept)) + " that line " +
+    message += "the output file " + inQuotes(path + std::string(kept)) + " that line " +
                std::to_string(*line) +
                " copies: this copy overwrites what tc wrote there, so the copies of it after this "
                "line take " +
                copied + " instead";
   } else if ((line = names_.find(Group::kDataName, kept))) {
     message += "the data file of line " + std::to_string(*line) +
-               ": this copy overwrites the raw data " + quoted(path + std::string(kept)) +
+               ": this copy overwrites the raw data " + inQuotes(path + std::string(kept)) +
                " with " + copied + ", and that data is lost";
   } else if (namesScript(kept)) {
     message +=
@@ -476,12 +472,12 @@ void ScriptCheck::lookUpName(NameTable::Group group, std::string_view name) {
   const std::optional<std::uint64_t> earlier = names_.remember(group, name, lineNumber_);
   if (!earlier) return;
   if (group == NameTable::Group::kDataName) {
-    warning("data name " + quoted(name) + " was already run on line " + std::to_string(*earlier) +
+    warning("data name " + inQuotes(name) + " was already run on line " + std::to_string(*earlier) +
                 " (Windows ignores the case of letters in file names): this entry runs the same "
                 "data again; check the list file",
             "duplicate-entry");
   } else {
-    error("kept name " + quoted(name) + " is already the kept name of line " +
+    error("kept name " + inQuotes(name) + " is already the kept name of line " +
               std::to_string(*earlier) +
               " (Windows ignores the case of letters in file names): this copy overwrites the "
               "file kept there; make the data names or the suffixes differ within their first 20 "
@@ -495,12 +491,12 @@ void ScriptCheck::checkInputFiles() {
   const std::string base = lines_.path() + input;
   const InputFiles files = lookAtInputFiles(lines_.path(), input);
   if (!files.inputExists) {
-    std::string message = "the sample input file " + quoted(base + ".inp") +
+    std::string message = "the sample input file " + inQuotes(base + ".inp") +
                           " does not exist: the backup and every run fail; ";
     if (files.folderBeforeInput) {
-      message += quoted(*files.folderBeforeInput) +
+      message += inQuotes(*files.folderBeforeInput) +
                  " is a folder, so the directory path probably lacks its final backslash: answer " +
-                 quoted(*files.folderBeforeInput + "\\") + " and run multikevra again";
+                 inQuotes(*files.folderBeforeInput + "\\") + " and run multikevra again";
     } else {
       message +=
           "correct the directory path or the input name and run multikevra again, or run "
@@ -509,9 +505,9 @@ void ScriptCheck::checkInputFiles() {
     error(message, "missing-input");
   }
   if (files.backupExists) {
-    warning("the backup " + quoted(base + "_orig.inp") +
+    warning("the backup " + inQuotes(base + "_orig.inp") +
                 " exists already: this script replaces it with the current " +
-                quoted(input + ".inp") +
+                inQuotes(input + ".inp") +
                 ", which after a chained batch is no longer the original; move or rename the "
                 "backup first",
             "overwrites-backup");

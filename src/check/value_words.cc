@@ -23,6 +23,10 @@ std::string_view kindName(ValueKind kind) {
 
 }  // namespace
 
+std::string inQuotes(std::string_view text) {
+  return std::string("\"").append(text).append("\"");
+}
+
 std::string describe(const NamedValue* value) {
   if (value == nullptr) return "this line";
   std::string text(kindName(value->kind));

@@ -8,6 +8,9 @@
 
 namespace mk::check {
 
+// `text` in double quotes.
+std::string inQuotes(std::string_view text);
+
 // `value` named for a message: its kind and its text in double quotes (data name "s 01");
 // "this line" for no value.
 std::string describe(const NamedValue* value);

@@ -9,6 +9,8 @@ A case is a folder of plain files:
   files/            the folder the program runs in, before the run (symbolic links kept)
   modes             optional lines "<path> <octal mode>", applied before the run ("." is the
                     run folder itself)
+  times             optional lines "<path> <seconds since 1970>": the file's modification time,
+                    set before the run
   user              optional "nobody": when the runner is root, the run folder is given to
                     that user and the program runs as it, from a copy in a folder under /tmp
                     that every user can reach (the checkout may lie in a closed folder)
@@ -139,6 +141,10 @@ def run(case, program, wine, run_dir):
         if line.strip():
             path, mode = line.split()
             os.chmod(run_dir / path, int(mode, 8))
+    for line in read_optional(case / "times").decode().splitlines():
+        if line.strip():
+            path, seconds = line.rsplit(None, 1)
+            os.utime(run_dir / path, (int(seconds), int(seconds)))
 
     def prepare_child():
         resource.setrlimit(resource.RLIMIT_CORE, (0, 0))

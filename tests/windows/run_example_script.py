@@ -7,9 +7,16 @@ script then runs there with `cmd /c`, calling a stand-in tc.exe placed in the sa
 (tests/windows/tc_stand_in.cc), with each entry's data file beside it. Checked afterwards:
 every run got exactly its two arguments, chaining carried each output into the next input, the
 backup and every kept file hold the right bytes, nothing else was left behind, and cmd
-reported no error.
+reported no error. Then `multikevra-check.exe --after` finds the batch complete (status 0).
 
-Usage: run_example_script.py --program multikevra.exe --tc tc.exe --example EXAMPLE_DIR
+The same batch runs once more in a new folder without the third entry's data file, so that the
+third run fails and writes no output, as kevra's run does when it cannot read its data. Then
+`multikevra-check.exe --after` must name the third entry's keep lines (their copies took the
+second run's files again: unchanged-output, or not-kept) and its summary the third entry's run
+line as the first that did not leave all its kept files.
+
+Usage: run_example_script.py --program multikevra.exe --checker multikevra-check.exe --tc tc.exe
+                             --example EXAMPLE_DIR
 """
 
 import argparse
@@ -24,97 +31,148 @@ ORIGINAL_INPUT = b"quartz sample input\r\nSPACEGROUP P3221\r\n"
 RAW_DATA = b"raw data\r\n"  # what the stand-in tc.exe reads from each data file
 
 
+def prepare(args, example, work, leave_out=None):
+    """Writes the example's script in `work` with multikevra.exe, beside the files the batch
+    reads (without the data file of entry number `leave_out`); returns the folder's Windows path
+    and the data names."""
+    work.mkdir()
+    found = wine(["winepath", "-w", str(work)], cwd=work)
+    folder = found.stdout.decode().strip()
+    if found.returncode != 0 or not folder or " " in folder:
+        sys.exit(f"no usable Windows path for {work}: {found.stdout} {found.stderr}")
+    folder += "\\"
+
+    # The example's answers, but with this folder as the directory.
+    answers = (example / "answers.txt").read_bytes().split(b"\n")
+    answers[0] = folder.encode()
+    (work / "answers.txt").write_bytes(b"\n".join(answers))
+    for name in ("datasets.lst", "ranges.txt"):
+        shutil.copyfile(example / name, work / name)
+    shutil.copyfile(args.tc, work / "tc.exe")
+    names = [line.split()[0] for line in (example / "datasets.lst").read_text().splitlines()
+             if line.strip()]
+    for number, name in enumerate(names, 1):  # the data files, which tc reads
+        if number != leave_out:
+            (work / name).write_bytes(RAW_DATA)
+    (work / "quartz.inp").write_bytes(ORIGINAL_INPUT)
+    (work / "quartz.out").write_bytes(b"an old output, deleted by the script\r\n")
+
+    made = wine([args.program], cwd=work, stdin=(work / "answers.txt").read_bytes())
+    if made.returncode != 0 or made.stderr:
+        sys.exit(f"multikevra.exe failed: {made.returncode} {made.stderr.decode('latin-1')}")
+    return folder, names
+
+
+def check_after(args, work):
+    """Runs multikevra-check.exe --after in `work`: its status and its report's lines."""
+    checked = wine([args.checker, "--after"], cwd=work)
+    return checked.returncode, checked.stdout.decode("latin-1").replace("\r\n", "\n").splitlines()
+
+
+def complete_batch(args, example, work):
+    """The whole batch under cmd; its problems (none: it passed)."""
+    problems = []
+    folder, names = prepare(args, example, work)
+    ran = wine(["cmd", "/c", "multikevra.bat"], cwd=work)
+    console = ran.stdout.decode("latin-1")
+    if ran.returncode != 0:
+        problems.append(f"cmd ended with status {ran.returncode}")
+    if ran.stderr:
+        problems.append("cmd reported: " + ran.stderr.decode("latin-1"))
+    # cmd echoes each command after its prompt: every script line, as one command each.
+    script_lines = (work / "multikevra.bat").read_bytes().decode("latin-1").split("\r\n")
+    echoed = [line.split(">", 1)[1].rstrip() for line in console.splitlines()
+              if line.startswith(folder[:-1] + ">")]
+    if echoed != script_lines[:-1] or script_lines[-1] != "":
+        problems.append(f"cmd did not run the script's lines one by one:\n{console}")
+
+    infos = [line.split("             ")[0].rstrip() + " "
+             for line in (example / "ranges.txt").read_text().splitlines()]
+    expected_log = b"".join(
+        f"2 [{folder}quartz] [macro filename {{{name}}} macro information {{{info}}}"
+        f" #define GUI_LINES]\r\n".encode() for name, info in zip(names, infos))
+
+    expected = {
+        "answers.txt": None, "datasets.lst": None, "ranges.txt": None, "tc.exe": None,
+        "multikevra.bat": None,
+        "tc.log": expected_log,
+        "quartz_orig.inp": ORIGINAL_INPUT,
+    }
+    listing = ORIGINAL_INPUT
+    for name in names:
+        expected[name] = RAW_DATA
+        listing += f"run of {name}\r\n".encode()
+        expected[f"{name}.hkl"] = f"hkl of {name}\r\n".encode()
+        expected[f"{name}_fit.lst"] = listing
+    expected["quartz.out"] = listing
+    expected["quartz.inp"] = listing  # the last run's output, chained
+    expected["kevra.lst"] = listing
+    expected["kevra.hkl"] = f"hkl of {names[-1]}\r\n".encode()
+
+    present = {path.name for path in work.iterdir()}
+    for name in sorted(present | set(expected)):
+        if name not in present:
+            problems.append(f"missing after the run: {name}")
+        elif name not in expected:
+            problems.append(f"unexpected after the run: {name}")
+        elif expected[name] is not None and (work / name).read_bytes() != expected[name]:
+            problems.append(f"{name}: expected {expected[name]!r}, "
+                            f"found {(work / name).read_bytes()!r}")
+
+    status, report = check_after(args, work)
+    summary = (f"multikevra.bat: {len(names)} entries, all of which left all their kept files; "
+               "kept files written within ")
+    if status != 0 or len(report) != 1 or not report[0].startswith(summary):
+        problems.append(f"--after on the complete batch: status {status}, report {report}")
+    return problems
+
+
+def third_run_fails(args, example, work):
+    """The batch with a third run that fails; the problems of what --after says of it."""
+    prepare(args, example, work, leave_out=3)
+    wine(["cmd", "/c", "multikevra.bat"], cwd=work)
+    lines = (work / "multikevra.bat").read_bytes().decode("latin-1").split("\r\n")
+    runs = [number for number, line in enumerate(lines, 1) if line.startswith("tc ")]
+    third = runs[2]
+    keeps = [number for number in range(third + 1, runs[3])
+             if lines[number - 1].startswith("copy ") and "quartz" not in lines[number - 1]]
+    status, report = check_after(args, work)
+    named = {int(line.split(":")[1]) for line in report[:-1]
+             if line.endswith(("[unchanged-output]", "[not-kept]"))}
+    problems = []
+    if status not in (1, 2) or named != set(keeps) or len(report) != len(keeps) + 1:
+        problems.append(f"--after does not name the third entry's keep lines {keeps}: "
+                        f"status {status}, report {report}")
+    if f"the first that did not is the run on line {third};" not in report[-1]:
+        problems.append(f"--after's summary does not name line {third}: {report[-1]}")
+    return problems, report
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
+    parser.add_argument("--checker", required=True)
     parser.add_argument("--tc", required=True)
     parser.add_argument("--example", required=True)
     args = parser.parse_args()
+    args.program, args.checker = (str(pathlib.Path(name).resolve())
+                                  for name in (args.program, args.checker))
     example = pathlib.Path(args.example)
 
-    work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-script-")) / "quartz"
-    work.mkdir()
-    problems = []
+    scratch = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-script-"))
     try:
-        found = wine(["winepath", "-w", str(work)], cwd=work)
-        folder = found.stdout.decode().strip()
-        if found.returncode != 0 or not folder or " " in folder:
-            print("no usable Windows path for", work, found.stdout, found.stderr)
-            return 1
-        folder += "\\"
-
-        # The example's answers, but with this folder as the directory.
-        answers = (example / "answers.txt").read_bytes().split(b"\n")
-        answers[0] = folder.encode()
-        (work / "answers.txt").write_bytes(b"\n".join(answers))
-        for name in ("datasets.lst", "ranges.txt"):
-            shutil.copyfile(example / name, work / name)
-        shutil.copyfile(args.tc, work / "tc.exe")
-        names = [line.split()[0] for line in (example / "datasets.lst").read_text().splitlines()
-                 if line.strip()]
-        for name in names:  # the data files, which tc reads
-            (work / name).write_bytes(RAW_DATA)
-        (work / "quartz.inp").write_bytes(ORIGINAL_INPUT)
-        (work / "quartz.out").write_bytes(b"an old output, deleted by the script\r\n")
-
-        made = wine([args.program], cwd=work, stdin=(work / "answers.txt").read_bytes())
-        if made.returncode != 0 or made.stderr:
-            print("multikevra.exe failed:", made.returncode, made.stderr.decode("latin-1"))
-            return 1
-
-        ran = wine(["cmd", "/c", "multikevra.bat"], cwd=work)
-        console = ran.stdout.decode("latin-1")
-        if ran.returncode != 0:
-            problems.append(f"cmd ended with status {ran.returncode}")
-        if ran.stderr:
-            problems.append("cmd reported: " + ran.stderr.decode("latin-1"))
-        # cmd echoes each command after its prompt: every script line, as one command each.
-        script_lines = (work / "multikevra.bat").read_bytes().decode("latin-1").split("\r\n")
-        echoed = [line.split(">", 1)[1].rstrip() for line in console.splitlines()
-                  if line.startswith(folder[:-1] + ">")]
-        if echoed != script_lines[:-1] or script_lines[-1] != "":
-            problems.append(f"cmd did not run the script's lines one by one:\n{console}")
-
-        infos = [line.split("             ")[0].rstrip() + " "
-                 for line in (example / "ranges.txt").read_text().splitlines()]
-        expected_log = b"".join(
-            f"2 [{folder}quartz] [macro filename {{{name}}} macro information {{{info}}}"
-            f" #define GUI_LINES]\r\n".encode() for name, info in zip(names, infos))
-
-        expected = {
-            "answers.txt": None, "datasets.lst": None, "ranges.txt": None, "tc.exe": None,
-            "multikevra.bat": None,
-            "tc.log": expected_log,
-            "quartz_orig.inp": ORIGINAL_INPUT,
-        }
-        listing = ORIGINAL_INPUT
-        for name in names:
-            expected[name] = RAW_DATA
-            listing += f"run of {name}\r\n".encode()
-            expected[f"{name}.hkl"] = f"hkl of {name}\r\n".encode()
-            expected[f"{name}_fit.lst"] = listing
-        expected["quartz.out"] = listing
-        expected["quartz.inp"] = listing  # the last run's output, chained
-        expected["kevra.lst"] = listing
-        expected["kevra.hkl"] = f"hkl of {names[-1]}\r\n".encode()
-
-        present = {path.name for path in work.iterdir()}
-        for name in sorted(present | set(expected)):
-            if name not in present:
-                problems.append(f"missing after the run: {name}")
-            elif name not in expected:
-                problems.append(f"unexpected after the run: {name}")
-            elif expected[name] is not None and (work / name).read_bytes() != expected[name]:
-                problems.append(f"{name}: expected {expected[name]!r}, "
-                                f"found {(work / name).read_bytes()!r}")
+        problems = complete_batch(args, example, scratch / "quartz")
+        failing, report = third_run_fails(args, example, scratch / "failing")
     finally:
-        shutil.rmtree(work.parent, ignore_errors=True)
+        shutil.rmtree(scratch, ignore_errors=True)
 
-    if problems:
+    if problems or failing:
         print("FAILED: the example's script under cmd")
-        print("\n".join(problems))
+        print("\n".join(problems + failing))
         return 1
-    print(f"passed: the example's script ran {len(names)} entries under cmd")
+    print("passed: the example's script ran its entries under cmd, and --after found it complete")
+    print("passed: with the third run failing, --after reported:")
+    print("\n".join("  " + line for line in report))
     return 0
 
 
