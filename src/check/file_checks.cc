@@ -55,7 +55,7 @@ bool sameBytes(std::string_view a, std::string_view b) {
     if (std::fread(right.data(), 1, got + 1, second.get()) != got) return false;
     if (!std::equal(left.begin(), left.begin() + static_cast<std::ptrdiff_t>(got), right.begin()))
       return false;
-    if (got < left.size()) return !std::ferror(first.get()) && !std::ferror(second.get());
+    if (got < left.size()) return std::ferror(first.get()) == 0 && std::ferror(second.get()) == 0;
   }
 }
 

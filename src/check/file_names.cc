@@ -43,10 +43,9 @@ std::string_view stem(std::string_view part) {
 bool namesDevice(std::string_view part) {
   const std::string_view text = stem(part);
   if (text.size() == 3) {
-    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
-      if (equalIgnoringCase(text, device)) return true;
-    }
-    return false;
+    constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
+    return std::ranges::any_of(
+        kDevices, [&](std::string_view device) { return equalIgnoringCase(text, device); });
   }
   return text.size() == 4 && text[3] >= '1' && text[3] <= '9' &&
          (equalIgnoringCase(text.substr(0, 3), "COM") ||
