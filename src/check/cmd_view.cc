@@ -12,8 +12,17 @@ enum Bits : unsigned char {
   kQuote = 4,
   kOtherSeparator = 8,
   kNonAscii = 16,
-  kBlank = 32
+  kBlank = 32,
+  kSlash = 64,
+  kInName = 128
 };
+
+// The characters a file name may not hold, and the '\' that separates its parts.
+constexpr bool needsLookInName(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return (byte >= 1 && byte <= 31) || c == '*' || c == '?' || c == '<' || c == '>' || c == '|' ||
+         c == '"' || c == ':' || c == '\\';
+}
 
 constexpr std::array<unsigned char, 256> characterBits() {
   std::array<unsigned char, 256> bits{};
@@ -24,6 +33,8 @@ constexpr std::array<unsigned char, 256> characterBits() {
     if (character == '"') bits[c] = kQuote;
     if (isNameSeparator(character)) bits[c] = character == ' ' ? kBlank : kOtherSeparator;
     if (c >= 0x80) bits[c] = kNonAscii;
+    if (character == '/') bits[c] = kSlash;
+    if (needsLookInName(character)) bits[c] |= kInName;
   }
   return bits;
 }
@@ -44,6 +55,19 @@ void surveyCharacters(std::string_view text, LineCharacters& found) {
   found.otherSeparator = found.otherSeparator || (all & kOtherSeparator) != 0;
   found.nonAscii = found.nonAscii || (all & kNonAscii) != 0;
   found.blank = found.blank || (all & kBlank) != 0;
+  found.slash = found.slash || (all & kSlash) != 0;
+  found.inName = found.inName || (all & kInName) != 0;
+}
+
+void LineCharacters::add(const LineCharacters& other) {
+  percent = percent || other.percent;
+  commandCharacter = commandCharacter || other.commandCharacter;
+  quote = quote || other.quote;
+  otherSeparator = otherSeparator || other.otherSeparator;
+  nonAscii = nonAscii || other.nonAscii;
+  blank = blank || other.blank;
+  slash = slash || other.slash;
+  inName = inName || other.inName;
 }
 
 std::size_t findCommandCharacter(std::string_view line) {

@@ -27,6 +27,11 @@ struct LineCharacters {
   bool otherSeparator = false;  // a tab, comma, semicolon or equals sign
   bool nonAscii = false;        // a byte 0x80-0xFF
   bool blank = false;
+  bool slash = false;   // a '/', which cmd's copy and del take for a switch
+  bool inName = false;  // a character no file name holds, or a '\': a name to look at closer
+
+  // Adds the characters `other` found.
+  void add(const LineCharacters& other);
 };
 
 // Adds the characters of `text` to `found`.

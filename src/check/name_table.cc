@@ -42,8 +42,8 @@ std::uint8_t fingerprintOf(std::uint64_t h) {
 
 }  // namespace
 
-std::uint64_t NameTable::hash(std::string_view name) {
-  std::uint64_t h = 0xcbf29ce484222325ULL;
+std::uint64_t NameTable::hash(Group group, std::string_view name) {
+  std::uint64_t h = 0xcbf29ce484222325ULL ^ static_cast<unsigned char>(group);
   for (const char c : name) {
     h = (h ^ static_cast<unsigned char>(fold(c))) * 0x100000001b3ULL;
   }
@@ -109,7 +109,7 @@ std::size_t NameTable::slotOf(Group group, std::string_view name, std::uint64_t 
 
 std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view name,
                                                  std::uint64_t line) {
-  const std::uint64_t nameHash = hash(name);
+  const std::uint64_t nameHash = hash(group, name);
   const std::size_t at = slotOf(group, name, nameHash);
   if (fingerprints_[at] != 0) return record(places_[at]).line;
   places_[at] = store(group, name, line);
@@ -119,7 +119,7 @@ std::optional<std::uint64_t> NameTable::remember(Group group, std::string_view n
 }
 
 std::optional<std::uint64_t> NameTable::find(Group group, std::string_view name) const {
-  const std::size_t at = slotOf(group, name, hash(name));
+  const std::size_t at = slotOf(group, name, hash(group, name));
   if (fingerprints_[at] == 0) return std::nullopt;
   return record(places_[at]).line;
 }
@@ -142,7 +142,7 @@ void NameTable::rehash(std::size_t slots) {
     const char* const start = blocks_[block].get();
     for (const char* in = start; in < start + blockUsed_[block];) {
       const Record stored = decode(in);
-      const std::uint64_t h = hash(stored.folded);
+      const std::uint64_t h = hash(stored.group, stored.folded);
       std::size_t at = h & mask;
       while (fingerprints_[at] != 0)
         at = (at + 1) & mask;

@@ -58,10 +58,8 @@ class NameTable {
     return kBlockSize >> (5 - std::min<std::size_t>(block, 5));
   }
 
-  // The hash of `name`, equal for names equal without regard to case. It does not depend on the
-  // group: the lookups of one name in several groups probe the same slots, which the first
-  // brings into the cache.
-  static std::uint64_t hash(std::string_view name);
+  // The hash of `name` of `group`, equal for names equal without regard to case.
+  static std::uint64_t hash(Group group, std::string_view name);
   // The slot that holds `name` of `group`, whose hash is `nameHash`, or else the empty slot
   // where it would go.
   [[nodiscard]] std::size_t slotOf(Group group, std::string_view name,

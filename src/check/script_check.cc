@@ -38,6 +38,11 @@ struct CommandNames {
   std::size_t meant = 0;
 };
 
+// A length's bit in a set of lengths (modulo 64).
+constexpr std::uint64_t lengthBit(std::size_t length) {
+  return std::uint64_t{1} << (length % 64);
+}
+
 CommandNames commandNames(LineKind kind) {
   switch (kind) {
     case LineKind::kBackup:
@@ -116,6 +121,7 @@ bool ScriptCheck::start(std::string_view line) {
   sampleInput_ = lines_.input() + ".inp";
   tcOutput_ = lines_.input() + ".out";
   backup_ = lines_.input() + "_orig.inp";
+  scriptFile_ = fileNamePart(report_.scriptName());
   surveyCharacters(lines_.path(), pathAndInputCharacters_);
   surveyCharacters(lines_.input(), pathAndInputCharacters_);
   checkHazards(line, shape);
@@ -179,16 +185,18 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
   // Of a line multikevra writes only the values can hold what cmd acts on; P and I are the same
   // on every line and were surveyed once.
   LineCharacters characters;
+  bool namesToLookAt = lineNumber_ == 1;  // else only when the values hold such characters
   if (shape.kind == LineKind::kForeign) {
     surveyCharacters(line, characters);
   } else {
-    characters = pathAndInputCharacters_;
     for (std::size_t i = 0; i < shape.valueCount; ++i) {
       const ValueKind kind = shape.values[i].kind;
       if (kind != ValueKind::kDirectoryPath && kind != ValueKind::kInputName) {
         surveyCharacters(shape.values[i].text, characters);
       }
     }
+    namesToLookAt = namesToLookAt || characters.inName || characters.slash;
+    characters.add(pathAndInputCharacters_);
   }
   if (characters.percent) {
     const std::size_t at = line.find('%');
@@ -218,7 +226,9 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
               "; " + std::string(howToChange(value)),
           "special-char");
   }
-  if (shape.kind != LineKind::kRun && shape.kind != LineKind::kForeign) checkSlash(line, shape);
+  if (characters.slash && shape.kind != LineKind::kRun && shape.kind != LineKind::kForeign) {
+    checkSlash(line, shape);
+  }
   if (shape.kind == LineKind::kRun && characters.quote) checkQuote(shape);
   if (shape.kind == LineKind::kRun && characters.nonAscii) checkByteOrderMark(shape);
   if (characters.nonAscii) {
@@ -230,7 +240,7 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
                 std::string(howToChange(value)),
             "non-ascii");
   }
-  checkNames(shape);
+  checkNames(shape, namesToLookAt);
 }
 
 // cmd's own commands take a / as the start of a switch; tc, as any program, takes it in a path.
@@ -255,8 +265,9 @@ void ScriptCheck::checkSlash(std::string_view line, const LineShape& shape) {
 }
 
 // The names no Windows file can have: P and I on the first line only (they stand on every
-// line), the data name of a run line, the output file and kept name of a keep line.
-void ScriptCheck::checkNames(const LineShape& shape) {
+// line), the data name of a run line, the output file and kept name of a keep line. Without
+// `lookCloser`, the names hold no character to look at, and only a device name is possible.
+void ScriptCheck::checkNames(const LineShape& shape, bool lookCloser) {
   const bool firstLine = lineNumber_ == 1;
   for (std::size_t i = 0; i < shape.valueCount; ++i) {
     const NamedValue& value = shape.values[i];
@@ -279,6 +290,7 @@ void ScriptCheck::checkNames(const LineShape& shape) {
       default:
         continue;  // the information text names no file
     }
+    if (!lookCloser && !mayNameDevice(value.text)) continue;
     const InvalidName invalid = findInvalidName(value.text, driveAllowed);
     if (invalid.fault == NameFault::kNone) continue;
     const std::string_view fix =
@@ -398,6 +410,8 @@ void ScriptCheck::checkRun(const LineShape& shape) {
     message += informationCut ? "shorten the information line to 179 characters" : "";
     warning(message, "cut");
   }
+  keepIndex_ = 0;
+  dataNameLengths_ |= lengthBit(data.size());
   if (!data.empty()) lookUpName(NameTable::Group::kDataName, data);
 }
 
@@ -414,57 +428,73 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
   lookUpName(NameTable::Group::kKeptName, kept);
 }
 
-// A keep line "copy P O P N" whose target P N is a file the batch itself needs.
+// A keep line "copy P O P N" whose target P N is a file the batch itself needs. A kept name is
+// looked up among the output files and the data names only when one of them has its length:
+// in most scripts none has, and the lookups cost more than the rest of a keep line (on the
+// 100,000-entry script, measured: 0.20 s without this test, 0.09 s with it).
 void ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept) {
   using Group = NameTable::Group;
-  names_.remember(Group::kOutputFile, output, lineNumber_);
+  outputLengths_ |= lengthBit(output.size());
+  // An output file at the same place as in the entry before was remembered then: a lookup on
+  // every keep line cost a sixth of the check's time on the 100,000-entry script (measured).
+  if (keepIndex_ == outputsBefore_.size()) outputsBefore_.emplace_back();
+  if (outputsBefore_[keepIndex_] != output) {
+    names_.remember(Group::kOutputFile, output, lineNumber_);
+    outputsBefore_[keepIndex_].assign(output);
+  }
+  ++keepIndex_;
   const std::string& path = lines_.path();
-  const std::string copied = inQuotes(output);
-  std::string message = "kept name " + inQuotes(kept) + " names ";
+  const auto overwrites = [&](const std::string& what) {
+    error("kept name " + inQuotes(kept) + " names " + what +
+              "; change the data name or the suffix and run multikevra again",
+          "overwrites-own-file");
+  };
+  const bool lengthOfOutput = (outputLengths_ & lengthBit(kept.size())) != 0;
+  const bool lengthOfData = (dataNameLengths_ & lengthBit(kept.size())) != 0;
   std::optional<std::uint64_t> line;
   if (equalIgnoringCase(kept, output)) {
-    message += "the file this line copies, " + inQuotes(path + std::string(output)) +
-               ": cmd cannot copy a file onto itself, so no file is kept";
+    overwrites("the file this line copies, " + inQuotes(path + std::string(output)) +
+               ": cmd cannot copy a file onto itself, so no file is kept");
   } else if (equalIgnoringCase(kept, sampleInput_)) {
-    message += "the sample input file " + inQuotes(path + sampleInput_) +
-               ": this copy overwrites it with " + copied +
-               ", so the runs after it start from that file";
+    overwrites("the sample input file " + inQuotes(path + sampleInput_) +
+               ": this copy overwrites it with " + inQuotes(output) +
+               ", so the runs after it start from that file");
   } else if (equalIgnoringCase(kept, tcOutput_)) {
-    message += "tc's output file " + inQuotes(path + tcOutput_) +
+    overwrites("tc's output file " + inQuotes(path + tcOutput_) +
                ": this copy overwrites what this run wrote there, so that output is lost and the "
                "copies of it after this line take " +
-               copied + " instead";
+               inQuotes(output) + " instead");
   } else if (equalIgnoringCase(kept, backup_)) {
-    message += "the backup " + inQuotes(path + backup_) +
-               ": this copy overwrites it, so the sample input as it was before the batch is lost";
-  } else if ((line = names_.find(Group::kOutputFile, kept))) {
-    message += "the output file " + inQuotes(path + std::string(kept)) + " that line " +
+    overwrites("the backup " + inQuotes(path + backup_) +
+               ": this copy overwrites it, so the sample input as it was before the batch is "
+               "lost");
+  } else if (lengthOfOutput && (line = names_.find(Group::kOutputFile, kept))) {
+    overwrites("the output file " + inQuotes(path + std::string(kept)) + " that line " +
                std::to_string(*line) +
                " copies: this copy overwrites what tc wrote there, so the copies of it after this "
                "line take " +
-               copied + " instead";
-  } else if ((line = names_.find(Group::kDataName, kept))) {
-    message += "the data file of line " + std::to_string(*line) +
+               inQuotes(output) + " instead");
+  } else if (lengthOfData && (line = names_.find(Group::kDataName, kept))) {
+    overwrites("the data file of line " + std::to_string(*line) +
                ": this copy overwrites the raw data " + inQuotes(path + std::string(kept)) +
-               " with " + copied + ", and that data is lost";
+               " with " + inQuotes(output) + ", and that data is lost");
   } else if (namesScript(kept)) {
-    message +=
+    overwrites(
         "this script: this copy overwrites the running script, and cmd reads on in the new file "
-        "from the old byte offset, so the batch goes on with whatever stands there";
-  } else {
-    return;
+        "from the old byte offset, so the batch goes on with whatever stands there");
   }
-  error(message + "; change the data name or the suffix and run multikevra again",
-        "overwrites-own-file");
 }
 
 // True when P N is the script's own file: with P empty, a kept name equal to the script's file
 // name; with the file checks, any P N that names the script's file.
 bool ScriptCheck::namesScript(std::string_view kept) const {
-  const std::string& script = report_.scriptName();
-  if (!equalIgnoringCase(fileNamePart(kept), fileNamePart(script))) return false;
-  if (lines_.path().empty() && kept.size() == fileNamePart(kept).size()) return true;
-  return kChecksFiles && namesSameFile(lines_.path() + std::string(kept), script);
+  if (kept.size() < scriptFile_.size() ||
+      !equalIgnoringCase(kept.substr(kept.size() - scriptFile_.size()), scriptFile_) ||
+      !equalIgnoringCase(fileNamePart(kept), scriptFile_)) {
+    return false;
+  }
+  if (lines_.path().empty() && kept.size() == scriptFile_.size()) return true;
+  return kChecksFiles && namesSameFile(lines_.path() + std::string(kept), report_.scriptName());
 }
 
 // The comparison with the names of earlier lines, the last finding of its line.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check/cmd_view.h"
 #include "check/line_shape.h"
@@ -38,7 +39,7 @@ class ScriptCheck {
   void checkSplitNames(std::string_view line, const LineShape& shape,
                        const LineCharacters& characters);
   void checkSlash(std::string_view line, const LineShape& shape);
-  void checkNames(const LineShape& shape);
+  void checkNames(const LineShape& shape, bool lookCloser);
   void checkQuote(const LineShape& shape);
   void checkByteOrderMark(const LineShape& shape);
   void checkRun(const LineShape& shape);
@@ -52,12 +53,17 @@ class ScriptCheck {
 
   Report& report_;
   std::uint64_t lineNumber_ = 0;
-  ScriptLines lines_;                      // from the first line
-  std::string sampleInput_;                // I.inp, and the other files of I that the batch needs
-  std::string tcOutput_;                   // I.out
-  std::string backup_;                     // I_orig.inp
-  LineShape shape_;                        // the shape of the line being checked
-  LineCharacters pathAndInputCharacters_;  // those of P and I
+  ScriptLines lines_;                       // from the first line
+  std::string sampleInput_;                 // I.inp, and the other files of I that the batch needs
+  std::string tcOutput_;                    // I.out
+  std::string backup_;                      // I_orig.inp
+  std::string scriptFile_;                  // the script's file name, without its folder
+  std::uint64_t dataNameLengths_ = 0;       // the lengths of the data names so far, a bit each
+  std::uint64_t outputLengths_ = 0;         // the same of the output files of keep lines
+  std::vector<std::string> outputsBefore_;  // the output files of the entry before, in order
+  std::size_t keepIndex_ = 0;               // the keep line's place in its entry
+  LineShape shape_;                         // the shape of the line being checked
+  LineCharacters pathAndInputCharacters_;   // those of P and I
   ScriptSummary summary_;
   std::uint64_t scriptSize_ = 0;
   std::uint64_t bytesRead_ = 0;  // the lines so far, with one byte for each line end

@@ -32,6 +32,9 @@ TEST(NameTableTest, ExactWithoutRegardToCaseAcrossGrowth) {
   EXPECT_FALSE(table.remember(Group::kDataName, "", 9));
   EXPECT_EQ(table.remember(Group::kDataName, "", 10), 9U);
   EXPECT_EQ(table.remember(Group::kKeptName, longName, 11), 1U);
+  EXPECT_EQ(table.find(Group::kDataName, "SCAN17"), 19U);
+  EXPECT_FALSE(table.find(Group::kOutputFile, "scan17"));          // another group
+  EXPECT_FALSE(table.remember(Group::kOutputFile, "scan17", 13));  // the find remembered nothing
   table.reserve(1000000);
   EXPECT_EQ(table.remember(Group::kDataName, "scan123", 12), 125U);
 }
