@@ -13,7 +13,7 @@ constexpr std::size_t kDataNameWidth = 80;
 constexpr std::size_t kKeptNameWidth = 20;
 constexpr std::size_t kInformationWidth = 180;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // UTF-8's, as some editors save it
-constexpr std::uint64_t kSampleLines = 1U << 16U;  // the first lines, that size the name table
+constexpr std::uint64_t kSampleLines = 1U << 12U;  // the first lines, that size the name table
 
 // The first character of `text` at which cmd splits names (blanks and tabs only when
 // `blanksOnly`), or npos.
