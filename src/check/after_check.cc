@@ -64,12 +64,14 @@ void AfterCheck::checkKeep(const LineShape& shape) {
   const std::string run = "the run on line " + std::to_string(runLine_);
   const std::optional<std::filesystem::file_time_type> written = lastWritten(kept.file);
   kept.exists = written.has_value();
+  const bool stale = written && scriptWritten_ && *written < *scriptWritten_;
+  if (!written || stale) entryComplete_ = false;
   if (!written) {
     report_.add(lineNumber_, Severity::kError,
                 "kept file " + inQuotes(kept.file) + " does not exist: " + run + " made no " +
                     inQuotes(output) + ", or this copy failed; run that entry again",
                 "not-kept");
-  } else if (scriptWritten_ && *written < *scriptWritten_) {
+  } else if (stale) {
     report_.add(lineNumber_, Severity::kWarning,
                 "kept file " + inQuotes(kept.file) +
                     " is older than the script: an earlier batch left it, and this batch's copy "
@@ -95,7 +97,6 @@ void AfterCheck::checkKeep(const LineShape& shape) {
       break;
     }
   }
-  if (!written || (scriptWritten_ && *written < *scriptWritten_)) entryComplete_ = false;
   current_.push_back(std::move(kept));
 }
 
