@@ -59,15 +59,15 @@ void surveyCharacters(std::string_view text, LineCharacters& found) {
   found.inName = found.inName || (all & kInName) != 0;
 }
 
-void LineCharacters::add(const LineCharacters& other) {
-  percent = percent || other.percent;
-  commandCharacter = commandCharacter || other.commandCharacter;
-  quote = quote || other.quote;
-  otherSeparator = otherSeparator || other.otherSeparator;
-  nonAscii = nonAscii || other.nonAscii;
-  blank = blank || other.blank;
-  slash = slash || other.slash;
-  inName = inName || other.inName;
+void addCharacters(const LineCharacters& other, LineCharacters& found) {
+  found.percent = found.percent || other.percent;
+  found.commandCharacter = found.commandCharacter || other.commandCharacter;
+  found.quote = found.quote || other.quote;
+  found.otherSeparator = found.otherSeparator || other.otherSeparator;
+  found.nonAscii = found.nonAscii || other.nonAscii;
+  found.blank = found.blank || other.blank;
+  found.slash = found.slash || other.slash;
+  found.inName = found.inName || other.inName;
 }
 
 std::size_t findCommandCharacter(std::string_view line) {

@@ -29,10 +29,10 @@ struct LineCharacters {
   bool blank = false;
   bool slash = false;   // a '/', which cmd's copy and del take for a switch
   bool inName = false;  // a character no file name holds, or a '\': a name to look at closer
-
-  // Adds the characters `other` found.
-  void add(const LineCharacters& other);
 };
+
+// Adds the characters `other` found to `found`.
+void addCharacters(const LineCharacters& other, LineCharacters& found);
 
 // Adds the characters of `text` to `found`.
 void surveyCharacters(std::string_view text, LineCharacters& found);

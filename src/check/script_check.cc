@@ -196,7 +196,7 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
       }
     }
     namesToLookAt = namesToLookAt || characters.inName || characters.slash;
-    characters.add(pathAndInputCharacters_);
+    addCharacters(pathAndInputCharacters_, characters);
   }
   if (characters.percent) {
     const std::size_t at = line.find('%');
