@@ -1,11 +1,12 @@
 #include "check/path_split.h"
 
+#include "check/file_names.h"
+
 namespace mk::check {
 
 PathAndInput splitPathAndInput(std::string_view pathAndInput) {
-  const std::size_t last = pathAndInput.find_last_of("\\/:");
-  const std::size_t cut = last == std::string_view::npos ? 0 : last + 1;
-  return {pathAndInput.substr(0, cut), pathAndInput.substr(cut)};
+  const std::string_view input = fileNamePart(pathAndInput);
+  return {pathAndInput.substr(0, pathAndInput.size() - input.size()), input};
 }
 
 }  // namespace mk::check
