@@ -122,7 +122,7 @@ int checkScript(const std::string& name, bool after) {
 
 int main(int argc, char** argv) {
   std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
-  arguments = arguments.subspan(1);
+  if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
   const bool after = !arguments.empty() && std::string_view(arguments[0]) == "--after";
   if (after) arguments = arguments.subspan(1);
   std::string name = "multikevra.bat";
