@@ -52,7 +52,7 @@ bool sameBytes(std::string_view a, std::string_view b) {
   std::array<char, 1U << 16U> right{};
   for (;;) {
     const std::size_t got = std::fread(left.data(), 1, left.size(), first.get());
-    if (std::fread(right.data(), 1, got + 1, second.get()) != got) return false;
+    if (std::fread(right.data(), 1, right.size(), second.get()) != got) return false;
     if (!std::equal(left.begin(), left.begin() + static_cast<std::ptrdiff_t>(got), right.begin()))
       return false;
     if (got < left.size()) return std::ferror(first.get()) == 0 && std::ferror(second.get()) == 0;

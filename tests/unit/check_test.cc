@@ -1,13 +1,18 @@
 // The checker's stores of state that the end-to-end cases are too small to stress: the table
-// of names across its growth and the line reader across the ends of its buffer; and the matcher
+// of names across its growth, the line reader across the ends of its buffer and the comparison
+// of two files across the ends of its blocks; and the matcher
 // of a line's layout against the general match.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "check/file_checks.h"
 #include "check/layout_match.h"
 #include "check/line_reader.h"
 #include "check/name_table.h"
@@ -92,6 +97,27 @@ TEST(LineReaderTest, LineEndsAtEveryBufferBoundary) {
   const std::string ended = "a\r\n";
   LineReader reader(std::span(ended.data(), ended.size()));
   EXPECT_EQ(readAll(reader), std::vector<std::string>{"a"});
+}
+
+TEST(SameBytesTest, FilesAcrossTheEndsOfItsBlocks) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("same-bytes-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const auto write = [&](const std::string& name, const std::string& bytes) {
+    std::ofstream(folder / name, std::ios::binary) << bytes;
+    return (folder / name).string();
+  };
+  for (const std::size_t size : {0U, 1U, 65535U, 65536U, 65537U, 131072U, 200000U}) {
+    SCOPED_TRACE(size);
+    const std::string bytes(size, 'k');
+    const std::string a = write("a", bytes);
+    EXPECT_TRUE(sameBytes(a, write("b", bytes)));
+    EXPECT_FALSE(sameBytes(a, write("b", bytes + "x")));  // longer by a byte
+    EXPECT_FALSE(sameBytes(write("b", bytes + "x"), a));
+    if (size > 0) EXPECT_FALSE(sameBytes(a, write("b", std::string(size - 1, 'k') + "j")));
+  }
+  EXPECT_FALSE(sameBytes((folder / "a").string(), (folder / "missing").string()));
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
