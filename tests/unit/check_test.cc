@@ -114,7 +114,9 @@ TEST(SameBytesTest, FilesAcrossTheEndsOfItsBlocks) {
     EXPECT_TRUE(sameBytes(a, write("b", bytes)));
     EXPECT_FALSE(sameBytes(a, write("b", bytes + "x")));  // longer by a byte
     EXPECT_FALSE(sameBytes(write("b", bytes + "x"), a));
-    if (size > 0) EXPECT_FALSE(sameBytes(a, write("b", std::string(size - 1, 'k') + "j")));
+    if (size > 0) {
+      EXPECT_FALSE(sameBytes(a, write("b", std::string(size - 1, 'k') + "j")));
+    }
   }
   EXPECT_FALSE(sameBytes((folder / "a").string(), (folder / "missing").string()));
   std::filesystem::remove_all(folder);
