@@ -33,12 +33,11 @@ bool AfterCheck::start(std::string_view line) {
   lines_ = ScriptLines(shape.values[0].text, shape.values[1].text);
   const std::string backup = lines_.path() + lines_.input() + "_orig.inp";
   if (!isFile(backup)) {
-    report_.add(lineNumber_, Severity::kError,
+    report_.add(lineNumber_, Finding::kNoBackup,
                 "the backup " + inQuotes(backup) +
                     " does not exist: the sample input as it was before the batch is kept "
                     "nowhere, and if the script chains its runs it is lost; check the script "
-                    "with multikevra-check before the next batch",
-                "no-backup");
+                    "with multikevra-check before the next batch");
   }
   return true;
 }
@@ -67,18 +66,16 @@ void AfterCheck::checkKeep(const LineShape& shape) {
   const bool stale = written && scriptWritten_ && *written < *scriptWritten_;
   if (!written || stale) entryComplete_ = false;
   if (!written) {
-    report_.add(lineNumber_, Severity::kError,
+    report_.add(lineNumber_, Finding::kNotKept,
                 "kept file " + inQuotes(kept.file) + " does not exist: " + run + " made no " +
-                    inQuotes(output) + ", or this copy failed; run that entry again",
-                "not-kept");
+                    inQuotes(output) + ", or this copy failed; run that entry again");
   } else if (stale) {
-    report_.add(lineNumber_, Severity::kWarning,
+    report_.add(lineNumber_, Finding::kStale,
                 "kept file " + inQuotes(kept.file) +
                     " is older than the script: an earlier batch left it, and this batch's copy "
                     "did not replace it (" +
                     run + " made no " + inQuotes(output) +
-                    ", or this copy failed); run that entry again",
-                "stale");
+                    ", or this copy failed); run that entry again");
   } else {
     oldest_ = oldest_ ? std::min(*oldest_, *written) : *written;
     newest_ = newest_ ? std::max(*newest_, *written) : *written;
@@ -87,12 +84,11 @@ void AfterCheck::checkKeep(const LineShape& shape) {
           equalIgnoringCase(earlier.file, kept.file) || !sameBytes(earlier.file, kept.file)) {
         continue;
       }
-      report_.add(lineNumber_, Severity::kWarning,
+      report_.add(lineNumber_, Finding::kUnchangedOutput,
                   "kept file " + inQuotes(kept.file) + " has the same bytes as " +
                       inQuotes(earlier.file) + ", kept on line " + std::to_string(earlier.line) +
                       " from the entry before: " + run + " probably failed, and the copy took " +
-                      "the previous run's " + inQuotes(output) + "; run that entry again",
-                  "unchanged-output");
+                      "the previous run's " + inQuotes(output) + "; run that entry again");
       entryComplete_ = false;
       break;
     }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <system_error>
 
+#include "check/file_closer.h"
 #include "check/file_names.h"
 
 namespace mk::check {
@@ -23,10 +24,6 @@ std::string absoluteName(std::string_view name) {
   const fs::path path = fs::absolute(fs::path(std::string(name)), error);
   return error ? std::string(name) : path.lexically_normal().string();
 }
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 }  // namespace
 

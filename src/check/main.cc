@@ -1,20 +1,25 @@
-// multikevra-check [--after] [SCRIPT]: reports what will go wrong when a run script written by
-// multikevra runs, or with --after what the batch left behind. Exit status 0 no finding, 1
-// warnings only, 2 errors, 3 not checked.
+// multikevra-check [--after] [--ignore TAG[,TAG...]] [SCRIPT]: reports what will go wrong when
+// a run script written by multikevra runs, or with --after what the batch left behind. Exit
+// status 0 no finding, 1 warnings only, 2 errors, 3 not checked.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "check/after_check.h"
 #include "check/file_checks.h"
+#include "check/file_closer.h"
+#include "check/findings.h"
 #include "check/line_reader.h"
 #include "check/report.h"
 #include "check/script_check.h"
@@ -28,11 +33,13 @@ namespace {
 constexpr int kNotChecked = 3;
 constexpr std::string_view kProgram = "multikevra-check";
 constexpr std::string_view kUsage =
-    "usage: multikevra-check [--after] [SCRIPT] | --help | --version";
+    "usage: multikevra-check [--after] [--ignore TAG[,TAG...]] [SCRIPT] | --explain TAG | --help "
+    "| --version";
 
-constexpr std::string_view kHelp =
-    "usage: multikevra-check [SCRIPT]\n"
-    "       multikevra-check --after [SCRIPT]\n"
+constexpr std::string_view kHelpStart =
+    "usage: multikevra-check [--ignore TAG[,TAG...]] [SCRIPT]\n"
+    "       multikevra-check --after [--ignore TAG[,TAG...]] [SCRIPT]\n"
+    "       multikevra-check --explain TAG\n"
     "       multikevra-check --help | --version\n"
     "\n"
     "Reads a run script written by multikevra (default: multikevra.bat in the current folder)\n"
@@ -41,18 +48,18 @@ constexpr std::string_view kHelp =
     "script will run: in kevra's main directory, on the Windows machine.\n"
     "\n"
     "Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.\n"
-    "Errors: percent, split-name, special-char, slash, quote, invalid-name, kept-collision,\n"
-    "  overwrites-own-file, empty-name, empty-input-name, missing-input, byte-order-mark.\n"
-    "  Warnings: overwrites-backup, cut, duplicate-entry, foreign-line, non-ascii.\n"
-    "\n"
-    "With --after, run where the batch ran, after it ran, it reports instead what the batch left:\n"
-    "errors no-backup (the backup of the sample input is missing) and not-kept (a kept file is\n"
-    "missing); warnings stale (a kept file older than the script) and unchanged-output (a kept\n"
-    "file with the same bytes as the entry before's: that run probably failed). The summary\n"
-    "names the first entry that did not leave all its kept files.\n"
-    "\n"
+    "--explain TAG tells what a finding means, what cmd or Windows does, and how to mend it.\n"
+    "--ignore TAG[,TAG...] (repeatable) leaves out findings you accept: they are not shown and\n"
+    "do not count toward the exit status; the summary line says how many were left out.\n";
+
+constexpr std::string_view kHelpAfter =
+    "With --after, run where the batch ran, after it ran, it reports instead what the batch left.\n"
+    "The summary names the first entry that did not leave all its kept files.\n";
+
+constexpr std::string_view kHelpEnd =
     "Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be\n"
-    "checked (missing, unreadable, or not written by multikevra; with --after, not on Windows).\n";
+    "checked (missing, unreadable, or not written by multikevra; with --after, not on Windows),\n"
+    "or an unknown option or tag.\n";
 
 // Writes "multikevra-check: WHY" on standard error and returns the status for "not checked".
 int notChecked(const std::string& why) {
@@ -65,9 +72,58 @@ std::string cannotRead(const std::string& name, int error) {
   return "cannot read \"" + name + "\": " + std::strerror(error);
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// The findings made before a run (`after` false) or by --after, a line each: tag, severity and
+// summary.
+std::string findingList(bool after) {
+  std::string list;
+  for (const mk::check::FindingInfo& info : mk::check::allFindings()) {
+    if (info.after != after) continue;
+    std::string line = "  " + std::string(info.tag);
+    line.resize(std::max<std::size_t>(line.size() + 1, 22), ' ');
+    line.append(info.severity == mk::check::Severity::kError ? "error    " : "warning  ");
+    list.append(line).append(info.summary).append("\n");
+  }
+  return list;
+}
+
+int help() {
+  std::string text(kHelpStart);
+  text.append("\nFindings before a run:\n").append(findingList(false)).append("\n");
+  text.append(kHelpAfter).append("Findings with --after:\n").append(findingList(true));
+  text.append("\n").append(kHelpEnd);
+  std::fputs(text.c_str(), stdout);
+  return 0;
+}
+
+// The finding of the tag `tag`; nothing, having said so on standard error, when no finding has
+// that tag.
+std::optional<mk::check::Finding> knownTag(std::string_view tag) {
+  const std::optional<mk::check::Finding> finding = mk::check::findingOf(tag);
+  if (finding) return finding;
+  std::string why = "unknown tag \"" + std::string(tag) + "\"";
+  const std::string_view nearest = mk::check::nearestTag(tag);
+  if (!nearest.empty()) {
+    why.append("; did you mean \"").append(nearest).append("\"?");
+  } else {
+    why.append("; the tags are");
+    for (const mk::check::FindingInfo& info : mk::check::allFindings())
+      why.append(info.finding == mk::check::Finding{} ? " " : ", ").append(info.tag);
+  }
+  notChecked(why);
+  return std::nullopt;
+}
+
+int explain(std::string_view tag) {
+  const std::optional<mk::check::Finding> finding = knownTag(tag);
+  if (!finding) return kNotChecked;
+  const mk::check::FindingInfo& info = mk::check::about(*finding);
+  std::string text(info.tag);
+  text.append(info.severity == mk::check::Severity::kError ? " (error" : " (warning");
+  text.append(info.after ? ", with --after): " : "): ").append(info.summary).append("\n\n");
+  text.append(info.explanation).append("\n");
+  std::fputs(text.c_str(), stdout);
+  return 0;
+}
 
 // Hands the script's lines to `check` (a ScriptCheck or an AfterCheck) and ends it.
 template <class Check>
@@ -88,14 +144,16 @@ int checkLines(const std::string& name, mk::check::LineReader& reader, Check& ch
   return report.exitStatus();
 }
 
-int readAndCheck(const std::string& name, bool after) {
+int readAndCheck(const std::string& name, bool after, std::span<const mk::check::Finding> ignored) {
   errno = 0;
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+  const std::unique_ptr<std::FILE, mk::check::FileCloser> file(std::fopen(name.c_str(), "rb"));
   if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
   std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the reader has its own large buffer
 
   mk::check::LineReader reader(file.get());
   mk::check::Report report(name, stdout);
+  for (const mk::check::Finding finding : ignored)
+    report.ignore(finding);
   if (after) {
     mk::check::AfterCheck check(report);
     return checkLines(name, reader, check, report);
@@ -108,9 +166,9 @@ int readAndCheck(const std::string& name, bool after) {
 
 // Checks the script `name`; a check that runs out of memory ends with "not checked", as a
 // script that cannot be read does.
-int checkScript(const std::string& name, bool after) {
+int checkScript(const std::string& name, bool after, std::span<const mk::check::Finding> ignored) {
   try {
-    return readAndCheck(name, after);
+    return readAndCheck(name, after, ignored);
   } catch (const std::bad_alloc&) {
     return notChecked("cannot check \"" + name + "\": not enough memory");
   } catch (const std::length_error& error) {
@@ -123,29 +181,52 @@ int checkScript(const std::string& name, bool after) {
 int main(int argc, char** argv) {
   std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
   if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
-  const bool after = !arguments.empty() && std::string_view(arguments[0]) == "--after";
-  if (after) arguments = arguments.subspan(1);
-  std::string name = "multikevra.bat";
-  if (arguments.size() > 1) return notChecked(std::string("one script at a time; ").append(kUsage));
-  if (arguments.size() == 1) {
-    const std::string_view argument = arguments[0];
-    if (argument == "--help" && !after) {
-      std::fputs(kHelp.data(), stdout);
-      return 0;
-    }
-    if (argument == "--version" && !after) {
+  const auto alone = [&](std::string_view option) {
+    return notChecked(std::string(option) + " stands alone; " + std::string(kUsage));
+  };
+  bool after = false;
+  std::optional<std::string> name;
+  std::vector<mk::check::Finding> ignored;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    const bool last = i + 1 == arguments.size();
+    if (argument == "--help" || argument == "--version") {
+      if (arguments.size() != 1) return alone(argument);
+      if (argument == "--help") return help();
       std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
       return 0;
     }
-    if (argument.starts_with("--")) {
-      return notChecked("unknown option \"" + std::string(argument) + "\"; " + std::string(kUsage));
+    if (argument == "--explain") {
+      if (arguments.size() != 2 || last) {
+        return notChecked("--explain takes one tag and stands alone; " + std::string(kUsage));
+      }
+      return explain(arguments[i + 1]);
     }
-    name = argument;
+    if (argument == "--after") {
+      after = true;
+    } else if (argument == "--ignore") {
+      if (last) return notChecked("--ignore takes a tag or a list of tags; " + std::string(kUsage));
+      std::string_view tags = arguments[++i];
+      for (;;) {
+        const std::size_t comma = tags.find(',');
+        const std::optional<mk::check::Finding> finding = knownTag(tags.substr(0, comma));
+        if (!finding) return kNotChecked;
+        ignored.push_back(*finding);
+        if (comma == std::string_view::npos) break;
+        tags.remove_prefix(comma + 1);
+      }
+    } else if (argument.starts_with("--")) {
+      return notChecked("unknown option \"" + std::string(argument) + "\"; " + std::string(kUsage));
+    } else if (name) {
+      return notChecked(std::string("one script at a time; ").append(kUsage));
+    } else {
+      name = argument;
+    }
   }
   if (after && !mk::check::kChecksFiles) {
     return notChecked(
         "the results of a batch can only be checked where it ran: run multikevra-check --after "
         "on the Windows machine, in kevra's main directory");
   }
-  return checkScript(name, after);
+  return checkScript(name.value_or("multikevra.bat"), after, ignored);
 }

@@ -6,13 +6,26 @@ namespace mk::check {
 
 Report::Report(std::string_view scriptName, std::FILE* out) : name_(scriptName), out_(out) {}
 
-void Report::add(std::uint64_t line, Severity severity, std::string_view message,
-                 std::string_view tag) {
-  const bool error = severity == Severity::kError;
+void Report::ignore(Finding finding) {
+  if (ignored_.empty()) ignored_.assign(allFindings().size(), 0);
+  ignored_[static_cast<std::size_t>(finding)] = 1;  // counts from 1: left out, none yet
+}
+
+bool Report::ignores(Finding finding) const {
+  return !ignored_.empty() && ignored_[static_cast<std::size_t>(finding)] > 0;
+}
+
+void Report::add(std::uint64_t line, Finding finding, std::string_view message) {
+  if (ignores(finding)) {
+    ++ignored_[static_cast<std::size_t>(finding)];
+    return;
+  }
+  const FindingInfo& info = about(finding);
+  const bool error = info.severity == Severity::kError;
   ++(error ? errors_ : warnings_);
   line_.assign(name_).append(":").append(std::to_string(line));
   line_.append(error ? ": error: " : ": warning: ").append(message);
-  line_.append(" [").append(tag).append("]\n");
+  line_.append(" [").append(info.tag).append("]\n");
   std::fwrite(line_.data(), 1, line_.size(), out_);
 }
 
@@ -31,6 +44,18 @@ void Report::summarize(const ScriptSummary& summary) {
 void Report::summarize(std::string_view description) {
   line_.assign(name_).append(": ").append(description).append(": ");
   line_.append(counted(errors_, "error")).append(", ").append(counted(warnings_, "warning"));
+  if (!ignored_.empty()) {
+    std::uint64_t count = 0;
+    std::string tags;
+    for (const FindingInfo& info : allFindings()) {
+      const std::uint64_t left = ignored_[static_cast<std::size_t>(info.finding)];
+      if (left <= 1) continue;
+      count += left - 1;
+      tags.append(tags.empty() ? " (" : ", ").append(info.tag);
+    }
+    line_.append(", ").append(std::to_string(count)).append(" ignored").append(tags);
+    if (!tags.empty()) line_.append(")");
+  }
   line_.append("\n");
   std::fwrite(line_.data(), 1, line_.size(), out_);
 }

@@ -6,10 +6,11 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "check/findings.h"
 
 namespace mk::check {
-
-enum class Severity : unsigned char { kError, kWarning };
 
 // What the summary line tells about the script.
 struct ScriptSummary {
@@ -23,15 +24,25 @@ class Report {
   // Writes to `out` (not owned); `scriptName` is the script's name as the user gave it.
   Report(std::string_view scriptName, std::FILE* out);
 
-  // Writes the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning); the message is one line.
-  // Findings are written as they come: the check adds them in line order.
-  void add(std::uint64_t line, Severity severity, std::string_view message, std::string_view tag);
+  // Leaves out the findings `finding` from here on: they are counted apart, not written, and
+  // do not count toward the exit status.
+  void ignore(Finding finding);
+
+  // True when findings `finding` are left out: a check whose findings are all left out need
+  // not look.
+  [[nodiscard]] bool ignores(Finding finding) const;
+
+  // Writes the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning), its severity and tag
+  // from the catalogue; the message is one line. Findings are written as they come: the check
+  // adds them in line order.
+  void add(std::uint64_t line, Finding finding, std::string_view message);
 
   // Writes "NAME: note: MESSAGE".
   void note(std::string_view message);
 
   // Writes the summary line: "NAME: E entries, chaining on|off, K files kept per entry:
-  // X errors, Y warnings".
+  // X errors, Y warnings", and where findings were left out ", N ignored (TAG, ...)" with the
+  // tags that occurred.
   void summarize(const ScriptSummary& summary);
 
   // Writes the summary line "NAME: DESCRIPTION: X errors, Y warnings".
@@ -49,6 +60,7 @@ class Report {
   std::string line_;  // the line being written, reused
   std::uint64_t errors_ = 0;
   std::uint64_t warnings_ = 0;
+  std::vector<std::uint64_t> ignored_;  // per finding left out, how many; empty: none is
 };
 
 // "1 error", "2 errors": `count` and `noun`, with an s unless the count is 1.

@@ -126,11 +126,11 @@ bool ScriptCheck::start(std::string_view line) {
   surveyCharacters(lines_.input(), pathAndInputCharacters_);
   checkHazards(line, shape);
   if (lines_.input().empty()) {
-    error("the input name is empty: this line copies " + inQuotes(lines_.path() + ".inp") +
-              " and every run starts tc on " + inQuotes(lines_.path()) +
-              "; answer the input file name question with the sample's name (fewer than 20 "
-              "characters) and run multikevra again",
-          "empty-input-name");
+    add(Finding::kEmptyInputName,
+        "the input name is empty: this line copies " + inQuotes(lines_.path() + ".inp") +
+            " and every run starts tc on " + inQuotes(lines_.path()) +
+            "; answer the input file name question with the sample's name (fewer than 20 "
+            "characters) and run multikevra again");
   }
   if (kChecksFiles) checkInputFiles();
   return true;
@@ -159,10 +159,9 @@ void ScriptCheck::checkLine(std::string_view line) {
       checkKeep(shape);
       break;
     case LineKind::kForeign:
-      warning(
+      add(Finding::kForeignLine,
           "this line is none of the lines multikevra writes (an edited script?): it is "
-          "checked only for what cmd does with its characters",
-          "foreign-line");
+          "checked only for what cmd does with its characters");
       break;
     default:
       break;
@@ -210,21 +209,21 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
           "take the % out of the information file (a %% is read as one %) and run multikevra "
           "again";
     }
-    error(describe(value) +
-              " holds a \"%\": cmd replaces %NAME% and %1 in a batch file and drops a lone %, so "
-              "this line runs with other text than written; " +
-              std::string(fix),
-          "percent");
+    add(Finding::kPercent,
+        describe(value) +
+            " holds a \"%\": cmd replaces %NAME% and %1 in a batch file and drops a lone %, so "
+            "this line runs with other text than written; " +
+            std::string(fix));
   }
   checkSplitNames(line, shape, characters);
   const std::size_t at =
       characters.commandCharacter ? findCommandCharacter(line) : std::string_view::npos;
   if (at != std::string_view::npos) {
     const NamedValue* value = valueAt(shape, line, at);
-    error(describe(value) + " holds " + inQuotes(line.substr(at, 1)) +
-              " outside double quotes: cmd " + std::string(commandCharacterEffect(line[at])) +
-              "; " + std::string(howToChange(value)),
-          "special-char");
+    add(Finding::kSpecialChar, describe(value) + " holds " + inQuotes(line.substr(at, 1)) +
+                                   " outside double quotes: cmd " +
+                                   std::string(commandCharacterEffect(line[at])) + "; " +
+                                   std::string(howToChange(value)));
   }
   if (characters.slash && shape.kind != LineKind::kRun && shape.kind != LineKind::kForeign) {
     checkSlash(line, shape);
@@ -233,12 +232,12 @@ void ScriptCheck::checkHazards(std::string_view line, const LineShape& shape) {
   if (shape.kind == LineKind::kRun && characters.nonAscii) checkByteOrderMark(shape);
   if (characters.nonAscii) {
     const NamedValue* value = valueAt(shape, line, findNonAscii(line));
-    warning(describe(value) +
-                " holds bytes outside ASCII: cmd reads the script in the console's code page, "
-                "which may read them as other characters than the editor wrote, so this line may "
-                "name other files or pass other text than written; " +
-                std::string(howToChange(value)),
-            "non-ascii");
+    add(Finding::kNonAscii,
+        describe(value) +
+            " holds bytes outside ASCII: cmd reads the script in the console's code page, "
+            "which may read them as other characters than the editor wrote, so this line may "
+            "name other files or pass other text than written; " +
+            std::string(howToChange(value)));
   }
   checkNames(shape, namesToLookAt);
 }
@@ -257,11 +256,11 @@ void ScriptCheck::checkSlash(std::string_view line, const LineShape& shape) {
   } else if (value != nullptr && value->kind == ValueKind::kKeptName) {
     fix = "use a data name and a suffix without \"/\" and run multikevra again";
   }
-  error(describe(value) +
-            " holds \"/\": cmd reads a / in its own copy and del commands as the start of a "
-            "switch, so this line fails; " +
-            std::string(fix),
-        "slash");
+  add(Finding::kSlash,
+      describe(value) +
+          " holds \"/\": cmd reads a / in its own copy and del commands as the start of a "
+          "switch, so this line fails; " +
+          std::string(fix));
 }
 
 // The names no Windows file can have: P and I on the first line only (they stand on every
@@ -297,9 +296,8 @@ void ScriptCheck::checkNames(const LineShape& shape, bool lookCloser) {
         value.kind == ValueKind::kDirectoryPath
             ? "move the files to a folder whose path Windows allows and run multikevra again"
             : howToChange(&value);
-    error(describe(&value) + " " + whyInvalid(value, invalid) + ": " +
-              whatFollowsInvalid(value, invalid) + "; " + std::string(fix),
-          "invalid-name");
+    add(Finding::kInvalidName, describe(&value) + " " + whyInvalid(value, invalid) + ": " +
+                                   whatFollowsInvalid(value, invalid) + "; " + std::string(fix));
     return;
   }
 }
@@ -335,14 +333,14 @@ void ScriptCheck::checkSplitNames(std::string_view line, const LineShape& shape,
                  (names.meant == 1 ? ", so it deletes other files than meant; "
                                    : ", so the copy fails or copies other files; ");
     }
-    error(message + std::string(howToChange(&value)), "split-name");
+    add(Finding::kSplitName, message + std::string(howToChange(&value)));
     return;
   }
   if (!run) {
-    error("double quotes in the names make cmd read " + std::to_string(count) + " names on this " +
-              std::string(names.command) + " line, not " + std::to_string(names.meant) +
-              "; remove the double quotes from the names and run multikevra again",
-          "split-name");
+    add(Finding::kSplitName,
+        "double quotes in the names make cmd read " + std::to_string(count) + " names on this " +
+            std::string(names.command) + " line, not " + std::to_string(names.meant) +
+            "; remove the double quotes from the names and run multikevra again");
   }
 }
 
@@ -350,11 +348,11 @@ void ScriptCheck::checkQuote(const LineShape& shape) {
   for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
     const NamedValue* value = findValue(shape, kind);
     if (value != nullptr && value->text.find('"') != std::string_view::npos) {
-      error(describe(value) +
-                " holds a double quote: it ends tc's quoted argument early, so tc receives other "
-                "arguments than written; " +
-                std::string(howToChange(value)),
-            "quote");
+      add(Finding::kQuote,
+          describe(value) +
+              " holds a double quote: it ends tc's quoted argument early, so tc receives other "
+              "arguments than written; " +
+              std::string(howToChange(value)));
       return;
     }
   }
@@ -377,7 +375,8 @@ void ScriptCheck::checkByteOrderMark(const LineShape& shape) {
   if (both) message += ", and of ";
   if (informationFile) message += "this information text, so tc receives them in its argument";
   message += both ? "; save both" : "; save it";
-  error(message + " as UTF-8 without BOM, or as ANSI, and run multikevra again", "byte-order-mark");
+  add(Finding::kByteOrderMark,
+      message + " as UTF-8 without BOM, or as ANSI, and run multikevra again");
 }
 
 void ScriptCheck::checkRun(const LineShape& shape) {
@@ -385,10 +384,9 @@ void ScriptCheck::checkRun(const LineShape& shape) {
   const std::string_view data = findValue(shape, ValueKind::kDataName)->text;
   const NamedValue* information = findValue(shape, ValueKind::kInformation);
   if (data.empty()) {
-    error(
+    add(Finding::kEmptyName,
         "the data name is empty: this run gets no data file; give this entry a name in the list "
-        "file (a line that begins with a comma gives none) and run multikevra again",
-        "empty-name");
+        "file (a line that begins with a comma gives none) and run multikevra again");
   }
   const bool dataCut = data.size() == kDataNameWidth;
   const bool informationCut = information != nullptr &&
@@ -408,7 +406,7 @@ void ScriptCheck::checkRun(const LineShape& shape) {
     message += dataCut ? "use a shorter data file name" : "";
     message += dataCut && informationCut ? " and " : "";
     message += informationCut ? "shorten the information line to 179 characters" : "";
-    warning(message, "cut");
+    add(Finding::kCut, message);
   }
   keepIndex_ = 0;
   dataNameLengths_ |= lengthBit(data.size());
@@ -419,10 +417,10 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
   if (summary_.entries == 1) ++summary_.keptPerEntry;
   const std::string_view kept = findValue(shape, ValueKind::kKeptName)->text;
   if (kept.size() == kKeptNameWidth) {
-    warning("kept name " + inQuotes(kept) +
-                " has 20 characters, as many as multikevra writes, so the suffix was probably cut "
-                "in part or whole; use a shorter data name or suffix",
-            "cut");
+    add(Finding::kCut,
+        "kept name " + inQuotes(kept) +
+            " has 20 characters, as many as multikevra writes, so the suffix was probably cut "
+            "in part or whole; use a shorter data name or suffix");
   }
   checkOwnFiles(findValue(shape, ValueKind::kOutputFile)->text, kept);
   lookUpName(NameTable::Group::kKeptName, kept);
@@ -445,9 +443,9 @@ void ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept) 
   ++keepIndex_;
   const std::string& path = lines_.path();
   const auto overwrites = [&](const std::string& what) {
-    error("kept name " + inQuotes(kept) + " names " + what +
-              "; change the data name or the suffix and run multikevra again",
-          "overwrites-own-file");
+    add(Finding::kOverwritesOwnFile,
+        "kept name " + inQuotes(kept) + " names " + what +
+            "; change the data name or the suffix and run multikevra again");
   };
   const bool lengthOfOutput = (outputLengths_ & lengthBit(kept.size())) != 0;
   const bool lengthOfData = (dataNameLengths_ & lengthBit(kept.size())) != 0;
@@ -502,17 +500,17 @@ void ScriptCheck::lookUpName(NameTable::Group group, std::string_view name) {
   const std::optional<std::uint64_t> earlier = names_.remember(group, name, lineNumber_);
   if (!earlier) return;
   if (group == NameTable::Group::kDataName) {
-    warning("data name " + inQuotes(name) + " was already run on line " + std::to_string(*earlier) +
-                " (Windows ignores the case of letters in file names): this entry runs the same "
-                "data again; check the list file",
-            "duplicate-entry");
+    add(Finding::kDuplicateEntry,
+        "data name " + inQuotes(name) + " was already run on line " + std::to_string(*earlier) +
+            " (Windows ignores the case of letters in file names): this entry runs the same "
+            "data again; check the list file");
   } else {
-    error("kept name " + inQuotes(name) + " is already the kept name of line " +
-              std::to_string(*earlier) +
-              " (Windows ignores the case of letters in file names): this copy overwrites the "
-              "file kept there; make the data names or the suffixes differ within their first 20 "
-              "characters",
-          "kept-collision");
+    add(Finding::kKeptCollision,
+        "kept name " + inQuotes(name) + " is already the kept name of line " +
+            std::to_string(*earlier) +
+            " (Windows ignores the case of letters in file names): this copy overwrites the "
+            "file kept there; make the data names or the suffixes differ within their first 20 "
+            "characters");
   }
 }
 
@@ -532,24 +530,20 @@ void ScriptCheck::checkInputFiles() {
           "correct the directory path or the input name and run multikevra again, or run "
           "this check in kevra's main directory";
     }
-    error(message, "missing-input");
+    add(Finding::kMissingInput, message);
   }
   if (files.backupExists) {
-    warning("the backup " + inQuotes(base + "_orig.inp") +
-                " exists already: this script replaces it with the current " +
-                inQuotes(input + ".inp") +
-                ", which after a chained batch is no longer the original; move or rename the "
-                "backup first",
-            "overwrites-backup");
+    add(Finding::kOverwritesBackup,
+        "the backup " + inQuotes(base + "_orig.inp") +
+            " exists already: this script replaces it with the current " +
+            inQuotes(input + ".inp") +
+            ", which after a chained batch is no longer the original; move or rename the "
+            "backup first");
   }
 }
 
-void ScriptCheck::error(std::string_view message, std::string_view tag) {
-  report_.add(lineNumber_, Severity::kError, message, tag);
-}
-
-void ScriptCheck::warning(std::string_view message, std::string_view tag) {
-  report_.add(lineNumber_, Severity::kWarning, message, tag);
+void ScriptCheck::add(Finding finding, std::string_view message) {
+  report_.add(lineNumber_, finding, message);
 }
 
 }  // namespace mk::check

@@ -48,8 +48,7 @@ class ScriptCheck {
   [[nodiscard]] bool namesScript(std::string_view kept) const;
   void checkInputFiles();
   void lookUpName(NameTable::Group group, std::string_view name);
-  void error(std::string_view message, std::string_view tag);
-  void warning(std::string_view message, std::string_view tag);
+  void add(Finding finding, std::string_view message);
 
   Report& report_;
   std::uint64_t lineNumber_ = 0;

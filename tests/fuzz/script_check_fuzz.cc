@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "check/file_closer.h"
+#include "check/findings.h"
 #include "check/line_reader.h"
 #include "check/report.h"
 #include "check/script_check.h"
@@ -28,16 +30,7 @@
 namespace {
 
 constexpr std::string_view kName = "multikevra.bat";
-const std::set<std::string_view> kErrorTags = {
-    "percent",    "split-name",       "special-char",   "slash",
-    "quote",      "invalid-name",     "kept-collision", "overwrites-own-file",
-    "empty-name", "empty-input-name", "missing-input",  "byte-order-mark"};
-const std::set<std::string_view> kWarningTags = {"overwrites-backup", "cut", "duplicate-entry",
-                                                 "foreign-line", "non-ascii"};
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+using mk::check::FileCloser;
 
 std::vector<std::string> readAll(mk::check::LineReader& reader) {
   std::vector<std::string> lines;
@@ -80,7 +73,10 @@ void checkReport(std::string_view text, std::size_t lineCount, int status) {
     const std::size_t open = finding.rfind(" [");
     FUZZ_CHECK(open != finding.npos && finding.ends_with(']'), "a finding ends with its tag");
     const std::string_view tag = finding.substr(open + 2, finding.size() - open - 3);
-    FUZZ_CHECK((error ? kErrorTags : kWarningTags).contains(tag), "a known tag of its kind");
+    const std::optional<mk::check::Finding> known = mk::check::findingOf(tag);
+    FUZZ_CHECK(known && !mk::check::about(*known).after &&
+                   (mk::check::about(*known).severity == mk::check::Severity::kError) == error,
+               "a known tag of its kind");
     FUZZ_CHECK(tagged.emplace(*line, tag).second, "each tag at most once per line");
     ++(error ? errors : warnings);
   }

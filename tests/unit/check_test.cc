@@ -1,18 +1,21 @@
 // The checker's stores of state that the end-to-end cases are too small to stress: the table
 // of names across its growth, the line reader across the ends of its buffer and the comparison
-// of two files across the ends of its blocks; and the matcher
-// of a line's layout against the general match.
+// of two files across the ends of its blocks; the matcher of a line's layout against the
+// general match; and README's tables of tags against the catalogue of findings.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "check/file_checks.h"
+#include "check/findings.h"
 #include "check/layout_match.h"
 #include "check/line_reader.h"
 #include "check/name_table.h"
@@ -120,6 +123,28 @@ TEST(SameBytesTest, FilesAcrossTheEndsOfItsBlocks) {
   }
   EXPECT_FALSE(sameBytes((folder / "a").string(), (folder / "missing").string()));
   std::filesystem::remove_all(folder);
+}
+
+TEST(FindingsTest, ReadmeTablesNameEveryTagWithItsSeverity) {
+  std::ifstream readme(MULTIKEVRA_README);
+  ASSERT_TRUE(readme) << MULTIKEVRA_README;
+  const std::regex row(R"(^\| `([a-z-]+)` \| (error|warning) \|.*)");
+  std::map<std::string, std::string> documented;
+  for (std::string line; std::getline(readme, line);) {
+    std::smatch match;
+    if (std::regex_match(line, match, row)) {
+      EXPECT_TRUE(documented.emplace(match[1], match[2]).second) << "twice: " << match[1];
+    }
+  }
+  std::map<std::string, std::string> catalogue;
+  for (const FindingInfo& info : allFindings()) {
+    catalogue.emplace(info.tag, info.severity == Severity::kError ? "error" : "warning");
+    EXPECT_EQ(findingOf(info.tag), info.finding);
+  }
+  EXPECT_EQ(documented, catalogue);
+  EXPECT_EQ(nearestTag("kept-colision"), "kept-collision");
+  EXPECT_EQ(nearestTag("stail"), "stale");
+  EXPECT_EQ(nearestTag("overwrites"), "");
 }
 
 }  // namespace
