@@ -1,11 +1,10 @@
-// The checks that look at files: whether the sample input file exists, whether its backup
-// would be replaced, which file a name resolves to, and what a batch left behind. They need the
-// file names as cmd will resolve them, so they run on Windows.
+// The file tests of --after, on what a batch left behind: whether a file exists, when it was
+// written, whether two files hold the same bytes. They need the file names as cmd will resolve
+// them, so they run on Windows, and so do the checks of the machine before a run.
 #pragma once
 
 #include <filesystem>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace mk::check {
@@ -17,20 +16,6 @@ inline constexpr bool kChecksFiles = true;
 inline constexpr bool kChecksFiles = false;
 #endif
 
-// What the files tell about the sample input file P I.inp and its backup P I_orig.inp.
-struct InputFiles {
-  bool inputExists = false;
-  bool backupExists = false;
-  // When the input is missing: a folder in P whose name begins I (without regard to case), as
-  // "D:\xrd\batch" beside "D:\xrd\batchbase.inp": P followed by that folder's name. The
-  // longest such name.
-  std::optional<std::string> folderBeforeInput;
-};
-
-// Looks at the files named by `path` (P, relative to the current folder when not absolute) and
-// `input` (I), as they are now.
-InputFiles lookAtInputFiles(std::string_view path, std::string_view input);
-
 // True when `name` is a file that exists.
 bool isFile(std::string_view name);
 
@@ -40,9 +25,5 @@ std::optional<std::filesystem::file_time_type> lastWritten(std::string_view name
 // True when the files `a` and `b` hold the same bytes, read a block at a time; false also when
 // either cannot be read.
 bool sameBytes(std::string_view a, std::string_view b);
-
-// True when the names `a` and `b` (relative to the current folder when not absolute) name the
-// same file, whether it exists or not, compared without regard to case as Windows compares.
-bool namesSameFile(std::string_view a, std::string_view b);
 
 }  // namespace mk::check

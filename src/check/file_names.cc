@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace mk::check {
 
@@ -90,6 +91,81 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 std::string_view fileNamePart(std::string_view path) {
   const std::size_t last = path.find_last_of("\\/:");
   return last == std::string_view::npos ? path : path.substr(last + 1);
+}
+
+std::string foldCase(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded)
+    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return folded;
+}
+
+bool isPlainName(std::string_view name) {
+  return !name.empty() && name.find_first_of("\\/") == std::string_view::npos &&
+         name.back() != '.' && name.back() != ' ';
+}
+
+std::string normalName(std::string_view name) {
+  std::string text(name);
+  std::replace(text.begin(), text.end(), '/', '\\');
+  std::string_view rest = text;
+  std::string root;
+  if (rest.size() >= 2 && isLetter(rest[0]) && rest[1] == ':') {
+    root = rest.substr(0, 2);
+    rest.remove_prefix(2);
+  }
+  if (rest.starts_with("\\\\") && root.empty()) {
+    root = "\\\\";
+  } else if (rest.starts_with('\\')) {
+    root += '\\';
+  }
+  const bool rooted = !root.empty() && root.back() == '\\';
+  const bool endsInSeparator = rest.ends_with('\\');
+  std::vector<std::string_view> parts;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('\\'), rest.size());
+    std::string_view part = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (!parts.empty() && parts.back() != "..") {
+        parts.pop_back();
+      } else if (!rooted) {
+        parts.push_back(part);
+      }
+      continue;
+    }
+    if (part.ends_with('.') && !part.ends_with("..")) part.remove_suffix(1);
+    parts.push_back(part);
+  }
+  if (!endsInSeparator && !parts.empty() && parts.back() != "..") {
+    std::string_view& last = parts.back();
+    while (!last.empty() && (last.back() == '.' || last.back() == ' '))
+      last.remove_suffix(1);
+    if (last.empty()) parts.pop_back();
+  }
+  std::string normal = root;
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    normal.append(i == 0 ? "" : "\\").append(parts[i]);
+  return normal.empty() ? "." : normal;
+}
+
+std::string absoluteName(std::string_view current, std::string_view name) {
+  const auto separator = [](char c) { return c == '\\' || c == '/'; };
+  const bool drive = name.size() >= 2 && isLetter(name[0]) && name[1] == ':';
+  if (drive && (name.size() == 2 || !separator(name[2]))) {  // "D:x", relative to a drive
+    if (current.size() >= 2 && upper(current[0]) == upper(name[0])) {
+      return normalName(std::string(current).append("\\").append(name.substr(2)));
+    }
+    return normalName(std::string(name.substr(0, 2)).append("\\").append(name.substr(2)));
+  }
+  if (drive || (name.size() >= 2 && separator(name[0]) && separator(name[1]))) {
+    return normalName(name);
+  }
+  if (!name.empty() && separator(name[0])) {
+    return normalName(std::string(current.substr(0, 2)).append(name));
+  }
+  return normalName(std::string(current).append("\\").append(name));
 }
 
 }  // namespace mk::check

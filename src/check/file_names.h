@@ -42,4 +42,22 @@ bool equalIgnoringCase(std::string_view a, std::string_view b);
 // The file name at the end of `path`: what follows its last '\', '/' or ':'.
 std::string_view fileNamePart(std::string_view path);
 
+// `name` with the letters A to Z in lower case: names equal without regard to case fold alike.
+std::string foldCase(std::string_view name);
+
+// True when normalName would return `name` unchanged: no '\' or '/', no final dot or blank, and
+// not "." or "..". Most names are so, and need no closer look.
+bool isPlainName(std::string_view name);
+
+// `name` as Windows resolves it, without the current folder: '/' read as '\', runs of '\' as
+// one, the parts "." dropped and ".." taking the part before it away (kept at the start of a
+// relative name, dropped at a root), one final dot of a part dropped, and all final dots and
+// blanks of the last part. A drive "C:" and a root '\' stay in front. "." for nothing left.
+std::string normalName(std::string_view name);
+
+// `name` made absolute against the absolute folder `current` ("C:\kevra") and normal: "C:\x"
+// and "\\server\x" stand alone, "\x" takes current's drive, "D:x" the root of D: (or
+// current, on its drive), anything else follows current.
+std::string absoluteName(std::string_view current, std::string_view name);
+
 }  // namespace mk::check

@@ -11,7 +11,7 @@ namespace {
 constexpr Severity kError = Severity::kError;
 constexpr Severity kWarning = Severity::kWarning;
 
-constexpr std::array<FindingInfo, 21> kCatalogue = {{
+constexpr std::array<FindingInfo, 27> kCatalogue = {{
     {Finding::kPercent, "percent", kError, false,
      "a % in a line: cmd replaces %NAME% and %1 and drops a lone %",
      R"(cmd reads every % of a batch file before it runs the line: %NAME% becomes the value
@@ -220,6 +220,87 @@ Example, with the bytes written as \xNN:
 
 To mend: rename the data files (and folders) with plain ASCII names, correct the list file and
 run multikevra again.)"},
+    {Finding::kNoTc, "no-tc", kError, false, "(on Windows) cmd finds no tc here: every run fails",
+     R"(A run line starts "tc" without a folder or an extension. cmd looks for it as for any
+command: in the current folder, then in each folder of PATH in order, trying in each folder
+every extension of PATHEXT in its order (.COM;.EXE;.BAT;.CMD when PATHEXT is unset). When none
+is found, every run line fails with "'tc' is not recognized as an internal or external
+command", the keep lines copy nothing new, and the batch refines nothing. This happens when
+the batch is started from another folder than kevra's main directory, and kevra is not on
+PATH. The checker looks from the folder, and with the PATH, of the window it runs in.
+
+Example:
+  tc C:\kevra\quartz\sample "macro filename {qz_0100K} macro information { } #define GUI_LINES"
+
+To mend: run the batch, and this check, from kevra's main directory (cd /d C:\kevra), or put
+kevra's folder on PATH.)"},
+    {Finding::kTcIsBatch, "tc-is-batch", kError, false,
+     "(on Windows) the tc cmd finds first is a .bat or .cmd file: only one entry runs",
+     R"(When the first tc that cmd finds is a batch file (tc.bat or tc.cmd, as wrappers are
+often installed), cmd runs it in place of the rest of multikevra.bat: a batch file started from
+another without "call" never returns to it. The first entry runs, and every entry after it is
+silently skipped.
+
+Example: C:	ools	c.bat found on PATH before the folder of tc.exe, for the line
+  tc C:\kevra\quartz\sample "macro filename {qz_0100K} macro information { } #define GUI_LINES"
+
+To mend: put the folder of tc.exe ahead of the batch file's on PATH, or run the batch from a
+folder where tc is the program (kevra's main directory, where tc.exe comes first, as .EXE comes
+before .BAT in PATHEXT).)"},
+    {Finding::kMissingData, "missing-data", kWarning, false,
+     "(on Windows) no file of the data name exists here: probably a typo",
+     R"(No file of the entry's data name D exists, neither D itself nor D followed by a dot and
+any extension, in the current folder or in the directory path. That run then reads no data and
+writes no output, and its keep lines copy the previous run's output files under this entry's
+names, where they look like results. It is a warning, not an error: kevra forms the data
+file's name from the filename macro inside the input file, which the checker does not read;
+but a name with no file of its stem anywhere is almost surely a typo or the wrong folder. A
+data name that is a stem (qz_0100K beside qz_0100K.xye) is fine.
+
+Example (the list file says qz_0150 for qz_0150K):
+  tc C:\kevra\quartz\sample "macro filename {qz_0150} macro information { } #define GUI_LINES"
+
+To mend: correct the list file and run multikevra again, or run the check in the folder the
+batch runs from.)"},
+    {Finding::kNoFolder, "no-folder", kError, false,
+     "(on Windows) a kept file's folder does not exist: those copies fail",
+     R"(A kept name with a folder in it (the list names raw\s01.xy, so the kept file is
+P raw\s01.xy.hkl) makes the keep copy write into a folder under P. copy creates no folders:
+when that folder does not exist, every copy into it fails with "The system cannot find the
+path specified", and nothing is kept. Reported once per missing folder, on the first keep line
+that needs it.
+
+Example:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\raw\s01.xy.hkl
+
+To mend: create the folder before the batch runs (mkdir C:\kevra\quartz\raw), or use data
+names without a folder and run multikevra again.)"},
+    {Finding::kCopyPrompts, "copy-prompts", kError, false,
+     "(on Windows) COPYCMD=/-Y: copy asks before it replaces a file, and the batch waits",
+     R"(copy replaces a file without asking in a batch file, unless the COPYCMD environment
+variable holds /-Y (some users and administrators set it, so that copy asks at the prompt):
+then copy asks "Overwrite ...? (Yes/No/All):" before it replaces a file that exists, and the
+overnight batch waits at that question until someone answers. With chaining on, the first
+chaining copy replaces the sample input, so the batch stops there; otherwise the backup line
+asks when the backup exists, and a keep line when its kept file exists. Reported once, on the
+first line that will ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
+
+Example, with COPYCMD=/-Y:
+  copy C:\kevra\quartz\sample.out C:\kevra\quartz\sample.inp
+
+To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)"},
+    {Finding::kReplacesKept, "replaces-kept", kWarning, false,
+     "(on Windows) kept files of an earlier batch exist: this batch replaces them",
+     R"(The kept files of an earlier batch are there (the batch runs again, or another batch
+with the same data names and suffixes): this batch replaces them without a word, and the
+earlier results are lost unless they were moved first. One warning for the whole script, on
+the first keep line whose kept file exists, with the count: a rerun is often what was meant.
+
+Example, a second run of the same batch:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0100K.hkl
+
+To mend: move the earlier kept files to another folder first, if you want to keep them; if
+the rerun is meant, --ignore replaces-kept.)"},
     {Finding::kNoBackup, "no-backup", kError, true,
      "the backup of the sample input does not exist after the batch",
      R"(After the batch, P I_orig.inp should hold the sample input as it was before. It is

@@ -21,6 +21,7 @@
 #include "check/file_closer.h"
 #include "check/findings.h"
 #include "check/line_reader.h"
+#include "check/machine.h"
 #include "check/report.h"
 #include "check/script_check.h"
 
@@ -160,7 +161,9 @@ int readAndCheck(const std::string& name, bool after, std::span<const mk::check:
   }
   std::error_code sizeError;
   const std::uintmax_t size = std::filesystem::file_size(name, sizeError);
-  mk::check::ScriptCheck check(report, sizeError ? 0 : size);
+  const std::unique_ptr<mk::check::Machine> machine =
+      mk::check::kChecksFiles ? mk::check::thisMachine() : nullptr;
+  mk::check::ScriptCheck check(report, sizeError ? 0 : size, machine.get());
   return checkLines(name, reader, check, report);
 }
 

@@ -26,7 +26,24 @@ void Report::add(std::uint64_t line, Finding finding, std::string_view message) 
   line_.assign(name_).append(":").append(std::to_string(line));
   line_.append(error ? ": error: " : ": warning: ").append(message);
   line_.append(" [").append(info.tag).append("]\n");
-  std::fwrite(line_.data(), 1, line_.size(), out_);
+  if (heldLine_ != 0) {
+    heldBack_.append(line_);
+  } else {
+    std::fwrite(line_.data(), 1, line_.size(), out_);
+  }
+}
+
+void Report::hold(std::uint64_t line, Finding finding) {
+  heldLine_ = line;
+  held_ = finding;
+}
+
+void Report::release(std::string_view message) {
+  const std::uint64_t line = heldLine_;
+  heldLine_ = 0;
+  add(line, held_, message);
+  std::fwrite(heldBack_.data(), 1, heldBack_.size(), out_);
+  heldBack_.clear();
 }
 
 void Report::note(std::string_view message) {

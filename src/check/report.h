@@ -37,6 +37,13 @@ class Report {
   // adds them in line order.
   void add(std::uint64_t line, Finding finding, std::string_view message);
 
+  // Holds back finding `finding` of `line`, whose message can be written only at the end (it
+  // counts what later lines find), and the findings added after it, until release().
+  void hold(std::uint64_t line, Finding finding);
+
+  // Writes the held finding with `message`, then the findings held back after it.
+  void release(std::string_view message);
+
   // Writes "NAME: note: MESSAGE".
   void note(std::string_view message);
 
@@ -61,6 +68,9 @@ class Report {
   std::uint64_t errors_ = 0;
   std::uint64_t warnings_ = 0;
   std::vector<std::uint64_t> ignored_;  // per finding left out, how many; empty: none is
+  std::uint64_t heldLine_ = 0;          // the held finding's line (0: none held)
+  Finding held_ = Finding{};
+  std::string heldBack_;  // the findings after it
 };
 
 // "1 error", "2 errors": `count` and `noun`, with an s unless the count is 1.

@@ -111,6 +111,12 @@ std::string whatFollowsInvalid(const NamedValue& value, const InvalidName& inval
   }
 }
 
+// `name` in double quotes, and where Windows reads it as another name, that name too.
+std::string asResolved(std::string_view name) {
+  if (isPlainName(name) || name.empty()) return inQuotes(name);
+  return inQuotes(name) + " (to Windows " + inQuotes(normalName(name)) + ")";
+}
+
 }  // namespace
 
 bool ScriptCheck::start(std::string_view line) {
@@ -132,7 +138,12 @@ bool ScriptCheck::start(std::string_view line) {
             "; answer the input file name question with the sample's name (fewer than 20 "
             "characters) and run multikevra again");
   }
-  if (kChecksFiles) checkInputFiles();
+  if (machine_ != nullptr) machineCheck_.emplace(*machine_, report_, lines_.path(), lines_.input());
+  std::string buffer;
+  sampleInputKey_ = fileKey(sampleInput_, false, buffer);
+  tcOutputKey_ = fileKey(tcOutput_, false, buffer);
+  backupKey_ = fileKey(backup_, false, buffer);
+  if (machineCheck_) machineCheck_->checkBackup();
   return true;
 }
 
@@ -154,6 +165,7 @@ void ScriptCheck::checkLine(std::string_view line) {
       break;
     case LineKind::kChaining:
       if (summary_.entries == 1) summary_.chaining = true;
+      if (machineCheck_) machineCheck_->checkChaining(lineNumber_);
       break;
     case LineKind::kKeep:
       checkKeep(shape);
@@ -169,11 +181,15 @@ void ScriptCheck::checkLine(std::string_view line) {
 }
 
 void ScriptCheck::finish() {
-  if (!kChecksFiles) {
+  if (machineCheck_) {
+    machineCheck_->finish();
+  } else {
     report_.note(
         "files were not checked here (whether the sample input file exists, whether "
-        "its backup would be replaced): run multikevra-check on the Windows machine, in "
-        "kevra's main directory, to check them");
+        "its backup would be replaced, whether cmd finds tc, whether the data files and the "
+        "kept files' folders exist, whether copy will ask before it replaces a file, whether "
+        "kept files of an earlier batch exist): run multikevra-check on the Windows machine, "
+        "in the window and folder that will run the batch, to check them");
   }
   report_.summarize(summary_);
 }
@@ -409,8 +425,25 @@ void ScriptCheck::checkRun(const LineShape& shape) {
     add(Finding::kCut, message);
   }
   keepIndex_ = 0;
-  dataNameLengths_ |= lengthBit(data.size());
-  if (!data.empty()) lookUpName(NameTable::Group::kDataName, data);
+  if (!data.empty()) {
+    const std::string_view key = fileKey(data, true, keyBuffer_);
+    dataNameLengths_ |= lengthBit(key.size());
+    // A keep line before wrote the file this run reads.
+    std::optional<std::uint64_t> kept;
+    if ((keptLengths_ & lengthBit(key.size())) != 0 &&
+        (kept = names_.find(NameTable::Group::kKeptName, key))) {
+      add(Finding::kOverwritesOwnFile,
+          "data name " + inQuotes(data) + " names the file that the keep line " +
+              std::to_string(*kept) +
+              " copied an output file to: this run reads that copy instead of its data; change "
+              "the data name or the suffix and run multikevra again");
+    }
+    lookUpName(NameTable::Group::kDataName, key, data);
+  }
+  if (machineCheck_) {
+    machineCheck_->checkRun(lineNumber_, data,
+                            findInvalidName(data, true).fault == NameFault::kNone);
+  }
 }
 
 void ScriptCheck::checkKeep(const LineShape& shape) {
@@ -422,57 +455,75 @@ void ScriptCheck::checkKeep(const LineShape& shape) {
             " has 20 characters, as many as multikevra writes, so the suffix was probably cut "
             "in part or whole; use a shorter data name or suffix");
   }
-  checkOwnFiles(findValue(shape, ValueKind::kOutputFile)->text, kept);
-  lookUpName(NameTable::Group::kKeptName, kept);
+  const std::string_view keptKey = fileKey(kept, false, keyBuffer_);
+  const bool ownFile = checkOwnFiles(findValue(shape, ValueKind::kOutputFile)->text, kept, keptKey);
+  keptLengths_ |= lengthBit(keptKey.size());
+  const bool keptBefore = lookUpName(NameTable::Group::kKeptName, keptKey, kept);
+  if (machineCheck_) machineCheck_->checkKeep(lineNumber_, kept, ownFile || keptBefore, ownFile);
 }
 
 // A keep line "copy P O P N" whose target P N is a file the batch itself needs. A kept name is
 // looked up among the output files and the data names only when one of them has its length:
 // in most scripts none has, and the lookups cost more than the rest of a keep line (on the
 // 100,000-entry script, measured: 0.20 s without this test, 0.09 s with it).
-void ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept) {
+bool ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept,
+                                std::string_view keptKey) {
   using Group = NameTable::Group;
-  outputLengths_ |= lengthBit(output.size());
+  const std::string_view outputKey = fileKey(output, false, otherKeyBuffer_);
+  outputLengths_ |= lengthBit(outputKey.size());
   // An output file at the same place as in the entry before was remembered then: a lookup on
   // every keep line cost a sixth of the check's time on the 100,000-entry script (measured).
-  if (keepIndex_ == outputsBefore_.size()) outputsBefore_.emplace_back();
-  if (outputsBefore_[keepIndex_] != output) {
-    names_.remember(Group::kOutputFile, output, lineNumber_);
-    outputsBefore_[keepIndex_].assign(output);
+  if (keepIndex_ == outputsBefore_.size()) {
+    outputsBefore_.emplace_back();
+    keptInEntry_.emplace_back();
   }
+  if (outputsBefore_[keepIndex_] != outputKey) {
+    names_.remember(Group::kOutputFile, outputKey, lineNumber_);
+    outputsBefore_[keepIndex_].assign(outputKey);
+  }
+  // A keep line of this entry before this one wrote the output file it copies (tc writes the
+  // output files anew at each run, so only this entry's keep lines count).
+  std::uint64_t writtenBy = 0;
+  for (std::size_t i = 0; i < keepIndex_ && writtenBy == 0; ++i) {
+    if (equalIgnoringCase(keptInEntry_[i].first, outputKey)) writtenBy = keptInEntry_[i].second;
+  }
+  keptInEntry_[keepIndex_].first.assign(keptKey);
+  keptInEntry_[keepIndex_].second = lineNumber_;
   ++keepIndex_;
   const std::string& path = lines_.path();
   const auto overwrites = [&](const std::string& what) {
     add(Finding::kOverwritesOwnFile,
-        "kept name " + inQuotes(kept) + " names " + what +
+        "kept name " + asResolved(kept) + " names " + what +
             "; change the data name or the suffix and run multikevra again");
   };
-  const bool lengthOfOutput = (outputLengths_ & lengthBit(kept.size())) != 0;
-  const bool lengthOfData = (dataNameLengths_ & lengthBit(kept.size())) != 0;
+  const bool lengthOfOutput = (outputLengths_ & lengthBit(keptKey.size())) != 0;
+  const bool lengthOfData = (dataNameLengths_ & lengthBit(keptKey.size())) != 0;
   std::optional<std::uint64_t> line;
-  if (equalIgnoringCase(kept, output)) {
+  if (equalIgnoringCase(keptKey, outputKey)) {
     overwrites("the file this line copies, " + inQuotes(path + std::string(output)) +
                ": cmd cannot copy a file onto itself, so no file is kept");
-  } else if (equalIgnoringCase(kept, sampleInput_)) {
+    return false;
+  }
+  if (equalIgnoringCase(keptKey, sampleInputKey_)) {
     overwrites("the sample input file " + inQuotes(path + sampleInput_) +
                ": this copy overwrites it with " + inQuotes(output) +
                ", so the runs after it start from that file");
-  } else if (equalIgnoringCase(kept, tcOutput_)) {
+  } else if (equalIgnoringCase(keptKey, tcOutputKey_)) {
     overwrites("tc's output file " + inQuotes(path + tcOutput_) +
                ": this copy overwrites what this run wrote there, so that output is lost and the "
                "copies of it after this line take " +
                inQuotes(output) + " instead");
-  } else if (equalIgnoringCase(kept, backup_)) {
+  } else if (equalIgnoringCase(keptKey, backupKey_)) {
     overwrites("the backup " + inQuotes(path + backup_) +
                ": this copy overwrites it, so the sample input as it was before the batch is "
                "lost");
-  } else if (lengthOfOutput && (line = names_.find(Group::kOutputFile, kept))) {
+  } else if (lengthOfOutput && (line = names_.find(Group::kOutputFile, keptKey))) {
     overwrites("the output file " + inQuotes(path + std::string(kept)) + " that line " +
                std::to_string(*line) +
                " copies: this copy overwrites what tc wrote there, so the copies of it after this "
                "line take " +
                inQuotes(output) + " instead");
-  } else if (lengthOfData && (line = names_.find(Group::kDataName, kept))) {
+  } else if (lengthOfData && (line = names_.find(Group::kDataName, keptKey))) {
     overwrites("the data file of line " + std::to_string(*line) +
                ": this copy overwrites the raw data " + inQuotes(path + std::string(kept)) +
                " with " + inQuotes(output) + ", and that data is lost");
@@ -480,7 +531,18 @@ void ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept) 
     overwrites(
         "this script: this copy overwrites the running script, and cmd reads on in the new file "
         "from the old byte offset, so the batch goes on with whatever stands there");
+  } else {
+    if (writtenBy != 0) {
+      add(Finding::kOverwritesOwnFile,
+          "output file name " + inQuotes(output) + " names the file that line " +
+              std::to_string(writtenBy) +
+              " copied an output file to, after this entry's run: this line copies that copy "
+              "again, not what tc wrote; change the data name or the suffix and run multikevra "
+              "again");
+    }
+    return false;
   }
+  return true;
 }
 
 // True when P N is the script's own file: with P empty, a kept name equal to the script's file
@@ -492,54 +554,41 @@ bool ScriptCheck::namesScript(std::string_view kept) const {
     return false;
   }
   if (lines_.path().empty() && kept.size() == scriptFile_.size()) return true;
-  return kChecksFiles && namesSameFile(lines_.path() + std::string(kept), report_.scriptName());
+  return machineCheck_ &&
+         equalIgnoringCase(machineCheck_->absolute(lines_.path() + std::string(kept)),
+                           machineCheck_->absolute(report_.scriptName()));
+}
+
+std::string_view ScriptCheck::fileKey(std::string_view name, bool data, std::string& buffer) const {
+  if (machineCheck_) {
+    const bool alone = data && (name.starts_with('\\') || name.starts_with('/') ||
+                                (name.size() >= 2 && name[1] == ':'));
+    buffer = machineCheck_->absolute(alone ? std::string(name) : lines_.path() + std::string(name));
+    return buffer;
+  }
+  if (isPlainName(name)) return name;
+  buffer = normalName(name);
+  return buffer;
 }
 
 // The comparison with the names of earlier lines, the last finding of its line.
-void ScriptCheck::lookUpName(NameTable::Group group, std::string_view name) {
-  const std::optional<std::uint64_t> earlier = names_.remember(group, name, lineNumber_);
-  if (!earlier) return;
+bool ScriptCheck::lookUpName(NameTable::Group group, std::string_view key, std::string_view name) {
+  const std::optional<std::uint64_t> earlier = names_.remember(group, key, lineNumber_);
+  if (!earlier) return false;
   if (group == NameTable::Group::kDataName) {
     add(Finding::kDuplicateEntry,
-        "data name " + inQuotes(name) + " was already run on line " + std::to_string(*earlier) +
+        "data name " + asResolved(name) + " was already run on line " + std::to_string(*earlier) +
             " (Windows ignores the case of letters in file names): this entry runs the same "
             "data again; check the list file");
   } else {
     add(Finding::kKeptCollision,
-        "kept name " + inQuotes(name) + " is already the kept name of line " +
+        "kept name " + asResolved(name) + " is already the kept name of line " +
             std::to_string(*earlier) +
             " (Windows ignores the case of letters in file names): this copy overwrites the "
             "file kept there; make the data names or the suffixes differ within their first 20 "
             "characters");
   }
-}
-
-void ScriptCheck::checkInputFiles() {
-  const std::string& input = lines_.input();
-  const std::string base = lines_.path() + input;
-  const InputFiles files = lookAtInputFiles(lines_.path(), input);
-  if (!files.inputExists) {
-    std::string message = "the sample input file " + inQuotes(base + ".inp") +
-                          " does not exist: the backup and every run fail; ";
-    if (files.folderBeforeInput) {
-      message += inQuotes(*files.folderBeforeInput) +
-                 " is a folder, so the directory path probably lacks its final backslash: answer " +
-                 inQuotes(*files.folderBeforeInput + "\\") + " and run multikevra again";
-    } else {
-      message +=
-          "correct the directory path or the input name and run multikevra again, or run "
-          "this check in kevra's main directory";
-    }
-    add(Finding::kMissingInput, message);
-  }
-  if (files.backupExists) {
-    add(Finding::kOverwritesBackup,
-        "the backup " + inQuotes(base + "_orig.inp") +
-            " exists already: this script replaces it with the current " +
-            inQuotes(input + ".inp") +
-            ", which after a chained batch is no longer the original; move or rename the "
-            "backup first");
-  }
+  return true;
 }
 
 void ScriptCheck::add(Finding finding, std::string_view message) {

@@ -1,0 +1,55 @@
+#include "check/machine.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace mk::check {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ThisMachine final : public Machine {
+ public:
+  [[nodiscard]] std::optional<std::string> variable(std::string_view name) const override {
+    const char* value = std::getenv(std::string(name).c_str());
+    if (value == nullptr) return std::nullopt;
+    return std::string(value);
+  }
+
+  [[nodiscard]] std::string currentFolder() const override {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    return error ? std::string(".") : current.string();
+  }
+
+  [[nodiscard]] EntryKind kind(std::string_view name) const override {
+    std::error_code error;
+    const fs::file_status status = fs::status(fs::path(std::string(name)), error);
+    if (fs::is_regular_file(status)) return EntryKind::kFile;
+    return fs::is_directory(status) ? EntryKind::kFolder : EntryKind::kNone;
+  }
+
+  [[nodiscard]] std::vector<FolderEntry> list(std::string_view folder) const override {
+    std::vector<FolderEntry> entries;
+    std::error_code error;
+    for (fs::directory_iterator entry(fs::path(std::string(folder)), error), end;
+         !error && entry != end; entry.increment(error)) {
+      std::error_code kindError;
+      const EntryKind kind = entry->is_directory(kindError)      ? EntryKind::kFolder
+                             : entry->is_regular_file(kindError) ? EntryKind::kFile
+                                                                 : EntryKind::kNone;
+      if (kind != EntryKind::kNone) entries.push_back({entry->path().filename().string(), kind});
+    }
+    return entries;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Machine> thisMachine() {
+  return std::make_unique<ThisMachine>();
+}
+
+}  // namespace mk::check

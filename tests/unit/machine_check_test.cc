@@ -1,0 +1,268 @@
+// The checks of what a batch needs from the machine that runs it, driven by a machine held in
+// memory: each row a machine (folder, environment, files) and a script, and the findings
+// (line and tag) the check must make of them, no more.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "check/file_names.h"
+#include "check/line_reader.h"
+#include "check/machine.h"
+#include "check/report.h"
+#include "check/script_check.h"
+
+namespace mk::check {
+namespace {
+
+// A machine of a few files: folders are those named and the folders of the files.
+class MemoryMachine final : public Machine {
+ public:
+  MemoryMachine(std::string current, std::map<std::string, std::string> variables,
+                std::vector<std::string> entries)
+      : current_(std::move(current)), variables_(std::move(variables)) {
+    for (const std::string& entry : entries) {
+      const bool folder = entry.ends_with('\\');
+      (folder ? folders_ : files_)
+          .insert(foldCase(folder ? entry.substr(0, entry.size() - 1) : entry));
+      for (std::size_t at = entry.find('\\', 3); at < entry.size() - 1;
+           at = entry.find('\\', at + 1))
+        folders_.insert(foldCase(entry.substr(0, at)));
+    }
+  }
+  [[nodiscard]] std::optional<std::string> variable(std::string_view name) const override {
+    const auto found = variables_.find(std::string(name));
+    if (found == variables_.end()) return std::nullopt;
+    return found->second;
+  }
+  [[nodiscard]] std::string currentFolder() const override { return current_; }
+  [[nodiscard]] EntryKind kind(std::string_view name) const override {
+    const std::string folded = foldCase(name);
+    if (files_.contains(folded)) return EntryKind::kFile;
+    return folders_.contains(folded) || folded.size() == 3 ? EntryKind::kFolder : EntryKind::kNone;
+  }
+  [[nodiscard]] std::vector<FolderEntry> list(std::string_view folder) const override {
+    std::vector<FolderEntry> entries;
+    const std::string prefix = foldCase(folder) + (folder.ends_with('\\') ? "" : "\\");
+    for (const auto& [names, kind] :
+         {std::pair{&files_, EntryKind::kFile}, {&folders_, EntryKind::kFolder}}) {
+      for (const std::string& name : *names) {
+        if (name.starts_with(prefix) && name.find('\\', prefix.size()) == std::string::npos)
+          entries.push_back({name.substr(prefix.size()), kind});
+      }
+    }
+    return entries;
+  }
+
+ private:
+  std::string current_;
+  std::map<std::string, std::string> variables_;
+  std::set<std::string> files_;    // folded
+  std::set<std::string> folders_;  // folded
+};
+
+// The script's lines, with P C:\q\ and I sample: "run D", "chain", "keep O N".
+std::string script(const std::vector<std::string>& lines, const std::string& path = "C:\\q\\") {
+  std::string text =
+      "copy " + path + "sample.inp " + path + "sample_orig.inp\r\ndel " + path + "sample.out\r\n";
+  for (const std::string& line : lines) {
+    if (line.starts_with("run ")) {
+      text += "tc " + path + "sample \"macro filename {" + line.substr(4) +
+              "} macro information { } #define GUI_LINES\"";
+    } else if (line == "chain") {
+      text += "copy " + path + "sample.out " + path + "sample.inp";
+    } else {
+      const std::size_t blank = line.find(' ', 5);
+      text += "copy " + path + line.substr(5, blank - 5) + " " + path + line.substr(blank + 1);
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+// The report's findings as "LINE TAG", and the whole report.
+std::pair<std::vector<std::string>, std::string> check(const Machine& machine,
+                                                       const std::string& text) {
+  char* buffer = nullptr;
+  std::size_t length = 0;
+  std::FILE* out = open_memstream(&buffer, &length);
+  {
+    Report report("multikevra.bat", out);
+    ScriptCheck check(report, text.size(), &machine);
+    LineReader reader(std::span(text.data(), text.size()));
+    EXPECT_TRUE(check.start(*reader.next()));
+    while (const auto line = reader.next())
+      check.checkLine(*line);
+    check.finish();
+  }
+  std::fclose(out);
+  const std::string report(buffer, length);
+  std::free(buffer);  // NOLINT(cppcoreguidelines-no-malloc): open_memstream's buffer
+  std::vector<std::string> findings;
+  const std::regex finding(R"(multikevra\.bat:(\d+): (?:error|warning): .* \[([a-z-]+)\])");
+  for (std::sregex_iterator at(report.begin(), report.end(), finding), end; at != end; ++at)
+    findings.push_back((*at)[1].str() + " " + (*at)[2].str());
+  return {findings, report};
+}
+
+struct Case {
+  const char* what;
+  std::map<std::string, std::string> variables;
+  std::vector<std::string> entries;  // files, and folders ending in '\'
+  std::vector<std::string> lines;    // of script()
+  std::vector<std::string> findings;
+  const char* current = "C:\\q";
+};
+
+const std::vector<std::string> kBatch = {"C:\\q\\sample.inp", "C:\\q\\tc.exe", "C:\\q\\s01",
+                                         "C:\\q\\s02"};
+std::vector<std::string> with(std::vector<std::string> more) {
+  more.insert(more.end(), kBatch.begin(), kBatch.end());
+  return more;
+}
+const std::map<std::string, std::string> kPath = {{"PATH", "C:\\windows;\"C:\\kevra bin\";"}};
+
+TEST(MachineCheckTest, FindingsOfEachMachine) {
+  const std::vector<Case> cases = {
+      {"all there", kPath, kBatch, {"run s01", "chain", "keep kevra.hkl s01.hkl", "run s02"}, {}},
+      {"tc nowhere",
+       kPath,
+       {"C:\\q\\sample.inp", "C:\\q\\s01", "C:\\q\\s02"},
+       {"run s01", "run s02"},
+       {"3 no-tc"}},
+      {"tc on PATH only",
+       kPath,
+       {"C:\\q\\sample.inp", "C:\\q\\s01", "C:\\kevra bin\\TC.EXE"},
+       {"run s01"},
+       {},
+       "C:\\work"},
+      {"tc.bat in the folder, tc.exe on PATH",
+       kPath,
+       {"C:\\q\\sample.inp", "C:\\q\\s01", "C:\\q\\tc.bat", "C:\\kevra bin\\tc.exe"},
+       {"run s01"},
+       {"3 tc-is-batch"}},
+      {"tc.bat beside tc.exe", kPath, with({"C:\\q\\tc.bat"}), {"run s01"}, {}},
+      {"PATHEXT puts .BAT first",
+       {{"PATHEXT", ".BAT;.EXE"}},
+       with({"C:\\q\\tc.bat"}),
+       {"run s01"},
+       {"3 tc-is-batch"}},
+      {"data names: a typo, a stem, a folder, a name with a folder, a path",
+       {},
+       with({"C:\\w\\tc.exe", "C:\\q\\qz_0100K.xye", "C:\\w\\cwd.dat", "C:\\q\\raw\\a.xy",
+             "D:\\r\\b.xy"}),
+       {"run qz_0150", "run qz_0100K", "run cwd", "run raw\\a.xy", "run d:\\r\\b.xy",
+        "run raw\\b.xy", "run qz_0100"},
+       {"3 missing-data", "8 missing-data", "9 missing-data"},
+       "C:\\w"},
+      {"kept folders",
+       {},
+       with({"C:\\q\\old\\"}),
+       {"run s01", "keep kevra.hkl raw\\s01.hkl", "keep kevra.lst raw\\s01.lst",
+        "keep kevra.hkl old\\s01.hkl", "keep kevra.hkl new\\..\\s01.hkl"},
+       {"4 no-folder"}},
+      {"COPYCMD=/-Y and chaining",
+       {{"COPYCMD", "/-Y"}},
+       kBatch,
+       {"run s01", "chain", "keep kevra.hkl s01.hkl", "run s02", "chain"},
+       {"4 copy-prompts"}},
+      {"COPYCMD=/-y and a backup",
+       {{"COPYCMD", "/v /-y"}},
+       with({"C:\\q\\sample_orig.inp"}),
+       {"run s01", "chain"},
+       {"1 overwrites-backup", "1 copy-prompts"}},
+      {"COPYCMD=/-Y and nothing to replace",
+       {{"COPYCMD", "/-Y"}},
+       kBatch,
+       {"run s01", "keep kevra.hkl s01.hkl", "run s02", "keep kevra.hkl s02.hkl"},
+       {}},
+      {"COPYCMD's last switch counts", {{"COPYCMD", "/-Y /Y"}}, kBatch, {"run s01", "chain"}, {}},
+      {"COPYCMD=/Y/-Y and a kept name used twice",
+       {{"COPYCMD", "/Y/-Y"}},
+       kBatch,
+       {"run s01", "keep kevra.hkl s.hkl", "run s02", "keep kevra.hkl S.HKL"},
+       {"6 kept-collision", "6 copy-prompts"}},
+      {"a rerun",
+       {{"COPYCMD", "/-Y"}},
+       with({"C:\\q\\s01.hkl", "C:\\q\\s02.hkl"}),
+       {"run s01", "keep kevra.hkl s01.hkl", "run s02", "keep kevra.hkl s02.hkl"},
+       {"4 replaces-kept", "4 copy-prompts"}},
+      {"a kept name that is the script, through P",
+       {},
+       with({"C:\\q\\multikevra.bat"}),
+       {"run s01", "keep kevra.hkl ..\\q\\MULTIKEVRA.BAT"},
+       {"4 overwrites-own-file"}},
+      {"names that resolve to one file",
+       {},
+       kBatch,
+       {"run s01", "keep kevra.hkl s01.hkl", "run .\\S01", "keep kevra.hkl x\\..\\s01.hkl.",
+        "keep kevra.lst sample.inp "},
+       {"5 duplicate-entry", "6 kept-collision", "7 overwrites-own-file"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const MemoryMachine machine(c.current, c.variables, c.entries);
+    const auto [findings, report] = check(machine, script(c.lines));
+    EXPECT_EQ(findings, c.findings) << report;
+  }
+}
+
+TEST(MachineCheckTest, MessagesNameWhatTheMachineHolds) {
+  const MemoryMachine machine("C:\\w", {{"PATH", "C:\\a;C:\\b"}, {"COPYCMD", "/-Y"}},
+                              {"C:\\xrd\\batch\\", "C:\\xrd\\k01.hkl", "C:\\xrd\\k02.hkl"});
+  const std::string text =
+      script({"run s01", "chain", "keep kevra.hkl k01.hkl", "run s02", "keep kevra.hkl k02.hkl"},
+             "C:\\xrd\\");
+  const std::string report =
+      check(machine, std::regex_replace(text, std::regex("sample"), "batchbase")).second;
+  for (const char* part : {
+           "\"C:\\xrd\\batch\" is a folder, so the directory path probably lacks its final "
+           "backslash",
+           "tc is in neither the current folder \"C:\\w\" nor any of the 2 folders of PATH (with "
+           "the extensions .COM;.EXE;.BAT;.CMD)",
+           "no file of data name \"s01\" exists, neither \"s01\" itself nor \"s01\" with an "
+           "extension, in the current folder \"C:\\w\" or in \"C:\\xrd\\\"",
+           "copy asks \"Overwrite C:\\xrd\\batchbase.inp? (Yes/No/All):\"",
+           "multikevra.bat:5: warning: kept file \"C:\\xrd\\k01.hkl\" exists already, and so do 1 "
+           "more of this batch's kept files (2 in all)",
+       }) {
+    EXPECT_NE(report.find(part), std::string::npos) << part << "\n" << report;
+  }
+  // The held warning keeps the report in line order.
+  EXPECT_LT(report.find(":5: warning"), report.find(":6: warning: no file"));
+}
+
+TEST(FileNamesTest, NamesAsWindowsResolvesThem) {
+  const std::vector<std::pair<const char*, const char*>> normal = {
+      {"a.hkl", "a.hkl"},
+      {"a.hkl. .", "a.hkl"},
+      {"x\\..\\a", "a"},
+      {"..\\a", "..\\a"},
+      {".\\a\\\\b/c", "a\\b\\c"},
+      {"a.\\b", "a\\b"},
+      {"a..\\b", "a..\\b"},
+      {"C:\\..\\a", "C:\\a"},
+      {"\\\\srv\\s\\..\\a", "\\\\srv\\a"},
+      {"", "."},
+      {"a\\..", "."},
+      {"..", ".."},
+  };
+  for (const auto& [name, resolved] : normal)
+    EXPECT_EQ(normalName(name), resolved) << name;
+  EXPECT_EQ(absoluteName("C:\\k", "a\\b"), "C:\\k\\a\\b");
+  EXPECT_EQ(absoluteName("C:\\k", "..\\a"), "C:\\a");
+  EXPECT_EQ(absoluteName("C:\\k", "\\a"), "C:\\a");
+  EXPECT_EQ(absoluteName("C:\\k", "c:a"), "C:\\k\\a");
+  EXPECT_EQ(absoluteName("C:\\k", "D:a"), "D:\\a");
+  EXPECT_EQ(absoluteName("C:\\k", "D:/x/./y"), "D:\\x\\y");
+  EXPECT_EQ(absoluteName("C:\\", "a"), "C:\\a");
+}
+
+}  // namespace
+}  // namespace mk::check
