@@ -235,11 +235,11 @@ Example:
 To mend: run the batch, and this check, from kevra's main directory (cd /d C:\kevra), or put
 kevra's folder on PATH.)"},
     {Finding::kTcIsBatch, "tc-is-batch", kError, false,
-     "(on Windows) the tc cmd finds first is a .bat or .cmd file: only one entry runs",
+     "(on Windows) the tc cmd finds first is a .bat or .cmd file: only one run starts",
      R"(When the first tc that cmd finds is a batch file (tc.bat or tc.cmd, as wrappers are
 often installed), cmd runs it in place of the rest of multikevra.bat: a batch file started from
-another without "call" never returns to it. The first entry runs, and every entry after it is
-silently skipped.
+another without "call" never returns to it. The first run is the last line that runs: its
+keep lines and every entry after it are silently skipped.
 
 Example: C:	ools	c.bat found on PATH before the folder of tc.exe, for the line
   tc C:\kevra\quartz\sample "macro filename {qz_0100K} macro information { } #define GUI_LINES"

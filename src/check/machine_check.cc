@@ -162,7 +162,9 @@ void MachineCheck::checkKeep(std::uint64_t line, std::string_view kept, bool exi
                       "batch runs, or use data names without a folder, and run multikevra again");
     }
   }
-  const bool existsNow = folderExists && exists(target);
+  // Whether the kept file exists now matters only to these two findings.
+  const bool lookAtTarget = copyAsks_ || !report_.ignores(Finding::kReplacesKept);
+  const bool existsNow = lookAtTarget && folderExists && exists(target);
   if (existsNow && !existsWhenRun && !ownFile && !report_.ignores(Finding::kReplacesKept)) {
     if (++replaced_ == 1) {
       replacedLine_ = line;
@@ -229,7 +231,8 @@ void MachineCheck::findTc(std::uint64_t line) {
         report_.add(line, Finding::kTcIsBatch,
                     "the tc that cmd finds first is the batch file " + inQuotes(tc) +
                         ": cmd runs a batch file named in another in place of the rest of that "
-                        "batch and never comes back to it, so only the first entry runs; put "
+                        "batch and never comes back to it, so the first run is the last line "
+                        "that runs: neither its keep lines nor any later entry run; put "
                         "the folder of tc.exe ahead of it on PATH, or run the batch from a "
                         "folder where tc is the program");
       }
@@ -250,7 +253,7 @@ void MachineCheck::asks(std::uint64_t line, std::string_view target) {
   copyAsks_ = false;
   report_.add(line, Finding::kCopyPrompts,
               "COPYCMD is " + inQuotes(copycmd_) + " in this window, so copy asks \"Overwrite " +
-                  std::string(target) + "? (Yes/No/All):\" before it replaces " + inQuotes(target) +
+                  absolute(target) + "? (Yes/No/All):\" before it replaces " + inQuotes(target) +
                   ", which exists when this line runs: the batch waits there until someone "
                   "answers; type set COPYCMD= in the window that runs the batch, then run it");
 }

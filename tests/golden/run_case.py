@@ -19,6 +19,8 @@ A case is a folder of plain files:
   interrupt-ignored optional: the program starts with interrupts ignored
   file-size-limit   optional: the program's file size limit in bytes, with SIGXFSZ ignored (a
                     write past the limit fails)
+  environment       optional lines "NAME=VALUE" added to the program's environment (under Wine,
+                    WINEPATH=FOLDER puts FOLDER, relative to the run folder, first on PATH)
   expected/status   "0", "1", ... or "abnormal" (ended by a signal, such as the abort)
   expected/stdout, expected/stderr
   expected/files/   every file in the run folder after the run, and nothing else
@@ -26,7 +28,8 @@ A case is a folder of plain files:
   only-windows      optional: why the case holds only for the Windows program
 
 Usage: run_case.py --program PATH [--wine] [--bless] CASE_DIR
-With --wine the program runs under Wine; console line ends are compared as LF.
+With --wine the program runs under Wine; console line ends are compared as LF, and the run
+folder's Windows name (Z:\tmp\...\run) reads as <run> in the output.
 With --bless the expected outputs are written from this run instead of compared.
 """
 
@@ -160,7 +163,12 @@ def run(case, program, wine, run_dir):
 
     arguments = read_optional(case / "arguments").decode().splitlines()
     command = (["wine", program] if wine else [program]) + arguments
-    env = dict(os.environ, WINEDEBUG="-all") if wine else None
+    env = dict(os.environ, WINEDEBUG="-all") if wine else dict(os.environ)
+    for line in read_optional(case / "environment").decode().splitlines():
+        name, _, value = line.partition("=")
+        if name == "WINEPATH":
+            value = windows_name(run_dir / value)
+        env[name] = value
     process = subprocess.Popen(command, cwd=run_dir, stdin=subprocess.PIPE,
                                stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                                preexec_fn=prepare_child, env=env)
@@ -190,6 +198,11 @@ def run(case, program, wine, run_dir):
     for reader in readers:
         reader.join()
     return process.returncode, outputs["out"], outputs["err"]
+
+
+def windows_name(path):
+    """The name Wine gives the Linux path `path`: drive Z: is the Linux root."""
+    return "Z:" + str(path).replace("/", "\\")
 
 
 def run_in_fresh_folder(case, program, wine, run_dir):
@@ -258,6 +271,8 @@ def main():
         status = status_text(returncode, args.wine)
         if args.wine:
             out, err = out.replace(b"\r\n", b"\n"), err.replace(b"\r\n", b"\n")
+            folder = windows_name(run_dir).encode()
+            out, err = out.replace(folder, b"<run>"), err.replace(folder, b"<run>")
         after = snapshot(run_dir)
 
         expected = case / "expected"

@@ -13,6 +13,15 @@ and its bytes, the sample input and its backup, the folder's files. The differen
 exactly the row's: the visible harm of that hazard. Findings are matched by line and tag only, so
 the wording of messages may change.
 
+MACHINE does the same for what a batch needs from the machine that runs it: each row sets up
+the folder and the environment (where tc is, COPYCMD, data files missing or found by their stem,
+a kept folder missing, kept files of an earlier batch), and multikevra-check.exe, run in that
+folder with that environment, must name the row's line with its tag, or nothing for a near
+miss. Then the batch runs under cmd (a batch that waits at copy's question is ended after a
+while, as nobody answers), what went wrong is compared with the row's harm, and
+multikevra-check.exe --after must name the first entry that did not leave its kept files, or
+none.
+
 One finding has no row: a colon in a kept name (invalid-name). On NTFS the copy writes an
 alternate data stream of another file; Wine stores the colon as an ordinary character of the
 name, so it cannot show that. The checker's case invalid-name-colon covers the finding.
@@ -21,9 +30,11 @@ Usage: hazards_under_cmd.py --program multikevra.exe --checker multikevra-check.
 """
 
 import argparse
+import os
 import pathlib
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 
@@ -66,6 +77,44 @@ HAZARDS = [
      {"slashes": True}),
     ("overwrites-own-file", ["sample", "s02"], None, 4,
      ["the sample input holds 'hkl of sample'"], {"suffix": ".inp"}),
+]
+
+
+# tag (None: a near miss, which must give no error), data names, the line the checker names, its
+# exit status, what goes wrong under cmd, the run line --after names as the first entry that did
+# not leave its kept files (None: every entry left them), and options: "tc" where tc is ("none":
+# nowhere; "path": tc.exe only in bin\, first on PATH; "bat": a tc.bat wrapper in the folder
+# that runs bin\tc.exe; "beside": tc.bat beside tc.exe), "env" (variables for both programs),
+# "missing" (data names without a data file), "stems" (data files named with .xye after the
+# data name), "chain" (chaining on), "directory" (P, a folder below this one, and "raw", made
+# in it), "earlier" (the kept files exist, from an earlier batch).
+MACHINE = [
+    ("no-tc", ["s01", "s02"], 3, 2,
+     ["0 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
+      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"tc": "none"}),
+    ("tc-is-batch", ["s01", "s02"], 3, 2,
+     ["1 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
+      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"tc": "bat"}),
+    ("missing-data", ["s01", "s02", "s03"], 5, 1,
+     ["run 2 could not read its data file",
+      "the kept file 's02.hkl' of entry 2 holds 'hkl of s01'"], 5, {"missing": ["s02"]}),
+    ("no-folder", ["raw\\s01.xy", "raw\\s02.xy"], 4, 2,
+     ["the kept file 'raw\\s01.xy.hkl' of entry 1 is missing",
+      "the kept file 'raw\\s02.xy.hkl' of entry 2 is missing"], 3, {"directory": "work\\"}),
+    ("copy-prompts", ["s01", "s02"], 4, 2,
+     ["copy asked before it replaced a file", "1 of 2 runs started",
+      "the kept file 's01.hkl' of entry 1 is missing",
+      "the kept file 's02.hkl' of entry 2 is missing"], 3,
+     {"env": {"COPYCMD": "/-Y"}, "chain": True}),
+    ("replaces-kept", ["s01", "s02"], 4, 1,
+     ["the earlier batch's kept file 's01.hkl' was replaced",
+      "the earlier batch's kept file 's02.hkl' was replaced"], None, {"earlier": True}),
+    (None, ["s01", "s02"], None, 0, [], None, {"tc": "path"}),
+    (None, ["s01", "s02"], None, 0, [], None, {"tc": "beside"}),
+    (None, ["raw\\s01.xy", "raw\\s02.xy"], None, 0, [], None,
+     {"directory": "work\\", "raw": True}),
+    (None, ["s01", "s02"], None, 0, [], None, {"env": {"COPYCMD": "/-Y"}}),
+    (None, ["qz_0100K", "qz_0150K"], None, 0, [], None, {"stems": True}),
 ]
 
 
@@ -153,6 +202,115 @@ def check_hazard(args, work, row):
     return problems
 
 
+def make_machine(args, work, row):
+    """Lays out the folder of a MACHINE row; returns the environment and the directory path."""
+    tag, names, line, status, harm, after, options = row
+    directory = options.get("directory", "")
+    folder = work / directory.replace("\\", "/")
+    folder.mkdir(exist_ok=True)
+    if options.get("raw"):
+        (folder / "raw").mkdir()
+    for name in names:
+        if name not in options.get("missing", []):
+            data = work / (name.replace("\\", "/") + (".xye" if options.get("stems") else ""))
+            data.parent.mkdir(exist_ok=True)
+            data.write_bytes(RAW_DATA)
+    (work / "list.txt").write_text("\n".join(names) + "\n")
+    chain = "y" if options.get("chain") else "n"
+    answers = [directory, "list.txt", str(len(names)), "sample", "n", chain, "y", "1",
+               "kevra.hkl", ".hkl"]
+    (folder / "sample.inp").write_bytes(SAMPLE)
+    if options.get("earlier"):
+        for name in names:
+            (folder / (name + ".hkl")).write_bytes(b"earlier\r\n")
+    env = dict(options.get("env", {}))
+    place = options.get("tc", "here")
+    if place in ("here", "beside"):
+        shutil.copyfile(args.tc, work / "tc.exe")
+    if place in ("path", "bat"):
+        (work / "bin").mkdir()
+        shutil.copyfile(args.tc, work / "bin" / "tc.exe")
+        env["WINEPATH"] = "Z:" + str(work / "bin").replace("/", "\\")
+    if place == "bat":
+        (work / "tc.bat").write_bytes(b"@bin\\tc.exe %*\r\n")
+    if place == "beside":
+        (work / "tc.bat").write_bytes(b"@echo the wrapper ran\r\n")
+    return env, directory, answers
+
+
+def machine_went_wrong(work, names, directory, earlier, said):
+    """What the run in `work` did otherwise than the script means, in script order."""
+    wrong = ["copy asked before it replaced a file"] if b"Overwrite" in said else []
+    log = (work / "tc.log").read_bytes().decode("latin-1") if (work / "tc.log").exists() else ""
+    runs = log.splitlines()
+    if len(runs) < len(names):
+        wrong.append(f"{len(runs)} of {len(names)} runs started")
+    wrong += [f"run {number} could not read its data file"
+              for number, run in enumerate(runs, 1) if run.endswith(" unreadable data")]
+    for number, name in enumerate(names, 1):
+        kept = (name + ".hkl")[:20]
+        path = work / (directory + kept).replace("\\", "/")
+        if not path.exists():
+            wrong.append(f"the kept file '{kept}' of entry {number} is missing")
+            continue
+        held = path.read_bytes()
+        if held != f"hkl of {name}\r\n".encode():
+            wrong.append(f"the kept file '{kept}' of entry {number} holds "
+                         f"'{held.decode('latin-1').strip()}'")
+        if earlier:
+            wrong.append(f"the earlier batch's kept file '{kept}' was replaced")
+    return wrong
+
+
+def run_waiting(work, env, seconds=8):
+    """Runs the script under cmd with a console nobody answers; returns what cmd wrote. A batch
+    that waits for an answer is ended after `seconds`."""
+    read_end, write_end = os.pipe()  # stays open and empty: a question waits
+    process = subprocess.Popen(["wine", "cmd", "/c", "multikevra.bat"], cwd=work, stdin=read_end,
+                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                               env=dict(os.environ, WINEDEBUG="-all", **env))
+    os.close(read_end)
+    try:
+        said, _ = process.communicate(timeout=seconds)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        said, _ = process.communicate()
+    os.close(write_end)
+    return said
+
+
+def check_machine(args, work, row):
+    """Runs one MACHINE row in the empty folder `work`; returns its problems."""
+    tag, names, line, status, harm, after, options = row
+    env, directory, answers = make_machine(args, work, row)
+    made = wine([args.program], cwd=work, stdin="\n".join(answers).encode() + b"\n")
+    if made.returncode != 0 or made.stderr:
+        return [f"multikevra.exe failed: {made.returncode} {made.stderr.decode('latin-1')}"]
+
+    problems = []
+    checked = wine([args.checker], cwd=work, env=env)
+    report = checked.stdout.decode("latin-1")
+    findings = re.findall(r"^multikevra\.bat:(\d+): \w+: .* \[([a-z-]+)\]\r?$", report,
+                          re.MULTILINE)
+    wanted = [(str(line), tag)] if tag else []
+    if checked.returncode != status or findings != wanted:
+        problems.append(f"the checker (status {checked.returncode}) does not name only "
+                        f"{wanted} with status {status}:\n{report}")
+
+    said = run_waiting(work, env)
+    wrong = machine_went_wrong(work, names, directory, options.get("earlier"), said)
+    if wrong != harm:
+        problems.append("under cmd, expected to go wrong:\n  " + "\n  ".join(harm) +
+                        "\nwent wrong:\n  " + "\n  ".join(wrong) +
+                        "\ncmd said: " + said.decode("latin-1")[-2000:])
+
+    summary = wine([args.checker, "--after"], cwd=work, env=env).stdout.decode("latin-1")
+    named = re.search(r"the first that did not is the run on line (\d+)", summary)
+    if (int(named.group(1)) if named else None) != after:
+        problems.append(f"--after does not name the run on line {after}:\n{summary}")
+    return problems
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -163,6 +321,20 @@ def main():
                                   for name in (args.program, args.checker))
 
     failed = 0
+    for row in MACHINE:
+        work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-machine-"))
+        try:
+            problems = check_machine(args, work, row)
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+        what = f"{row[0] or 'near miss'} ({', '.join(row[1])}; {row[6]})"
+        if problems:
+            failed += 1
+            print(f"FAILED {what}:")
+            print("\n".join(problems))
+        else:
+            print(f"passed {what}: " + (f"line {row[2]} named; under cmd: " + "; ".join(row[4])
+                                         if row[0] else "nothing named, and it ran right"))
     for row in HAZARDS:
         work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-hazard-"))
         try:

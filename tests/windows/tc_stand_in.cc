@@ -6,11 +6,13 @@
 // Appends one line to tc.log in the current folder: the argument count and every argument in
 // brackets, and " unreadable data" when the run could not read its data file. As kevra does, it
 // reads the data file named by the macro text's "macro filename {...}" (relative to the current
-// folder), which must hold the line "raw data"; a run whose data cannot be read writes nothing
-// more. Otherwise it reads <path and input name>.inp and writes <path and input name>.out: the
+// folder), or where no file has that name, the file of that name followed by a dot and an
+// extension (as kevra adds the extension the input file names); it must hold the line "raw
+// data", and a run whose data cannot be read writes nothing more. Otherwise it reads <path and input name>.inp and writes <path and input name>.out: the
 // input followed by the line "run of <data name>". It writes the output files a run leaves in
 // the same folder: kevra.hkl ("hkl of <data name>") and kevra.lst (the same text as the .out
 // file). Every line ends with CR LF; files are read and written as bytes.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -41,11 +43,25 @@ std::string dataName(const std::string& macros) {
   return end == std::string::npos ? "?" : macros.substr(from, end - from);
 }
 
+// The data of the data name `name`: the file of that name, or of that name and an extension.
+std::optional<std::string> readData(const std::string& name) {
+  if (std::optional<std::string> data = readFile(name)) return data;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(".", error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string file = entry->path().filename().string();
+    if (file.size() > name.size() + 1 && file.compare(0, name.size() + 1, name + ".") == 0) {
+      return readFile(file);
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string name = argc == 3 ? dataName(argv[2]) : "";
-  const bool dataRead = argc == 3 && readFile(name) == "raw data\r\n";
+  const bool dataRead = argc == 3 && readData(name) == "raw data\r\n";
   {
     std::ofstream log("tc.log", std::ios::binary | std::ios::app);
     log << argc - 1;
