@@ -177,18 +177,16 @@ void MachineCheck::checkKeep(std::uint64_t line, std::string_view kept, bool exi
 
 void MachineCheck::finish() {
   if (replacedLine_ == 0) return;
-  std::string message = "kept file " + inQuotes(firstReplaced_) + " exists already";
   if (replaced_ == 1) {
-    message +=
-        ": an earlier batch left it, and this batch replaces it without asking; move it to "
-        "another folder first if you want to keep it";
-  } else {
-    message += ", and so do " + std::to_string(replaced_ - 1) +
-               " more of this batch's kept files (" + std::to_string(replaced_) +
-               " in all): an earlier batch left them, and this batch replaces them without "
-               "asking; move them to another folder first if you want to keep them";
+    report_.release("kept file " + inQuotes(firstReplaced_) +
+                    " exists already: an earlier batch left it, and this batch replaces it "
+                    "without asking; move it to another folder first if you want to keep it");
+    return;
   }
-  report_.release(message);
+  report_.release(std::to_string(replaced_) +
+                  " kept files of this batch exist already, the first " + inQuotes(firstReplaced_) +
+                  ": an earlier batch left them, and this batch replaces them without asking; "
+                  "move them to another folder first if you want to keep them");
 }
 
 const std::vector<std::string>& MachineCheck::filesIn(std::string_view folder) {

@@ -320,35 +320,27 @@ def main():
     args.program, args.checker = (str(pathlib.Path(name).resolve())
                                   for name in (args.program, args.checker))
 
-    failed = 0
-    for row in MACHINE:
-        work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-machine-"))
-        try:
-            problems = check_machine(args, work, row)
-        finally:
-            shutil.rmtree(work, ignore_errors=True)
-        what = f"{row[0] or 'near miss'} ({', '.join(row[1])}; {row[6]})"
-        if problems:
-            failed += 1
-            print(f"FAILED {what}:")
-            print("\n".join(problems))
+    def described(row, passing):
+        if row in MACHINE:
+            what = f"{row[0] or 'near miss'} ({', '.join(row[1])}; {row[6]})"
+            said = (f"line {row[2]} named; under cmd: " + "; ".join(row[4]) if row[0]
+                    else "nothing named, and it ran right")
         else:
-            print(f"passed {what}: " + (f"line {row[2]} named; under cmd: " + "; ".join(row[4])
-                                         if row[0] else "nothing named, and it ran right"))
-    for row in HAZARDS:
+            what = f"{row[0]} ({', '.join(row[1])})"
+            said = f"line {row[3]} named; under cmd: " + "; ".join(row[4])
+        return f"passed {what}: {said}" if passing else f"FAILED {what}:"
+
+    failed = 0
+    for row in MACHINE + HAZARDS:
         work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-hazard-"))
         try:
-            problems = check_hazard(args, work, row)
+            problems = (check_machine if row in MACHINE else check_hazard)(args, work, row)
         finally:
             shutil.rmtree(work, ignore_errors=True)
-        names = ", ".join(row[1])
+        print(described(row, not problems))
         if problems:
             failed += 1
-            print(f"FAILED {row[0]} ({names}):")
             print("\n".join(problems))
-        else:
-            print(f"passed {row[0]} ({names}): line {row[3]} named; under cmd: "
-                  + "; ".join(row[4]))
     return 1 if failed else 0
 
 
