@@ -108,18 +108,17 @@ bool isPlainName(std::string_view name) {
 std::string normalName(std::string_view name) {
   std::string text(name);
   std::replace(text.begin(), text.end(), '/', '\\');
-  std::string_view rest = text;
-  std::string root;
-  if (rest.size() >= 2 && isLetter(rest[0]) && rest[1] == ':') {
-    root = rest.substr(0, 2);
-    rest.remove_prefix(2);
+  // The root: a drive "C:" alone or with a backslash, a backslash, or the two before a server.
+  std::size_t rootLength = text.size() >= 2 && isLetter(text[0]) && text[1] == ':' ? 2 : 0;
+  const std::string_view afterDrive = std::string_view(text).substr(rootLength);
+  if (rootLength == 0 && afterDrive.starts_with("\\\\")) {
+    rootLength = 2;
+  } else if (afterDrive.starts_with('\\')) {
+    rootLength += 1;
   }
-  if (rest.starts_with("\\\\") && root.empty()) {
-    root = "\\\\";
-  } else if (rest.starts_with('\\')) {
-    root += '\\';
-  }
+  const std::string_view root = std::string_view(text).substr(0, rootLength);
   const bool rooted = !root.empty() && root.back() == '\\';
+  std::string_view rest = std::string_view(text).substr(rootLength);
   const bool endsInSeparator = rest.ends_with('\\');
   std::vector<std::string_view> parts;
   while (!rest.empty()) {
@@ -144,7 +143,7 @@ std::string normalName(std::string_view name) {
       last.remove_suffix(1);
     if (last.empty()) parts.pop_back();
   }
-  std::string normal = root;
+  std::string normal(root);
   for (std::size_t i = 0; i < parts.size(); ++i)
     normal.append(i == 0 ? "" : "\\").append(parts[i]);
   return normal.empty() ? "." : normal;

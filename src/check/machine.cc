@@ -37,10 +37,12 @@ class ThisMachine final : public Machine {
     for (fs::directory_iterator entry(fs::path(std::string(folder)), error), end;
          !error && entry != end; entry.increment(error)) {
       std::error_code kindError;
-      const EntryKind kind = entry->is_directory(kindError)      ? EntryKind::kFolder
-                             : entry->is_regular_file(kindError) ? EntryKind::kFile
-                                                                 : EntryKind::kNone;
-      if (kind != EntryKind::kNone) entries.push_back({entry->path().filename().string(), kind});
+      const EntryKind entryKind = entry->is_directory(kindError)      ? EntryKind::kFolder
+                                  : entry->is_regular_file(kindError) ? EntryKind::kFile
+                                                                      : EntryKind::kNone;
+      if (entryKind != EntryKind::kNone) {
+        entries.push_back({entry->path().filename().string(), entryKind});
+      }
     }
     return entries;
   }

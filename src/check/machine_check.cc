@@ -68,10 +68,9 @@ MachineCheck::MachineCheck(const Machine& machine, Report& report, std::string_v
       input_(input),
       current_(machine.currentFolder()),
       pathFolder_(path.empty() ? current_ : absolute(path)),
-      pathExists_(machine.kind(pathFolder_) == EntryKind::kFolder) {
-  copycmd_ = machine.variable("COPYCMD").value_or("");
-  copyAsks_ = copyAsks(copycmd_);
-}
+      pathExists_(machine.kind(pathFolder_) == EntryKind::kFolder),
+      copycmd_(machine.variable("COPYCMD").value_or("")),
+      copyAsks_(copyAsks(copycmd_)) {}
 
 std::string MachineCheck::absolute(std::string_view name) const {
   return absoluteName(current_, name);
