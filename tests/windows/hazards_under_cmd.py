@@ -9,9 +9,9 @@ stand-in tc.exe reads as kevra does. multikevra-check.exe checks the script ther
 report must name the row's line with the row's tag. Then `cmd /c multikevra.bat` runs it with
 the stand-in tc.exe (tests/windows/tc_stand_in.cc), and what came out is compared with what the
 script's lines mean: each run's arguments and whether it read its data, each entry's kept file
-and its bytes, the sample input and its backup, the folder's files. The differences must be
-exactly the row's: the visible harm of that hazard. Findings are matched by line and tag only, so
-the wording of messages may change.
+and its bytes, the data files, the sample input and its backup, the folder's files. The
+differences must be exactly the row's: the visible harm of that hazard. Findings are matched by
+line and tag only, so the wording of messages may change.
 
 MACHINE does the same for what a batch needs from the machine that runs it: each row sets up
 the folder and the environment (where tc is, COPYCMD, data files missing or found by their stem,
@@ -77,6 +77,13 @@ HAZARDS = [
      {"slashes": True}),
     ("overwrites-own-file", ["sample", "s02"], None, 4,
      ["the sample input holds 'hkl of sample'"], {"suffix": ".inp"}),
+    ("overwrites-own-file", ["s01", "s01.hkl"], None, 5,
+     ["run 2 could not read its data file",
+      "the kept file 's01.hkl.hkl' of entry 2 holds 'hkl of s01'",
+      "the data file 's01.hkl' holds 'hkl of s01'"], {}),
+    ("overwrites-own-file", ["quartz_series_0100K", "s02"], None, 4,
+     ["the kept file 'quartz_series_0100K.' of entry 1 is missing",
+      "the data file 'quartz_series_0100K' holds 'hkl of quartz_series_0100K'"], {}),
 ]
 
 
@@ -150,6 +157,11 @@ def what_went_wrong(work, names, infos, directory, suffix):
         elif path.read_bytes() != f"hkl of {name}\r\n".encode():
             held = path.read_bytes().decode("latin-1").strip()
             wrong.append(f"the kept file '{kept}' of entry {number} holds '{held}'")
+    for name in names:
+        data = files.get(name.lower())
+        if data is not None and data.read_bytes() != RAW_DATA:
+            wrong.append(f"the data file '{name}' holds "
+                         f"'{data.read_bytes().decode('latin-1').strip()}'")
     if (work / "sample.inp").read_bytes() != SAMPLE:
         wrong.append(f"the sample input holds '{(work / 'sample.inp').read_text().strip()}'")
     expected = KNOWN | {(name + suffix)[:20].lower() for name in names}
