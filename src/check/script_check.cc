@@ -433,7 +433,7 @@ void ScriptCheck::checkRun(const LineShape& shape) {
     if ((keptLengths_ & lengthBit(key.size())) != 0 &&
         (kept = names_.find(NameTable::Group::kKeptName, key))) {
       add(Finding::kOverwritesOwnFile,
-          "data name " + inQuotes(data) + " names the file that the keep line " +
+          "data name " + asResolved(data) + " names the file that the keep line " +
               std::to_string(*kept) +
               " copied an output file to: this run reads that copy instead of its data; change "
               "the data name or the suffix and run multikevra again");
@@ -534,7 +534,7 @@ bool ScriptCheck::checkOwnFiles(std::string_view output, std::string_view kept,
   } else {
     if (writtenBy != 0) {
       add(Finding::kOverwritesOwnFile,
-          "output file name " + inQuotes(output) + " names the file that line " +
+          "output file name " + asResolved(output) + " names the file that line " +
               std::to_string(writtenBy) +
               " copied an output file to, after this entry's run: this line copies that copy "
               "again, not what tc wrote; change the data name or the suffix and run multikevra "
