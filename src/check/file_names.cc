@@ -93,6 +93,11 @@ std::string_view fileNamePart(std::string_view path) {
   return last == std::string_view::npos ? path : path.substr(last + 1);
 }
 
+bool standsAlone(std::string_view name) {
+  return (name.size() >= 2 && isLetter(name[0]) && name[1] == ':') || name.starts_with('\\') ||
+         name.starts_with('/');
+}
+
 std::string foldCase(std::string_view name) {
   std::string folded(name);
   for (char& c : folded)

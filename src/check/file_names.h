@@ -42,6 +42,10 @@ bool equalIgnoringCase(std::string_view a, std::string_view b);
 // The file name at the end of `path`: what follows its last '\', '/' or ':'.
 std::string_view fileNamePart(std::string_view path);
 
+// True when `name` does not follow the folder it is read in: it begins with a drive ("d:") or
+// a '\\' or '/'.
+bool standsAlone(std::string_view name);
+
 // `name` with the letters A to Z in lower case: names equal without regard to case fold alike.
 std::string foldCase(std::string_view name);
 

@@ -43,13 +43,6 @@ bool copyAsks(std::string_view copycmd) {
   return asks;
 }
 
-// True when a data name is a path of its own: it begins with a drive or a backslash.
-bool standsAlone(std::string_view name) {
-  const bool drive = name.size() >= 2 && name[1] == ':' &&
-                     ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
-  return drive || name.starts_with('\\') || name.starts_with('/');
-}
-
 // The folder part of the absolute, normal name `name`: up to its last backslash, which stays
 // only at a root ("C:\").
 std::string_view folderOf(std::string_view name) {

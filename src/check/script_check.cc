@@ -561,8 +561,7 @@ bool ScriptCheck::namesScript(std::string_view kept) const {
 
 std::string_view ScriptCheck::fileKey(std::string_view name, bool data, std::string& buffer) const {
   if (machineCheck_) {
-    const bool alone = data && (name.starts_with('\\') || name.starts_with('/') ||
-                                (name.size() >= 2 && name[1] == ':'));
+    const bool alone = data && standsAlone(name);  // a data name may be a path of its own
     buffer = machineCheck_->absolute(alone ? std::string(name) : lines_.path() + std::string(name));
     return buffer;
   }
