@@ -18,25 +18,6 @@ constexpr bool isCommandCharacter(char c) {
   return c == '&' || c == '|' || c == '<' || c == '>' || c == '^';
 }
 
-// Which characters a line (or the values in it) holds that cmd treats specially, found in one
-// pass: most lines hold none but blanks, and need no closer look.
-struct LineCharacters {
-  bool percent = false;
-  bool commandCharacter = false;  // one of & | < > ^, quoted or not
-  bool quote = false;
-  bool otherSeparator = false;  // a tab, comma, semicolon or equals sign
-  bool nonAscii = false;        // a byte 0x80-0xFF
-  bool blank = false;
-  bool slash = false;   // a '/', which cmd's copy and del take for a switch
-  bool inName = false;  // a character no file name holds, or a '\': a name to look at closer
-};
-
-// Adds the characters `other` found to `found`.
-void addCharacters(const LineCharacters& other, LineCharacters& found);
-
-// Adds the characters of `text` to `found`.
-void surveyCharacters(std::string_view text, LineCharacters& found);
-
 // The position of the first character of `line` that cmd acts on outside double quotes (each
 // double quote opens or closes a quoted stretch), or npos.
 std::size_t findCommandCharacter(std::string_view line);

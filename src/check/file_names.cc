@@ -71,12 +71,6 @@ InvalidName findInvalidName(std::string_view name, bool driveAllowed) {
   return {};
 }
 
-bool mayNameDevice(std::string_view part) {
-  if (part.size() < 3) return false;
-  const char first = upper(part[0]);
-  return first == 'C' || first == 'P' || first == 'A' || first == 'N' || first == 'L';
-}
-
 std::string deviceOf(std::string_view part) {
   std::string device(stem(part));
   std::transform(device.begin(), device.end(), device.begin(), upper);

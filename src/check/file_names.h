@@ -28,10 +28,6 @@ struct InvalidName {
 // names are CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9, in any case and with any extension.
 InvalidName findInvalidName(std::string_view name, bool driveAllowed);
 
-// False when the name `part`, of one part, surely names no device: a quick test before
-// findInvalidName for names without any other reason to look closer.
-bool mayNameDevice(std::string_view part);
-
 // The device a part found by findInvalidName names, in capitals ("NUL").
 std::string deviceOf(std::string_view part);
 

@@ -1,8 +1,10 @@
-// What the checker reads of the machine that will run the batch, through one seam: the
-// current folder, the environment, and what the folders hold. The checker runs on that
-// machine, in the window and folder that will run the batch; tests hold a machine in memory.
+// What the checker reads of the machine that runs the batch, through one seam: the current
+// folder, the environment, what the folders hold and, after the batch, when its files were
+// written and what they hold. The checker runs on that machine, in the window and folder of the
+// batch; tests hold a machine in memory.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,7 +41,22 @@ class Machine {
   // The files and folders in the absolute folder `folder`, in any order; none when it is no
   // folder or cannot be read.
   [[nodiscard]] virtual std::vector<FolderEntry> list(std::string_view folder) const = 0;
+
+  // When the file `name` (absolute) was last written; nothing when it is no file.
+  [[nodiscard]] virtual std::optional<std::filesystem::file_time_type> written(
+      std::string_view name) const = 0;
+
+  // True when the files `a` and `b` (absolute) hold the same bytes; false also when either
+  // cannot be read.
+  [[nodiscard]] virtual bool sameBytes(std::string_view a, std::string_view b) const = 0;
 };
+
+// True in the Windows build, which looks at the machine; elsewhere the report says it did not.
+#ifdef _WIN32
+inline constexpr bool kChecksFiles = true;
+#else
+inline constexpr bool kChecksFiles = false;
+#endif
 
 // The machine this program runs on: its file system and its process's environment.
 std::unique_ptr<Machine> thisMachine();

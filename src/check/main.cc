@@ -16,14 +16,12 @@
 #include <system_error>
 #include <vector>
 
-#include "check/after_check.h"
-#include "check/file_checks.h"
+#include "check/check.h"
 #include "check/file_closer.h"
-#include "check/findings.h"
 #include "check/line_reader.h"
 #include "check/machine.h"
 #include "check/report.h"
-#include "check/script_check.h"
+#include "check/rules.h"
 
 #ifndef MULTIKEVRA_VERSION
 #define MULTIKEVRA_VERSION "unknown"
@@ -77,12 +75,12 @@ std::string cannotRead(const std::string& name, int error) {
 // summary.
 std::string findingList(bool after) {
   std::string list;
-  for (const mk::check::FindingInfo& info : mk::check::allFindings()) {
-    if (info.after != after) continue;
-    std::string line = "  " + std::string(info.tag);
+  for (const mk::check::Rule* rule : mk::check::allRules()) {
+    if (mk::check::isAfterRule(*rule) != after) continue;
+    std::string line = "  " + std::string(rule->tag);
     line.resize(std::max<std::size_t>(line.size() + 1, 22), ' ');
-    line.append(info.severity == mk::check::Severity::kError ? "error    " : "warning  ");
-    list.append(line).append(info.summary).append("\n");
+    line.append(rule->severity == mk::check::Severity::kError ? "error    " : "warning  ");
+    list.append(line).append(rule->summary).append("\n");
   }
   return list;
 }
@@ -96,56 +94,37 @@ int help() {
   return 0;
 }
 
-// The finding of the tag `tag`; nothing, having said so on standard error, when no finding has
-// that tag.
-std::optional<mk::check::Finding> knownTag(std::string_view tag) {
-  const std::optional<mk::check::Finding> finding = mk::check::findingOf(tag);
-  if (finding) return finding;
+// The rule of the tag `tag`; nullptr, having said so on standard error, when no rule has that
+// tag.
+const mk::check::Rule* knownTag(std::string_view tag) {
+  const mk::check::Rule* rule = mk::check::ruleOf(tag);
+  if (rule != nullptr) return rule;
   std::string why = "unknown tag \"" + std::string(tag) + "\"";
   const std::string_view nearest = mk::check::nearestTag(tag);
   if (!nearest.empty()) {
     why.append("; did you mean \"").append(nearest).append("\"?");
   } else {
     why.append("; the tags are");
-    for (const mk::check::FindingInfo& info : mk::check::allFindings())
-      why.append(info.finding == mk::check::Finding{} ? " " : ", ").append(info.tag);
+    for (const mk::check::Rule* rule : mk::check::allRules())
+      why.append(rule == mk::check::allRules().front() ? " " : ", ").append(rule->tag);
   }
   notChecked(why);
-  return std::nullopt;
+  return nullptr;
 }
 
 int explain(std::string_view tag) {
-  const std::optional<mk::check::Finding> finding = knownTag(tag);
-  if (!finding) return kNotChecked;
-  const mk::check::FindingInfo& info = mk::check::about(*finding);
-  std::string text(info.tag);
-  text.append(info.severity == mk::check::Severity::kError ? " (error" : " (warning");
-  text.append(info.after ? ", with --after): " : "): ").append(info.summary).append("\n\n");
-  text.append(info.explanation).append("\n");
+  const mk::check::Rule* rule = knownTag(tag);
+  if (rule == nullptr) return kNotChecked;
+  std::string text(rule->tag);
+  text.append(rule->severity == mk::check::Severity::kError ? " (error" : " (warning");
+  text.append(mk::check::isAfterRule(*rule) ? ", with --after): " : "): ");
+  text.append(rule->summary).append("\n\n").append(rule->explanation).append("\n");
   std::fputs(text.c_str(), stdout);
   return 0;
 }
 
-// Hands the script's lines to `check` (a ScriptCheck or an AfterCheck) and ends it.
-template <class Check>
-int checkLines(const std::string& name, mk::check::LineReader& reader, Check& check,
-               const mk::check::Report& report) {
-  const std::optional<std::string_view> first = reader.next();
-  if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
-  if (!first || !check.start(*first)) {
-    return notChecked("\"" + name +
-                      "\" is not a script written by multikevra: its first line is not the backup "
-                      "copy line \"copy P I.inp P I_orig.inp\"");
-  }
-  while (const std::optional<std::string_view> line = reader.next())
-    check.checkLine(*line);
-  if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
-  check.finish();
-  if (std::fflush(stdout) != 0) return notChecked("cannot write the report");
-  return report.exitStatus();
-}
-
-int readAndCheck(const std::string& name, bool after, std::span<const mk::check::Finding> ignored) {
+int readAndCheck(const std::string& name, bool after,
+                 std::span<const mk::check::Rule* const> ignored) {
   errno = 0;
   const std::unique_ptr<std::FILE, mk::check::FileCloser> file(std::fopen(name.c_str(), "rb"));
   if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
@@ -153,23 +132,26 @@ int readAndCheck(const std::string& name, bool after, std::span<const mk::check:
 
   mk::check::LineReader reader(file.get());
   mk::check::Report report(name, stdout);
-  for (const mk::check::Finding finding : ignored)
-    report.ignore(finding);
-  if (after) {
-    mk::check::AfterCheck check(report);
-    return checkLines(name, reader, check, report);
-  }
-  std::error_code sizeError;
-  const std::uintmax_t size = std::filesystem::file_size(name, sizeError);
+  for (const mk::check::Rule* rule : ignored)
+    report.ignore(*rule);
   const std::unique_ptr<mk::check::Machine> machine =
       mk::check::kChecksFiles ? mk::check::thisMachine() : nullptr;
-  mk::check::ScriptCheck check(report, sizeError ? 0 : size, machine.get());
-  return checkLines(name, reader, check, report);
+  const bool ours = after ? mk::check::checkAfterRun(reader, report, *machine)
+                          : mk::check::checkBeforeRun(reader, report, machine.get());
+  if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
+  if (!ours) {
+    return notChecked("\"" + name +
+                      "\" is not a script written by multikevra: its first line is not the backup "
+                      "copy line \"copy P I.inp P I_orig.inp\"");
+  }
+  if (std::fflush(stdout) != 0) return notChecked("cannot write the report");
+  return report.exitStatus();
 }
 
 // Checks the script `name`; a check that runs out of memory ends with "not checked", as a
 // script that cannot be read does.
-int checkScript(const std::string& name, bool after, std::span<const mk::check::Finding> ignored) {
+int checkScript(const std::string& name, bool after,
+                std::span<const mk::check::Rule* const> ignored) {
   try {
     return readAndCheck(name, after, ignored);
   } catch (const std::bad_alloc&) {
@@ -189,7 +171,7 @@ int main(int argc, char** argv) {
   };
   bool after = false;
   std::optional<std::string> name;
-  std::vector<mk::check::Finding> ignored;
+  std::vector<const mk::check::Rule*> ignored;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     const bool last = i + 1 == arguments.size();
@@ -212,9 +194,9 @@ int main(int argc, char** argv) {
       std::string_view tags = arguments[++i];
       for (;;) {
         const std::size_t comma = tags.find(',');
-        const std::optional<mk::check::Finding> finding = knownTag(tags.substr(0, comma));
-        if (!finding) return kNotChecked;
-        ignored.push_back(*finding);
+        const mk::check::Rule* rule = knownTag(tags.substr(0, comma));
+        if (rule == nullptr) return kNotChecked;
+        ignored.push_back(rule);
         if (comma == std::string_view::npos) break;
         tags.remove_prefix(comma + 1);
       }

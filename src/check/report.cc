@@ -1,54 +1,49 @@
 #include "check/report.h"
 
-#include <string>
+#include "check/rules.h"
 
 namespace mk::check {
 
 Report::Report(std::string_view scriptName, std::FILE* out) : name_(scriptName), out_(out) {}
 
-void Report::ignore(Finding finding) {
-  if (ignored_.empty()) ignored_.assign(allFindings().size(), 0);
-  ignored_[static_cast<std::size_t>(finding)] = 1;  // counts from 1: left out, none yet
+void Report::ignore(const Rule& rule) {
+  ignored_.try_emplace(&rule, 0);
 }
 
-bool Report::ignores(Finding finding) const {
-  return !ignored_.empty() && ignored_[static_cast<std::size_t>(finding)] > 0;
-}
-
-void Report::add(std::uint64_t line, Finding finding, std::string_view message) {
-  if (ignores(finding)) {
-    ++ignored_[static_cast<std::size_t>(finding)];
+void Report::add(std::uint64_t line, const Rule& rule, std::string_view message) {
+  ++made_;
+  if (const auto left = ignored_.find(&rule); left != ignored_.end()) {
+    ++left->second;
     return;
   }
-  const FindingInfo& info = about(finding);
-  const bool error = info.severity == Severity::kError;
+  const bool error = rule.severity == Severity::kError;
   ++(error ? errors_ : warnings_);
-  line_.assign(name_).append(":").append(std::to_string(line));
-  line_.append(error ? ": error: " : ": warning: ").append(message);
-  line_.append(" [").append(info.tag).append("]\n");
+  std::string text = name_ + ":" + std::to_string(line);
+  text.append(error ? ": error: " : ": warning: ").append(message);
+  text.append(" [").append(rule.tag).append("]\n");
   if (heldLine_ != 0) {
-    heldBack_.append(line_);
+    heldBack_.append(text);
   } else {
-    std::fwrite(line_.data(), 1, line_.size(), out_);
+    write(text);
   }
 }
 
-void Report::hold(std::uint64_t line, Finding finding) {
+void Report::hold(std::uint64_t line, const Rule& rule) {
   heldLine_ = line;
-  held_ = finding;
+  held_ = &rule;
 }
 
 void Report::release(std::string_view message) {
   const std::uint64_t line = heldLine_;
   heldLine_ = 0;
-  add(line, held_, message);
-  std::fwrite(heldBack_.data(), 1, heldBack_.size(), out_);
+  --made_;  // added once, when it was held
+  add(line, *held_, message);
+  write(heldBack_);
   heldBack_.clear();
 }
 
 void Report::note(std::string_view message) {
-  line_.assign(name_).append(": note: ").append(message).append("\n");
-  std::fwrite(line_.data(), 1, line_.size(), out_);
+  write(name_ + ": note: " + std::string(message) + "\n");
 }
 
 void Report::summarize(const ScriptSummary& summary) {
@@ -59,27 +54,30 @@ void Report::summarize(const ScriptSummary& summary) {
 }
 
 void Report::summarize(std::string_view description) {
-  line_.assign(name_).append(": ").append(description).append(": ");
-  line_.append(counted(errors_, "error")).append(", ").append(counted(warnings_, "warning"));
+  std::string text = name_ + ": " + std::string(description) + ": ";
+  text.append(counted(errors_, "error")).append(", ").append(counted(warnings_, "warning"));
   if (!ignored_.empty()) {
     std::uint64_t count = 0;
     std::string tags;
-    for (const FindingInfo& info : allFindings()) {
-      const std::uint64_t left = ignored_[static_cast<std::size_t>(info.finding)];
-      if (left <= 1) continue;
-      count += left - 1;
-      tags.append(tags.empty() ? " (" : ", ").append(info.tag);
+    for (const Rule* rule : allRules()) {
+      const auto left = ignored_.find(rule);
+      if (left == ignored_.end() || left->second == 0) continue;
+      count += left->second;
+      tags.append(tags.empty() ? " (" : ", ").append(rule->tag);
     }
-    line_.append(", ").append(std::to_string(count)).append(" ignored").append(tags);
-    if (!tags.empty()) line_.append(")");
+    text.append(", ").append(std::to_string(count)).append(" ignored").append(tags);
+    if (!tags.empty()) text.append(")");
   }
-  line_.append("\n");
-  std::fwrite(line_.data(), 1, line_.size(), out_);
+  write(text + "\n");
 }
 
 int Report::exitStatus() const {
   if (errors_ > 0) return 2;
   return warnings_ > 0 ? 1 : 0;
+}
+
+void Report::write(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), out_);
 }
 
 std::string counted(std::uint64_t count, std::string_view noun) {

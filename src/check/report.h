@@ -1,14 +1,13 @@
 // The report: one line per finding, in the form compilers use, then the summary line.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "check/findings.h"
+#include "check/rule.h"
 
 namespace mk::check {
 
@@ -24,22 +23,23 @@ class Report {
   // Writes to `out` (not owned); `scriptName` is the script's name as the user gave it.
   Report(std::string_view scriptName, std::FILE* out);
 
-  // Leaves out the findings `finding` from here on: they are counted apart, not written, and
-  // do not count toward the exit status.
-  void ignore(Finding finding);
+  // Leaves out the findings of `rule` from here on: they are counted apart, not written, and do
+  // not count toward the exit status.
+  void ignore(const Rule& rule);
 
-  // True when findings `finding` are left out: a check whose findings are all left out need
-  // not look.
-  [[nodiscard]] bool ignores(Finding finding) const;
+  // True when the findings of `rule` are left out: a rule left out need not look.
+  [[nodiscard]] bool ignores(const Rule& rule) const { return ignored_.contains(&rule); }
 
-  // Writes the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning), its severity and tag
-  // from the catalogue; the message is one line. Findings are written as they come: the check
-  // adds them in line order.
-  void add(std::uint64_t line, Finding finding, std::string_view message);
+  // Writes the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning) of `rule`; the message
+  // is one line. Findings are written as they come: the rules add them in line order.
+  void add(std::uint64_t line, const Rule& rule, std::string_view message);
 
-  // Holds back finding `finding` of `line`, whose message can be written only at the end (it
-  // counts what later lines find), and the findings added after it, until release().
-  void hold(std::uint64_t line, Finding finding);
+  // How many findings were added, those left out included.
+  [[nodiscard]] std::uint64_t made() const { return made_; }
+
+  // Holds back the finding of `rule` on `line`, whose message can be written only at the end
+  // (it counts what later lines find), and the findings added after it, until release().
+  void hold(std::uint64_t line, const Rule& rule);
 
   // Writes the held finding with `message`, then the findings held back after it.
   void release(std::string_view message);
@@ -62,14 +62,16 @@ class Report {
   [[nodiscard]] int exitStatus() const;
 
  private:
+  void write(const std::string& text);
+
   std::string name_;
   std::FILE* out_;
-  std::string line_;  // the line being written, reused
   std::uint64_t errors_ = 0;
   std::uint64_t warnings_ = 0;
-  std::vector<std::uint64_t> ignored_;  // per finding left out, how many; empty: none is
-  std::uint64_t heldLine_ = 0;          // the held finding's line (0: none held)
-  Finding held_ = Finding{};
+  std::uint64_t made_ = 0;
+  std::map<const Rule*, std::uint64_t> ignored_;  // the rules left out, and their findings
+  std::uint64_t heldLine_ = 0;                    // the held finding's line (0: none held)
+  const Rule* held_ = nullptr;
   std::string heldBack_;  // the findings after it
 };
 

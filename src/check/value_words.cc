@@ -1,5 +1,7 @@
 #include "check/value_words.h"
 
+#include "check/file_names.h"
+
 namespace mk::check {
 
 namespace {
@@ -25,6 +27,11 @@ std::string_view kindName(ValueKind kind) {
 
 std::string inQuotes(std::string_view text) {
   return std::string("\"").append(text).append("\"");
+}
+
+std::string asResolved(std::string_view name) {
+  if (isPlainName(name) || name.empty()) return inQuotes(name);
+  return inQuotes(name) + " (to Windows " + inQuotes(normalName(name)) + ")";
 }
 
 std::string describe(const NamedValue* value) {

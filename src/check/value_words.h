@@ -11,6 +11,9 @@ namespace mk::check {
 // `text` in double quotes.
 std::string inQuotes(std::string_view text);
 
+// `name` in double quotes, and where Windows reads it as another name, that name too.
+std::string asResolved(std::string_view name);
+
 // `value` named for a message: its kind and its text in double quotes (data name "s 01");
 // "this line" for no value.
 std::string describe(const NamedValue* value);

@@ -20,11 +20,11 @@
 #include <utility>
 #include <vector>
 
+#include "check/check.h"
 #include "check/file_closer.h"
-#include "check/findings.h"
 #include "check/line_reader.h"
 #include "check/report.h"
-#include "check/script_check.h"
+#include "check/rules.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -73,9 +73,9 @@ void checkReport(std::string_view text, std::size_t lineCount, int status) {
     const std::size_t open = finding.rfind(" [");
     FUZZ_CHECK(open != finding.npos && finding.ends_with(']'), "a finding ends with its tag");
     const std::string_view tag = finding.substr(open + 2, finding.size() - open - 3);
-    const std::optional<mk::check::Finding> known = mk::check::findingOf(tag);
-    FUZZ_CHECK(known && !mk::check::about(*known).after &&
-                   (mk::check::about(*known).severity == mk::check::Severity::kError) == error,
+    const mk::check::Rule* known = mk::check::ruleOf(tag);
+    FUZZ_CHECK(known != nullptr && !mk::check::isAfterRule(*known) &&
+                   (known->severity == mk::check::Severity::kError) == error,
                "a known tag of its kind");
     FUZZ_CHECK(tagged.emplace(*line, tag).second, "each tag at most once per line");
     ++(error ? errors : warnings);
@@ -122,16 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool checked = false;
   {
     mk::check::Report report(kName, out);
-    mk::check::ScriptCheck check(report, script.size());
     mk::check::LineReader reader(script);
-    const std::optional<std::string_view> first = reader.next();
-    if (first && check.start(*first)) {
-      checked = true;
-      while (const std::optional<std::string_view> line = reader.next())
-        check.checkLine(*line);
-      check.finish();
-      status = report.exitStatus();
-    }
+    checked = mk::check::checkBeforeRun(reader, report, nullptr);
+    status = report.exitStatus();
   }
   std::fclose(out);
   const std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);

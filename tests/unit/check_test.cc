@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "check/file_checks.h"
-#include "check/findings.h"
 #include "check/layout_match.h"
 #include "check/line_reader.h"
+#include "check/machine.h"
 #include "check/name_table.h"
+#include "check/rules.h"
 #include "script/script_lines.h"
 
 namespace mk::check {
@@ -106,6 +106,10 @@ TEST(SameBytesTest, FilesAcrossTheEndsOfItsBlocks) {
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("same-bytes-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
+  const std::unique_ptr<Machine> machine = thisMachine();
+  const auto sameBytes = [&](const std::string& a, const std::string& b) {
+    return machine->sameBytes(a, b);
+  };
   const auto write = [&](const std::string& name, const std::string& bytes) {
     std::ofstream(folder / name, std::ios::binary) << bytes;
     return (folder / name).string();
@@ -137,9 +141,9 @@ TEST(FindingsTest, ReadmeTablesNameEveryTagWithItsSeverity) {
     }
   }
   std::map<std::string, std::string> catalogue;
-  for (const FindingInfo& info : allFindings()) {
-    catalogue.emplace(info.tag, info.severity == Severity::kError ? "error" : "warning");
-    EXPECT_EQ(findingOf(info.tag), info.finding);
+  for (const Rule* rule : allRules()) {
+    catalogue.emplace(rule->tag, rule->severity == Severity::kError ? "error" : "warning");
+    EXPECT_EQ(ruleOf(rule->tag), rule);
   }
   EXPECT_EQ(documented, catalogue);
   EXPECT_EQ(nearestTag("kept-colision"), "kept-collision");

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "check/check.h"
 #include "check/file_names.h"
 #include "check/line_reader.h"
 #include "check/machine.h"
 #include "check/report.h"
-#include "check/script_check.h"
 
 namespace mk::check {
 namespace {
@@ -59,6 +59,14 @@ class MemoryMachine final : public Machine {
     }
     return entries;
   }
+  [[nodiscard]] std::optional<std::filesystem::file_time_type> written(
+      std::string_view name) const override {
+    if (!files_.contains(foldCase(name))) return std::nullopt;
+    return std::filesystem::file_time_type{};
+  }
+  [[nodiscard]] bool sameBytes(std::string_view /*a*/, std::string_view /*b*/) const override {
+    return false;
+  }
 
  private:
   std::string current_;
@@ -94,12 +102,8 @@ std::pair<std::vector<std::string>, std::string> check(const Machine& machine,
   std::FILE* out = open_memstream(&buffer, &length);
   {
     Report report("multikevra.bat", out);
-    ScriptCheck check(report, text.size(), &machine);
     LineReader reader(std::span(text.data(), text.size()));
-    EXPECT_TRUE(check.start(*reader.next()));
-    while (const auto line = reader.next())
-      check.checkLine(*line);
-    check.finish();
+    EXPECT_TRUE(checkBeforeRun(reader, report, &machine));
   }
   std::fclose(out);
   const std::string report(buffer, length);

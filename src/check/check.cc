@@ -1,0 +1,101 @@
+#include "check/check.h"
+
+#include <optional>
+
+#include "check/rules.h"
+
+namespace mk::check {
+
+namespace {
+
+// The note on what a check without the machine leaves out.
+constexpr std::string_view kNotChecked =
+    "files were not checked here (whether the sample input file exists, whether its backup would "
+    "be replaced, whether cmd finds tc, whether the data files and the kept files' folders "
+    "exist, whether copy will ask before it replaces a file, whether kept files of an earlier "
+    "batch exist): run multikevra-check on the Windows machine, in the window and folder that "
+    "will run the batch, to check them";
+
+// The script of the first line `text`, on the machine whose current folder is `current`, and
+// that line; nothing when it is not a backup copy line.
+std::optional<Script> readFirstLine(std::string_view text, const Report& report,
+                                    std::optional<std::string> current, Line& line) {
+  const LineShape shape = recogniseFirstLine(text);
+  if (shape.kind != LineKind::kBackup) return std::nullopt;
+  line.number = 1;
+  line.text = text;
+  line.shape = shape;
+  return Script(report.scriptName(), shape.values[0].text, shape.values[1].text,
+                std::move(current));
+}
+
+void count(const Line& line, ScriptSummary& summary) {
+  if (line.kind() == LineKind::kRun) ++summary.entries;
+  if (summary.entries != 1) return;
+  if (line.kind() == LineKind::kChaining) summary.chaining = true;
+  if (line.kind() == LineKind::kKeep) ++summary.keptPerEntry;
+}
+
+}  // namespace
+
+bool checkBeforeRun(LineReader& reader, Report& report, const Machine* machine) {
+  const std::optional<std::string_view> first = reader.next();
+  if (!first) return false;
+  Line line;
+  std::optional<std::string> current;
+  if (machine != nullptr) current = machine->currentFolder();
+  const std::optional<Script> script = readFirstLine(*first, report, current, line);
+  if (!script) return false;
+  Names names;
+  std::optional<Site> site;
+  if (machine != nullptr) site.emplace(*machine, *script);
+  ScriptSummary summary;
+  for (std::uint64_t number = 2;; ++number) {
+    for (const LineRule* rule : lineRules())
+      rule->find(*script, line, report);
+    for (const NamesRule* rule : namesRules())
+      rule->find(*script, line, names, report);
+    if (site) {
+      for (const MachineRule* rule : machineRules())
+        rule->find(line, names, *site, report);
+    }
+    names.record(line);
+    count(line, summary);
+    const std::optional<std::string_view> text = reader.next();
+    if (!text) break;
+    readLine(*script, number, *text, line);
+  }
+  if (site) {
+    for (const MachineRule* rule : machineRules()) {
+      if (rule->finish != nullptr) rule->finish(*site, report);
+    }
+  } else {
+    report.note(kNotChecked);
+  }
+  report.summarize(summary);
+  return true;
+}
+
+bool checkAfterRun(LineReader& reader, Report& report, const Machine& machine) {
+  const std::optional<std::string_view> first = reader.next();
+  if (!first) return false;
+  Line line;
+  const std::optional<Script> script = readFirstLine(*first, report, machine.currentFolder(), line);
+  if (!script) return false;
+  AfterSite site(machine, *script);
+  for (std::uint64_t number = 2;; ++number) {
+    if (site.begin(line)) {
+      const std::uint64_t before = report.made();
+      for (const AfterRule* rule : afterRules())
+        rule->find(line, site, report);
+      if (line.kind() == LineKind::kKeep) site.end(report.made() != before);
+    }
+    const std::optional<std::string_view> text = reader.next();
+    if (!text) break;
+    readLine(*script, number, *text, line);
+  }
+  site.summarize(report);
+  return true;
+}
+
+}  // namespace mk::check

@@ -1,0 +1,37 @@
+// no-backup: the backup of the sample input does not exist after the batch.
+#include <string>
+
+#include "check/rules/after/after.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, AfterSite& site, Report& report) {
+  const Script& script = site.script();
+  if (line.number != 1 || site.machine().kind(script.backupKey) == EntryKind::kFile) return;
+  report.add(line.number, kNoBackup,
+             "the backup " + inQuotes(script.path() + script.backup) +
+                 " does not exist: the sample input as it was before the batch is kept nowhere, "
+                 "and if the script chains its runs it is lost; check the script with "
+                 "multikevra-check before the next batch");
+}
+
+}  // namespace
+
+const AfterRule kNoBackup = {
+    {"no-backup", Severity::kError, "the backup of the sample input does not exist after the batch",
+     R"(After the batch, P I_orig.inp should hold the sample input as it was before. It is
+missing: the backup line failed (a missing sample input, a name cmd could not copy), or the
+file was moved since. With chaining on, the original sample input is lost: every run overwrote
+it with its result.
+
+Example:
+  copy C:\kevra\quartz\sample.inp C:\kevra\quartz\sample_orig.inp
+
+To mend: restore the sample input from elsewhere if chaining was on; run multikevra-check
+before the next batch.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,33 @@
+// not-kept: a kept file is missing after the batch.
+#include <string>
+
+#include "check/rules/after/after.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, AfterSite& site, Report& report) {
+  if (line.kind() != LineKind::kKeep || site.kept().written) return;
+  report.add(line.number, kNotKept,
+             "kept file " + inQuotes(site.kept().file) + " does not exist: the run on line " +
+                 std::to_string(line.runLine) + " made no " + inQuotes(site.kept().output) +
+                 ", or this copy failed; run that entry again");
+}
+
+}  // namespace
+
+const AfterRule kNotKept = {
+    {"not-kept", Severity::kError,
+     "a kept file is missing: its run made no output, or the copy failed",
+     R"(A keep line's file P N is missing after the batch: the entry's run made no such output
+file (it failed, or was stopped), or the copy itself failed. The message names the run line.
+
+Example:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0200K.hkl
+
+To mend: run that entry again (a list file with only the entries that failed).)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,36 @@
+// stale: a kept file older than the script, which this batch did not replace.
+#include <string>
+
+#include "check/rules/after/after.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, AfterSite& site, Report& report) {
+  if (line.kind() != LineKind::kKeep || !site.older(site.kept())) return;
+  report.add(line.number, kStale,
+             "kept file " + inQuotes(site.kept().file) +
+                 " is older than the script: an earlier batch left it, and this batch's copy did "
+                 "not replace it (the run on line " +
+                 std::to_string(line.runLine) + " made no " + inQuotes(site.kept().output) +
+                 ", or this copy failed); run that entry again");
+}
+
+}  // namespace
+
+const AfterRule kStale = {
+    {"stale", Severity::kWarning,
+     "a kept file older than the script: this batch did not replace it",
+     R"(The kept file exists but was last written before the script was: an earlier batch left
+it, and this batch's copy did not replace it, because the run made no output file or the copy
+failed.
+
+Example:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0200K.hkl
+
+To mend: run that entry again.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,48 @@
+// unchanged-output: a kept file with the bytes of the entry before's, so its run probably failed.
+#include <string>
+
+#include "check/file_names.h"
+#include "check/rules/after/after.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, AfterSite& site, Report& report) {
+  if (line.kind() != LineKind::kKeep) return;
+  const KeptFile& kept = site.kept();
+  if (!kept.written || site.older(kept)) return;
+  for (const KeptFile& earlier : site.before()) {
+    if (!earlier.written || !equalIgnoringCase(earlier.output, kept.output) ||
+        equalIgnoringCase(earlier.name, kept.name) ||
+        !site.machine().sameBytes(earlier.name, kept.name)) {
+      continue;
+    }
+    report.add(line.number, kUnchangedOutput,
+               "kept file " + inQuotes(kept.file) + " has the same bytes as " +
+                   inQuotes(earlier.file) + ", kept on line " + std::to_string(earlier.line) +
+                   " from the entry before: the run on line " + std::to_string(line.runLine) +
+                   " probably failed, and the copy took the previous run's " +
+                   inQuotes(kept.output) + "; run that entry again");
+    return;
+  }
+}
+
+}  // namespace
+
+const AfterRule kUnchangedOutput = {
+    {"unchanged-output", Severity::kWarning,
+     "a kept file with the entry before's bytes: its run probably failed",
+     R"(The batch goes on after a failed run, and the failed entry's keep lines copy the output
+files the previous run left, under the failed entry's names: they look like results. A kept
+file with the same bytes as the same output's kept file of the entry before shows that.
+
+Example:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0200K.hkl
+holds the same bytes as qz_0150K.hkl, kept by the entry before.
+
+To mend: run that entry again. If two entries really give the same file, nothing is wrong.)"},
+    find};
+
+}  // namespace mk::check

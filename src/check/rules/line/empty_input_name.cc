@@ -1,0 +1,34 @@
+// empty-input-name: the input name question answered with nothing.
+#include <string>
+
+#include "check/rules/line/line_rule.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Script& script, const Line& line, Report& report) {
+  if (line.number != 1 || !script.input().empty()) return;
+  report.add(line.number, kEmptyInputName,
+             "the input name is empty: this line copies " + inQuotes(script.path() + ".inp") +
+                 " and every run starts tc on " + inQuotes(script.path()) +
+                 "; answer the input file name question with the sample's name (fewer than 20 "
+                 "characters) and run multikevra again");
+}
+
+}  // namespace
+
+const LineRule kEmptyInputName = {
+    {"empty-input-name", Severity::kError, "the input name is empty: no run finds the sample input",
+     R"(The input name question was answered with nothing: the backup copies "P.inp" and every
+run starts tc on the directory path alone, so no run finds the sample input file.
+
+Example:
+  copy C:\kevra\quartz\.inp C:\kevra\quartz\_orig.inp
+
+To mend: answer the input file name question with the sample's name (fewer than 20
+characters, without .inp) and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,28 @@
+// empty-name: a run line with an empty data name.
+#include "check/rules/line/line_rule.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Script& /*script*/, const Line& line, Report& report) {
+  if (line.kind() != LineKind::kRun || !line.value(ValueKind::kDataName).empty()) return;
+  report.add(line.number, kEmptyName,
+             "the data name is empty: this run gets no data file; give this entry a name in the "
+             "list file (a line that begins with a comma gives none) and run multikevra again");
+}
+
+}  // namespace
+
+const LineRule kEmptyName = {
+    {"empty-name", Severity::kError, "a run line with an empty data name: tc gets no data file",
+     R"(A list file line that begins with a comma, or a blank line inside quotes, gives an empty
+data name: the run line hands tc "macro filename {}", and that run has no data to refine.
+
+Example:
+  tc C:\kevra\quartz\sample "macro filename {} macro information { } #define GUI_LINES"
+
+To mend: give the entry a name in the list file and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,31 @@
+// foreign-line: a line multikevra does not write.
+#include "check/rules/line/line_rule.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Script& /*script*/, const Line& line, Report& report) {
+  if (line.kind() != LineKind::kForeign) return;
+  report.add(line.number, kForeignLine,
+             "this line is none of the lines multikevra writes (an edited script?): it is "
+             "checked only for what cmd does with its characters");
+}
+
+}  // namespace
+
+const LineRule kForeignLine = {
+    {"foreign-line", Severity::kWarning,
+     "a line multikevra does not write: checked only for its characters",
+     R"(The line matches none of the lines multikevra writes with this script's directory path
+and input name: the script was edited, or joined from two scripts. The checker does not know
+what such a line means, so it looks only at what cmd does with its characters (%, & | < > ^,
+bytes outside ASCII).
+
+Example:
+  echo starting the batch
+
+To mend: nothing, if the edit was meant; otherwise write the script anew with multikevra.)"},
+    find};
+
+}  // namespace mk::check

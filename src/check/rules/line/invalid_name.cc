@@ -1,0 +1,125 @@
+// invalid-name: a name no Windows file can have.
+#include <string>
+
+#include "check/file_names.h"
+#include "check/rules/line/line_rule.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+// Why a value cannot be a file's name, for the message after the value's name.
+std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
+  switch (invalid.fault) {
+    case NameFault::kWildcard:
+      return "holds the wildcard " + inQuotes(invalid.part);
+    case NameFault::kForbidden:
+      return "holds " + (invalid.part == "\"" ? "a double quote" : inQuotes(invalid.part)) +
+             ", a character Windows forbids in file names";
+    case NameFault::kColon:
+      return "holds a colon that does not follow a drive letter, which Windows reserves in file "
+             "names";
+    case NameFault::kControl: {
+      static constexpr std::string_view kDigits = "0123456789ABCDEF";
+      const auto byte = static_cast<unsigned char>(invalid.part[0]);
+      return std::string("holds a control character (byte 0x") + kDigits[byte >> 4U] +
+             kDigits[byte & 15U] + (byte == '\t' ? ", a tab)" : ")");
+    }
+    default: {
+      const std::string device = "the device " + deviceOf(invalid.part) +
+                                 " (Windows keeps CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9, "
+                                 "with any extension, for devices)";
+      if (invalid.part.size() == value.text.size()) return "names " + device;
+      return "has the part " + inQuotes(invalid.part) + ", which names " + device;
+    }
+  }
+}
+
+// What follows when no file can have a value's name.
+std::string whatFollows(const NamedValue& value, const InvalidName& invalid) {
+  const bool device = invalid.fault == NameFault::kDevice;
+  switch (value.kind) {
+    case ValueKind::kDirectoryPath:
+      return "no file can lie in that folder, so the backup, every run and every copy of this "
+             "script fail";
+    case ValueKind::kInputName:
+      return device ? "the backup and every run reach a device instead of the sample input file"
+                    : "no sample input file can have that name, so the backup and every run fail";
+    case ValueKind::kDataName:
+      return device ? "tc is handed a device's name and reads no data file"
+                    : "no data file can have that name, so tc cannot read this entry's data";
+    case ValueKind::kOutputFile:
+      return device ? "the copy reads the device instead of an output file"
+                    : "no output file can have that name, so the copy fails";
+    default:
+      if (device) return "the kept file goes to the device and no file is kept";
+      if (invalid.fault == NameFault::kColon) {
+        const auto colon = static_cast<std::size_t>(invalid.part.data() - value.text.data());
+        return "on NTFS the copy writes a hidden stream of the file " +
+               inQuotes(value.text.substr(0, colon)) +
+               ", invisible in Explorer, and no file of this name is kept";
+      }
+      return "the copy fails and no file is kept";
+  }
+}
+
+// Whether a drive (a letter and a colon) may begin `value`, a name of `line`; false for the
+// values that name no file or that are looked at on the first line only (P and I).
+bool names(const Script& script, const Line& line, const NamedValue& value, bool& driveAllowed) {
+  switch (value.kind) {
+    case ValueKind::kDirectoryPath:
+    case ValueKind::kDataName:  // a data name may be a path of its own ('d:\raw\a.xy')
+      driveAllowed = true;
+      return value.kind == ValueKind::kDataName || line.number == 1;
+    case ValueKind::kInputName:
+      driveAllowed = false;
+      return line.number == 1;
+    case ValueKind::kOutputFile:
+    case ValueKind::kKeptName:
+      driveAllowed = script.path().empty();
+      return true;
+    default:
+      return false;  // the information text names no file
+  }
+}
+
+void find(const Script& script, const Line& line, Report& report) {
+  for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
+    const NamedValue& value = line.shape.values[i];
+    bool driveAllowed = false;
+    if (!names(script, line, value, driveAllowed)) continue;
+    const InvalidName invalid = findInvalidName(value.text, driveAllowed);
+    if (invalid.fault == NameFault::kNone) continue;
+    const std::string_view fix =
+        value.kind == ValueKind::kDirectoryPath
+            ? "move the files to a folder whose path Windows allows and run multikevra again"
+            : howToChange(&value);
+    report.add(line.number, kInvalidName,
+               describe(&value) + " " + whyInvalid(value, invalid) + ": " +
+                   whatFollows(value, invalid) + "; " + std::string(fix));
+    return;
+  }
+}
+
+}  // namespace
+
+const LineRule kInvalidName = {
+    {"invalid-name", Severity::kError,
+     "a name no Windows file can have (* ? < > | \" : tab, a device)",
+     R"(Windows refuses * ? < > | and the double quote in file names, a colon anywhere but after
+a drive letter, and the bytes 1 to 31 (a tab among them). A part whose text before the first
+dot is CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9 (any case, any extension) names a device, not a
+file. So tc is handed a data name no data file can have, a keep copy fails or goes to a device
+(nul.hkl keeps nothing, con.hkl writes to the console), and on NTFS a kept name with a colon
+writes a hidden stream of another file (run:1.xy.hkl). Neighbours such as com10.xy, conx.xy,
+nul_a or lpt are fine.
+
+Example:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\nul.hkl
+
+To mend: rename the data file (or the folder) and correct the list file or the answers, or
+change the suffix, and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,49 @@
+// percent: a % in a line, which cmd replaces or drops before the line runs.
+#include <string>
+
+#include "check/rules/line/line_rule.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Script& /*script*/, const Line& line, Report& report) {
+  const std::size_t at = line.text.find('%');
+  if (at == std::string_view::npos) return;
+  const NamedValue* value = valueAt(line.shape, line.text, at);
+  std::string_view fix = howToChange(value);
+  // A %% reaches the command as one %, but whether it was meant so the line cannot tell: the
+  // advice is to take the % out, and a %% written on purpose stays reported.
+  if (value == nullptr) fix = "take the % out of this line (a %% is read as one %)";
+  if (value != nullptr && value->kind == ValueKind::kInformation) {
+    fix =
+        "take the % out of the information file (a %% is read as one %) and run multikevra "
+        "again";
+  }
+  report.add(line.number, kPercent,
+             describe(value) +
+                 " holds a \"%\": cmd replaces %NAME% and %1 in a batch file and drops a lone %, "
+                 "so this line runs with other text than written; " +
+                 std::string(fix));
+}
+
+}  // namespace
+
+const LineRule kPercent = {
+    {"percent", Severity::kError, "a % in a line: cmd replaces %NAME% and %1 and drops a lone %",
+     R"(cmd reads every % of a batch file before it runs the line: %NAME% becomes the value
+of the environment variable NAME (or nothing), %1 to %9 the batch's own arguments, and a lone %
+is dropped. A % that multikevra wrote into a name or an information text therefore reaches tc,
+copy or del as other text than written. A %% is read as one %; the checker cannot tell whether
+it was meant so, and reports it too.
+
+Example:
+  tc C:\kevra\quartz\sample "macro filename {s01} macro information {RATE 50% } #define GUI_LINES"
+tc receives the information text "RATE 50 ".
+
+To mend: take the % out of the list file, the information file or the answers (the message
+names the value) and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,40 @@
+// quote: a double quote in a run line's data name or information, which ends tc's argument.
+#include <string>
+
+#include "check/rules/line/line_rule.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Script& /*script*/, const Line& line, Report& report) {
+  if (line.kind() != LineKind::kRun) return;
+  for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
+    const NamedValue* value = findValue(line.shape, kind);
+    if (value == nullptr || value->text.find('"') == std::string_view::npos) continue;
+    report.add(line.number, kQuote,
+               describe(value) +
+                   " holds a double quote: it ends tc's quoted argument early, so tc receives "
+                   "other arguments than written; " +
+                   std::string(howToChange(value)));
+    return;
+  }
+}
+
+}  // namespace
+
+const LineRule kQuote = {
+    {"quote", Severity::kError, "a double quote in a data name or information ends tc's argument",
+     R"(The run line hands tc its macro text as one argument in double quotes. A double quote
+inside the data name or the information text closes that argument early: tc receives the text
+cut in pieces, and the rest of the line, now outside quotes, is open to cmd's & | < > ^.
+
+Example:
+  tc C:\kevra\quartz\sample "macro filename {s01} macro information {TITLE "quartz" } #define GUI_LINES"
+
+To mend: take the double quotes out of the list file or the information file and run
+multikevra again.)"},
+    find};
+
+}  // namespace mk::check

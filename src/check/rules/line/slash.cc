@@ -1,0 +1,56 @@
+// slash: a / on a copy or del line, which cmd reads as a switch.
+#include <string>
+
+#include "check/rules/line/line_rule.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+// What to change, for the value `value` holding the / (none: the line itself).
+std::string_view fixFor(const NamedValue* value) {
+  if (value == nullptr) return "edit this line of the script";
+  switch (value->kind) {
+    case ValueKind::kDirectoryPath:
+      return "write the directory path with backslashes (C:\\kevra\\quartz\\) and run multikevra "
+             "again";
+    case ValueKind::kOutputFile:
+      return "write the output file name with backslashes and run multikevra again";
+    case ValueKind::kKeptName:
+      return "use a data name and a suffix without \"/\" and run multikevra again";
+    default:
+      return "edit this line of the script";
+  }
+}
+
+// tc, as any program, takes a / in a path; cmd's own copy and del take it for a switch.
+void find(const Script& /*script*/, const Line& line, Report& report) {
+  if (line.kind() == LineKind::kRun || line.kind() == LineKind::kForeign) return;
+  const std::size_t at = line.text.find('/');
+  if (at == std::string_view::npos) return;
+  const NamedValue* value = valueAt(line.shape, line.text, at);
+  report.add(line.number, kSlash,
+             describe(value) +
+                 " holds \"/\": cmd reads a / in its own copy and del commands as the start of a "
+                 "switch, so this line fails; " +
+                 std::string(fixFor(value)));
+}
+
+}  // namespace
+
+const LineRule kSlash = {
+    {"slash", Severity::kError, "a / on a copy or del line: cmd reads a switch, and the line fails",
+     R"(tc, as any program, takes C:/kevra/quartz/sample as a path, but cmd's own copy and del
+read a / as the start of a switch (/Y, /B, /Q ...): "copy C:/kevra/quartz/sample.inp ..." fails
+with "Invalid switch" and copies nothing. Every backup, delete, chaining and keep line of such a
+script fails; the run lines work.
+
+Example:
+  copy C:/kevra/quartz/sample.inp C:/kevra/quartz/sample_orig.inp
+
+To mend: answer the directory path with backslashes (C:\kevra\quartz\), use data names and
+suffixes without /, and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

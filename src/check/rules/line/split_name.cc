@@ -1,0 +1,84 @@
+// split-name: a name holding a character at which cmd takes names apart.
+#include <string>
+
+#include "check/cmd_view.h"
+#include "check/rules/line/line_rule.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+// The first character of `text` at which cmd splits names (blanks and tabs only when
+// `blanksOnly`), or npos.
+std::size_t findSeparator(std::string_view text, bool blanksOnly) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (blanksOnly ? text[at] == ' ' || text[at] == '\t' : isNameSeparator(text[at])) return at;
+  }
+  return std::string_view::npos;
+}
+
+// A run line: P and I stand in front of tc's quoted argument, where a blank or tab splits it.
+void findOnRun(const Line& line, Report& report) {
+  for (const ValueKind kind : {ValueKind::kDirectoryPath, ValueKind::kInputName}) {
+    const NamedValue* value = findValue(line.shape, kind);
+    const std::size_t at = findSeparator(value->text, true);
+    if (at == std::string_view::npos) continue;
+    report.add(line.number, kSplitName,
+               describe(value) + " holds " + std::string(separatorName(value->text[at])) +
+                   " in front of tc's quoted argument: tc receives other arguments than "
+                   "written, so this run goes wrong; " +
+                   std::string(howToChange(value)));
+    return;
+  }
+}
+
+void find(const Script& /*script*/, const Line& line, Report& report) {
+  if (line.kind() == LineKind::kRun) {
+    findOnRun(line, report);
+    return;
+  }
+  const bool del = line.kind() == LineKind::kDeleteOutput;
+  if (line.kind() == LineKind::kForeign) return;  // what its names mean is unknown
+  const std::string_view command = del ? "del" : "copy";
+  const std::size_t meant = del ? 1 : 2;
+  const std::size_t count = countNames(line.text.substr(command.size() + 1));
+  if (count == meant) return;
+  const std::string names = std::to_string(count) + " names on this " + std::string(command) +
+                            " line, not " + std::to_string(meant);
+  for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
+    const NamedValue& value = line.shape.values[i];
+    const std::size_t at = findSeparator(value.text, false);
+    if (at == std::string_view::npos) continue;
+    report.add(line.number, kSplitName,
+               describe(&value) + " holds " + std::string(separatorName(value.text[at])) +
+                   ": cmd reads " + names +
+                   (del ? ", so it deletes other files than meant; "
+                        : ", so the copy fails or copies other files; ") +
+                   std::string(howToChange(&value)));
+    return;
+  }
+  report.add(line.number, kSplitName,
+             "double quotes in the names make cmd read " + names +
+                 "; remove the double quotes from the names and run multikevra again");
+}
+
+}  // namespace
+
+const LineRule kSplitName = {
+    {"split-name", Severity::kError,
+     "a name holds a blank, tab, comma, ; or =: cmd reads more names",
+     R"(copy and del take their names apart at blanks, tabs, commas, semicolons and equals
+signs; multikevra writes names without quotes. A kept name "s 01.hkl" makes the keep line
+"copy P kevra.hkl P s 01.hkl", three names, and the copy fails or copies other files. On a run
+line the directory path and input name stand in front of tc's quoted argument: a blank there
+hands tc other arguments than written.
+
+Example:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s 01.hkl
+
+To mend: rename the data file (or the folder) so that its name holds none of these characters,
+correct the list file or the answers, and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

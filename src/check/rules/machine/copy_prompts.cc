@@ -1,0 +1,71 @@
+// copy-prompts: COPYCMD makes copy ask before it replaces a file, and the batch waits.
+#include <optional>
+#include <string>
+
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+// True when COPYCMD's switches make copy ask before it replaces a file: /-Y, case ignored, the
+// last of /Y and /-Y counting.
+bool copyAsks(std::string_view copycmd) {
+  bool asks = false;
+  for (std::size_t at = copycmd.find('/'); at != std::string_view::npos;
+       at = copycmd.find('/', at + 1)) {
+    std::string_view rest = copycmd.substr(at + 1);
+    const bool minus = rest.starts_with('-');
+    if (minus) rest.remove_prefix(1);
+    if (rest.empty() || (rest[0] != 'Y' && rest[0] != 'y')) continue;
+    if (rest.size() == 1 || rest[1] == ' ' || rest[1] == '\t' || rest[1] == '/') asks = minus;
+  }
+  return asks;
+}
+
+// The file (P and name) that `line` replaces when it runs, if it exists then: the backup of an
+// earlier batch, the sample input on a chaining line, a kept file that exists or that the
+// batch writes first.
+std::optional<std::string> replaces(const Line& line, const Names& names, Site& site) {
+  const Script& script = site.script();
+  if (line.number == 1 && site.exists(script.backupKey)) return script.path() + script.backup;
+  if (line.kind() == LineKind::kChaining) return script.path() + script.sampleInput;
+  if (line.kind() != LineKind::kKeep) return std::nullopt;
+  if (!site.exists(line.keptKey) && !existsWhenRun(script, line, names)) return std::nullopt;
+  return script.path() + std::string(line.value(ValueKind::kKeptName));
+}
+
+void find(const Line& line, const Names& names, Site& site, Report& report) {
+  const std::optional<std::string> copycmd = site.machine().variable("COPYCMD");
+  if (!copycmd || !copyAsks(*copycmd)) return;
+  const std::optional<std::string> target = replaces(line, names, site);
+  if (!target || !site.once(kCopyPrompts)) return;
+  report.add(line.number, kCopyPrompts,
+             "COPYCMD is " + inQuotes(*copycmd) + " in this window, so copy asks \"Overwrite " +
+                 site.script().absolute(*target) + "? (Yes/No/All):\" before it replaces " +
+                 inQuotes(*target) +
+                 ", which exists when this line runs: the batch waits there until someone "
+                 "answers; type set COPYCMD= in the window that runs the batch, then run it");
+}
+
+}  // namespace
+
+const MachineRule kCopyPrompts = {
+    {"copy-prompts", Severity::kError,
+     "(on Windows) COPYCMD=/-Y: copy asks before it replaces a file, and the batch waits",
+     R"(copy replaces a file without asking in a batch file, unless the COPYCMD environment
+variable holds /-Y (some users and administrators set it, so that copy asks at the prompt):
+then copy asks "Overwrite ...? (Yes/No/All):" before it replaces a file that exists, and the
+overnight batch waits at that question until someone answers. With chaining on, the first
+chaining copy replaces the sample input, so the batch stops there; otherwise the backup line
+asks when the backup exists, and a keep line when its kept file exists. Reported once, on the
+first line that will ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
+
+Example, with COPYCMD=/-Y:
+  copy C:\kevra\quartz\sample.out C:\kevra\quartz\sample.inp
+
+To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)"},
+    find};
+
+}  // namespace mk::check

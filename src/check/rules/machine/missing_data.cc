@@ -1,0 +1,62 @@
+// missing-data: no file of a run line's data name exists, probably a typo.
+#include <string>
+
+#include "check/file_names.h"
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+constexpr std::string_view kEffect =
+    "this run probably reads no data and writes no output, and its keep lines copy the previous "
+    "run's files under this entry's names; correct the list file";
+constexpr std::string_view kWhyWarning =
+    " (a warning: kevra forms the data file's name from the filename macro of the input file, "
+    "which the checker does not read)";
+
+void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+  const std::string_view data = line.value(ValueKind::kDataName);
+  if (line.kind() != LineKind::kRun || data.empty() || report.ignores(kMissingData)) return;
+  if (findInvalidName(data, true).fault != NameFault::kNone) return;  // no file can have it
+  const Script& script = site.script();
+  if (site.exists(line.dataKey, true)) return;
+  if (standsAlone(data)) {
+    report.add(line.number, kMissingData,
+               "no file " + inQuotes(data) + " exists, nor one of that name with an extension: " +
+                   std::string(kEffect) + std::string(kWhyWarning));
+    return;
+  }
+  if (site.exists(script.absolute(data), true)) return;
+  const std::string& current = *script.current();
+  std::string where = "in the current folder " + inQuotes(current);
+  if (!equalIgnoringCase(site.pathFolder(), current)) where += " or in " + inQuotes(script.path());
+  report.add(line.number, kMissingData,
+             "no file of data name " + inQuotes(data) + " exists, neither " + inQuotes(data) +
+                 " itself nor " + inQuotes(data) + " with an extension, " + where + ": " +
+                 std::string(kEffect) + ", or run this check in the folder the batch runs from" +
+                 std::string(kWhyWarning));
+}
+
+}  // namespace
+
+const MachineRule kMissingData = {
+    {"missing-data", Severity::kWarning,
+     "(on Windows) no file of the data name exists here: probably a typo",
+     R"(No file of the entry's data name D exists, neither D itself nor D followed by a dot and
+any extension, in the current folder or in the directory path. That run then reads no data and
+writes no output, and its keep lines copy the previous run's output files under this entry's
+names, where they look like results. It is a warning, not an error: kevra forms the data
+file's name from the filename macro inside the input file, which the checker does not read;
+but a name with no file of its stem anywhere is almost surely a typo or the wrong folder. A
+data name that is a stem (qz_0100K beside qz_0100K.xye) is fine.
+
+Example (the list file says qz_0150 for qz_0150K):
+  tc C:\kevra\quartz\sample "macro filename {qz_0150} macro information { } #define GUI_LINES"
+
+To mend: correct the list file and run multikevra again, or run the check in the folder the
+batch runs from.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,63 @@
+// missing-input: the sample input file does not exist.
+#include <string>
+
+#include "check/file_names.h"
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+// A folder in P whose name begins I, the longest: P probably lacks its final backslash.
+std::string folderBeforeInput(const Site& site) {
+  const std::string& input = site.script().input();
+  std::string found;
+  for (const FolderEntry& entry : site.machine().list(site.pathFolder())) {
+    if (entry.kind == EntryKind::kFolder && entry.name.size() > found.size() &&
+        entry.name.size() <= input.size() &&
+        equalIgnoringCase(std::string_view(input).substr(0, entry.name.size()), entry.name)) {
+      found = entry.name;
+    }
+  }
+  return found;
+}
+
+void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+  const Script& script = site.script();
+  if (line.number != 1 || site.exists(script.sampleInputKey)) return;
+  const std::string base = script.path() + script.input();
+  std::string message = "the sample input file " + inQuotes(base + ".inp") +
+                        " does not exist: the backup and every run fail; ";
+  const std::string folder = folderBeforeInput(site);
+  if (!folder.empty()) {
+    const std::string named = script.path() + folder;
+    message += inQuotes(named) +
+               " is a folder, so the directory path probably lacks its final backslash: answer " +
+               inQuotes(named + "\\") + " and run multikevra again";
+  } else {
+    message +=
+        "correct the directory path or the input name and run multikevra again, or run this "
+        "check in kevra's main directory";
+  }
+  report.add(line.number, kMissingInput, message);
+}
+
+}  // namespace
+
+const MachineRule kMissingInput = {
+    {"missing-input", Severity::kError,
+     "(on Windows) the sample input file does not exist: every run fails",
+     R"(The checker looks for P I.inp as cmd will, from the folder it runs in. When it is
+missing, the backup fails and every run of tc starts without its input. When a folder in P
+begins with the input name, the directory path probably lacks its final backslash
+(D:\xrd\batch answered for D:\xrd\batch\): the message says so.
+
+Example:
+  copy D:\xrd\batchbase.inp D:\xrd\batchbase_orig.inp
+
+To mend: correct the directory path (ending in \) or the input name and run multikevra again;
+or run the check, and the batch, in kevra's main directory when the names are relative.)"},
+    find};
+
+}  // namespace mk::check

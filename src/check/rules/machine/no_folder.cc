@@ -1,0 +1,43 @@
+// no-folder: the folder of a kept name with a folder in it does not exist.
+#include <string>
+
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+  if (line.kind() != LineKind::kKeep || !site.pathExists()) return;
+  const std::string target =
+      site.script().absolute(site.script().path() + std::string(line.value(ValueKind::kKeptName)));
+  const std::string_view folder = folderOf(target);
+  if (site.isFolder(folder) || !site.once(kNoFolder, folder)) return;
+  report.add(line.number, kNoFolder,
+             "the folder " + inQuotes(folder) + " of kept file " +
+                 inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +
+                 " does not exist: every copy into it fails (\"The system cannot find the path "
+                 "specified\") and nothing is kept there; create the folder before the batch "
+                 "runs, or use data names without a folder, and run multikevra again");
+}
+
+}  // namespace
+
+const MachineRule kNoFolder = {
+    {"no-folder", Severity::kError,
+     "(on Windows) a kept file's folder does not exist: those copies fail",
+     R"(A kept name with a folder in it (the list names raw\s01.xy, so the kept file is
+P raw\s01.xy.hkl) makes the keep copy write into a folder under P. copy creates no folders:
+when that folder does not exist, every copy into it fails with "The system cannot find the
+path specified", and nothing is kept. Reported once per missing folder, on the first keep line
+that needs it.
+
+Example:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\raw\s01.xy.hkl
+
+To mend: create the folder before the batch runs (mkdir C:\kevra\quartz\raw), or use data
+names without a folder and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,43 @@
+// no-tc: cmd finds no tc, so every run line fails.
+#include <string>
+
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+  if (line.kind() != LineKind::kRun || line.entry != 1 || report.ignores(kNoTc)) return;
+  const TcSearch search = findTc(site);
+  if (search.found) return;
+  report.add(line.number, kNoTc,
+             "tc is in neither the current folder " + inQuotes(*site.script().current()) +
+                 " nor any of the " + std::to_string(search.pathFolders) +
+                 " folders of PATH (with the extensions " + search.extensions +
+                 "): every run line fails with \"'tc' is not recognized as an internal or "
+                 "external command\", and nothing is refined; run the batch, and this check, "
+                 "from kevra's main directory, or put kevra's folder on PATH");
+}
+
+}  // namespace
+
+const MachineRule kNoTc = {
+    {"no-tc", Severity::kError, "(on Windows) cmd finds no tc here: every run fails",
+     R"(A run line starts "tc" without a folder or an extension. cmd looks for it as for any
+command: in the current folder, then in each folder of PATH in order, trying in each folder
+every extension of PATHEXT in its order (.COM;.EXE;.BAT;.CMD when PATHEXT is unset). When none
+is found, every run line fails with "'tc' is not recognized as an internal or external
+command", the keep lines copy nothing new, and the batch refines nothing. This happens when
+the batch is started from another folder than kevra's main directory, and kevra is not on
+PATH. The checker looks from the folder, and with the PATH, of the window it runs in.
+
+Example:
+  tc C:\kevra\quartz\sample "macro filename {qz_0100K} macro information { } #define GUI_LINES"
+
+To mend: run the batch, and this check, from kevra's main directory (cd /d C:\kevra), or put
+kevra's folder on PATH.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,38 @@
+// overwrites-backup: the backup of an earlier batch, which the first line replaces.
+#include <string>
+
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+  const Script& script = site.script();
+  if (line.number != 1 || !site.exists(script.backupKey)) return;
+  report.add(line.number, kOverwritesBackup,
+             "the backup " + inQuotes(script.path() + script.backup) +
+                 " exists already: this script replaces it with the current " +
+                 inQuotes(script.sampleInput) +
+                 ", which after a chained batch is no longer the original; move or rename the "
+                 "backup first");
+}
+
+}  // namespace
+
+const MachineRule kOverwritesBackup = {
+    {"overwrites-backup", Severity::kWarning,
+     "(on Windows) an old backup of the sample input will be replaced",
+     R"(The script's first line copies the sample input to P I_orig.inp. When that backup is
+there from an earlier batch, it is replaced with the sample input as it is now, which after a
+chained batch is that batch's last result, not the original.
+
+Example:
+  copy C:\kevra\quartz\sample.inp C:\kevra\quartz\sample_orig.inp
+
+To mend: move or rename the old backup before the batch runs, if it is the original you want
+to keep.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,55 @@
+// replaces-kept: kept files of an earlier batch exist, and this batch replaces them.
+#include <string>
+
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+// The finding counts the kept files that exist, so it is held at the first one's line and
+// worded at the end (finish).
+void find(const Line& line, const Names& names, Site& site, Report& report) {
+  if (line.kind() != LineKind::kKeep || report.ignores(kReplacesKept)) return;
+  if (!site.exists(line.keptKey) || existsWhenRun(site.script(), line, names)) return;
+  if (++site.replaced > 1) return;
+  site.replacedLine = line.number;
+  site.firstReplaced = site.script().path() + std::string(line.value(ValueKind::kKeptName));
+  report.hold(line.number, kReplacesKept);
+}
+
+void finish(Site& site, Report& report) {
+  if (site.replaced == 0) return;
+  if (site.replaced == 1) {
+    report.release("kept file " + inQuotes(site.firstReplaced) +
+                   " exists already: an earlier batch left it, and this batch replaces it "
+                   "without asking; move it to another folder first if you want to keep it");
+    return;
+  }
+  report.release(std::to_string(site.replaced) +
+                 " kept files of this batch exist already, the first " +
+                 inQuotes(site.firstReplaced) +
+                 ": an earlier batch left them, and this batch replaces them without asking; "
+                 "move them to another folder first if you want to keep them");
+}
+
+}  // namespace
+
+const MachineRule kReplacesKept = {
+    {"replaces-kept", Severity::kWarning,
+     "(on Windows) kept files of an earlier batch exist: this batch replaces them",
+     R"(The kept files of an earlier batch are there (the batch runs again, or another batch
+with the same data names and suffixes): this batch replaces them without a word, and the
+earlier results are lost unless they were moved first. One warning for the whole script, on
+the first keep line whose kept file exists, with the count: a rerun is often what was meant.
+
+Example, a second run of the same batch:
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0100K.hkl
+
+To mend: move the earlier kept files to another folder first, if you want to keep them; if
+the rerun is meant, --ignore replaces-kept.)"},
+    find,
+    finish};
+
+}  // namespace mk::check

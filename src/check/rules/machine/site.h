@@ -1,0 +1,99 @@
+// The rules that look at the machine that will run the batch, before it runs: the sample input
+// and its backup, tc as cmd finds it, the data files, the kept files' folders, copy's question,
+// the kept files of an earlier batch. They read the machine through its seam (machine.h) as the
+// Site shows it: each folder listed once. A new rule of this room: a file here named after its
+// tag, defining its MachineRule, declared below and listed in rules.cc.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "check/machine.h"
+#include "check/report.h"
+#include "check/rule.h"
+#include "check/rules/names/names.h"
+#include "check/script.h"
+
+namespace mk::check {
+
+// The machine as the rules see it, for one script, and what they remember from line to line.
+class Site {
+ public:
+  // Both must outlive the site; the script's names are absolute on the machine.
+  Site(const Machine& machine, const Script& script);
+
+  [[nodiscard]] const Machine& machine() const { return machine_; }
+  [[nodiscard]] const Script& script() const { return script_; }
+  // P as an absolute folder, and whether it exists.
+  [[nodiscard]] const std::string& pathFolder() const { return pathFolder_; }
+  [[nodiscard]] bool pathExists() const { return pathExists_; }
+
+  // True when the file `name` (absolute) exists; with `orExtension` also when a file of its
+  // name followed by a dot and an extension does.
+  bool exists(std::string_view name, bool orExtension = false);
+
+  // True when the absolute `name` is a folder.
+  bool isFolder(std::string_view name);
+
+  // True the first time it is asked for `rule` and `what`: for a rule that reports once per
+  // script or per file.
+  bool once(const Rule& rule, std::string_view what = {});
+
+  // The kept files that exist before the batch runs, for replaces-kept: how many, and the
+  // first one's keep line and P N.
+  std::uint64_t replaced = 0;
+  std::uint64_t replacedLine = 0;
+  std::string firstReplaced;
+
+ private:
+  struct Listing {
+    bool folder = false;
+    std::vector<std::string> files;  // folded, sorted
+  };
+  const Listing& listing(std::string_view folder);
+
+  const Machine& machine_;
+  const Script& script_;
+  std::string pathFolder_;
+  bool pathExists_ = false;
+  std::unordered_map<std::string, Listing> listings_;  // by folded folder
+  std::set<std::pair<const Rule*, std::string>> reported_;
+};
+
+// The folder part of the absolute, normal name `name`: up to its last backslash, which stays
+// only at a root ("C:\").
+std::string_view folderOf(std::string_view name);
+
+struct MachineRule : Rule {
+  // Adds the rule's findings on `line`, with the earlier `names`, looking at `site`.
+  void (*find)(const Line& line, const Names& names, Site& site, Report& report);
+  // After the last line: the findings that count what later lines found (or nullptr).
+  void (*finish)(Site& site, Report& report) = nullptr;
+};
+
+extern const MachineRule kMissingInput;
+extern const MachineRule kOverwritesBackup;
+extern const MachineRule kNoTc;
+extern const MachineRule kTcIsBatch;
+extern const MachineRule kMissingData;
+extern const MachineRule kNoFolder;
+extern const MachineRule kReplacesKept;
+extern const MachineRule kCopyPrompts;
+
+// Where cmd finds tc for a run line "tc ...": the first file tc plus an extension of PATHEXT
+// (in its order; .COM;.EXE;.BAT;.CMD when unset) in the current folder, then in each folder of
+// PATH.
+struct TcSearch {
+  std::optional<std::string> found;  // its absolute name; nothing when there is none
+  std::size_t pathFolders = 0;       // the folders of PATH looked in
+  std::string extensions;            // PATHEXT, or the extensions used when it is unset
+};
+TcSearch findTc(const Site& site);
+
+}  // namespace mk::check

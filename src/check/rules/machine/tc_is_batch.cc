@@ -1,0 +1,45 @@
+// tc-is-batch: the tc cmd finds first is a batch file, which never returns to this one.
+#include <string>
+
+#include "check/file_names.h"
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+  if (line.kind() != LineKind::kRun || line.entry != 1 || report.ignores(kTcIsBatch)) return;
+  const TcSearch search = findTc(site);
+  if (!search.found) return;
+  const std::string_view extension =
+      std::string_view(*search.found).substr(search.found->rfind('.'));
+  if (!equalIgnoringCase(extension, ".bat") && !equalIgnoringCase(extension, ".cmd")) return;
+  report.add(line.number, kTcIsBatch,
+             "the tc that cmd finds first is the batch file " + inQuotes(*search.found) +
+                 ": cmd runs a batch file named in another in place of the rest of that batch "
+                 "and never comes back to it, so the first run is the last line that runs: "
+                 "neither its keep lines nor any later entry run; put the folder of tc.exe ahead "
+                 "of it on PATH, or run the batch from a folder where tc is the program");
+}
+
+}  // namespace
+
+const MachineRule kTcIsBatch = {
+    {"tc-is-batch", Severity::kError,
+     "(on Windows) the tc cmd finds first is a .bat or .cmd file: only one run starts",
+     R"(When the first tc that cmd finds is a batch file (tc.bat or tc.cmd, as wrappers are
+often installed), cmd runs it in place of the rest of multikevra.bat: a batch file started from
+another without "call" never returns to it. The first run is the last line that runs: its
+keep lines and every entry after it are silently skipped.
+
+Example: C:\tools\tc.bat found on PATH before the folder of tc.exe, for the line
+  tc C:\kevra\quartz\sample "macro filename {qz_0100K} macro information { } #define GUI_LINES"
+
+To mend: put the folder of tc.exe ahead of the batch file's on PATH, or run the batch from a
+folder where tc is the program (kevra's main directory, where tc.exe comes first, as .EXE comes
+before .BAT in PATHEXT).)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,39 @@
+// duplicate-entry: a data file an earlier entry ran.
+#include <string>
+
+#include "check/rules/names/names.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Script& /*script*/, const Line& line, const Names& names, Report& report) {
+  if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
+  const std::uint64_t earlier = names.dataLine(line.dataKey);
+  if (earlier == 0) return;
+  report.add(line.number, kDuplicateEntry,
+             "data name " + asResolved(line.value(ValueKind::kDataName)) +
+                 " was already run on line " + std::to_string(earlier) +
+                 " (Windows ignores the case of letters in file names): this entry runs the same "
+                 "data again; check the list file");
+}
+
+}  // namespace
+
+const NamesRule kDuplicateEntry = {
+    {"duplicate-entry", Severity::kWarning,
+     "a data name an earlier entry ran: the same data runs twice",
+     R"(Two entries name the same data file (Windows ignores the case of letters, and resolves
+. and .. in names): the batch refines the same data twice, and usually another entry was meant.
+The message names the earlier run line.
+
+Example:
+  tc C:\kevra\quartz\sample "macro filename {s01} macro information { } #define GUI_LINES"
+  ...
+  tc C:\kevra\quartz\sample "macro filename {S01} macro information { } #define GUI_LINES"
+
+To mend: check the list file. If the data is meant to run twice, --ignore duplicate-entry.)"},
+    find};
+
+}  // namespace mk::check

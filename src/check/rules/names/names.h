@@ -1,0 +1,73 @@
+// The rules that compare a line with earlier lines: two lines writing one file, a line reading
+// a file an earlier line wrote, a data file run twice. They read one table of the names used so
+// far, which the check adds each line's names to after its rules ran. A new rule of this room:
+// a file here named after its tag, defining its NamesRule, declared below and listed in
+// rules.cc.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "check/name_table.h"
+#include "check/report.h"
+#include "check/rule.h"
+#include "check/script.h"
+
+namespace mk::check {
+
+// The names the script's lines used so far, by key (Script::key).
+class Names {
+ public:
+  // The first run line whose data file `key` names (0: none).
+  [[nodiscard]] std::uint64_t dataLine(std::string_view key) const;
+  // The first keep line that copies to `key` (0: none).
+  [[nodiscard]] std::uint64_t keptLine(std::string_view key) const;
+  // The first keep line that copies from `key` (0: none).
+  [[nodiscard]] std::uint64_t outputLine(std::string_view key) const;
+  // The first keep line of the current entry that copies to `key` (0: none).
+  [[nodiscard]] std::uint64_t keptInEntry(std::string_view key) const;
+
+  // Adds the names of `line`, the next line of the script.
+  void record(const Line& line);
+
+ private:
+  NameTable table_;
+  std::vector<std::pair<std::string, std::uint64_t>> entry_;  // this entry's kept names
+};
+
+// Which of the batch's own files a keep line copies to, when it is one.
+enum class OwnFile : unsigned char {
+  kNone,
+  kItself,  // the output file the line copies: cmd copies no file onto itself
+  kSampleInput,
+  kTcOutput,
+  kBackup,
+  kOutputFile,  // an output file that a keep line copies
+  kDataFile,
+  kScript,
+};
+
+struct OwnFileOf {
+  OwnFile file = OwnFile::kNone;
+  std::uint64_t line = 0;  // the keep line of that output file, the run line of that data file
+};
+
+// The batch's own file that the keep line `line` copies to, as far as the lines before it tell.
+OwnFileOf ownFileOf(const Script& script, const Line& line, const Names& names);
+
+// True when the file that the keep line `line` copies to exists when the line runs, whatever
+// the machine holds now: it is one of the batch's own files, or an earlier keep line's.
+bool existsWhenRun(const Script& script, const Line& line, const Names& names);
+
+struct NamesRule : Rule {
+  // Adds the rule's findings on `line` of `script`, compared with the earlier `names`.
+  void (*find)(const Script& script, const Line& line, const Names& names, Report& report);
+};
+
+extern const NamesRule kOverwritesOwnFile;
+extern const NamesRule kDuplicateEntry;
+extern const NamesRule kKeptCollision;
+
+}  // namespace mk::check

@@ -1,0 +1,100 @@
+// overwrites-own-file: a keep copy onto a file the batch needs, or a line reading a file that an
+// earlier keep line wrote.
+#include <string>
+
+#include "check/rules/names/names.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+constexpr std::string_view kFix = "; change the data name or the suffix and run multikevra again";
+
+// What the keep line's copy onto the batch's own file `own` does.
+std::string whatItOverwrites(const Script& script, const Line& line, const OwnFileOf& own) {
+  const std::string& path = script.path();
+  const std::string output(line.value(ValueKind::kOutputFile));
+  const std::string kept(line.value(ValueKind::kKeptName));
+  switch (own.file) {
+    case OwnFile::kItself:
+      return "the file this line copies, " + inQuotes(path + output) +
+             ": cmd cannot copy a file onto itself, so no file is kept";
+    case OwnFile::kSampleInput:
+      return "the sample input file " + inQuotes(path + script.sampleInput) +
+             ": this copy overwrites it with " + inQuotes(output) +
+             ", so the runs after it start from that file";
+    case OwnFile::kTcOutput:
+      return "tc's output file " + inQuotes(path + script.tcOutput) +
+             ": this copy overwrites what this run wrote there, so that output is lost and the "
+             "copies of it after this line take " +
+             inQuotes(output) + " instead";
+    case OwnFile::kBackup:
+      return "the backup " + inQuotes(path + script.backup) +
+             ": this copy overwrites it, so the sample input as it was before the batch is lost";
+    case OwnFile::kOutputFile:
+      return "the output file " + inQuotes(path + kept) + " that line " + std::to_string(own.line) +
+             " copies: this copy overwrites what tc wrote there, so the copies of it after this "
+             "line take " +
+             inQuotes(output) + " instead";
+    case OwnFile::kDataFile:
+      return "the data file of line " + std::to_string(own.line) +
+             ": this copy overwrites the raw data " + inQuotes(path + kept) + " with " +
+             inQuotes(output) + ", and that data is lost";
+    default:
+      return "this script: this copy overwrites the running script, and cmd reads on in the new "
+             "file from the old byte offset, so the batch goes on with whatever stands there";
+  }
+}
+
+void findOnKeep(const Script& script, const Line& line, const Names& names, Report& report) {
+  const OwnFileOf own = ownFileOf(script, line, names);
+  if (own.file != OwnFile::kNone) {
+    report.add(line.number, kOverwritesOwnFile,
+               "kept name " + asResolved(line.value(ValueKind::kKeptName)) + " names " +
+                   whatItOverwrites(script, line, own) + std::string(kFix));
+    return;
+  }
+  // tc writes its output files anew at each run: only this entry's keep lines count.
+  const std::uint64_t writer = names.keptInEntry(line.outputKey);
+  if (writer == 0) return;
+  report.add(line.number, kOverwritesOwnFile,
+             "output file name " + asResolved(line.value(ValueKind::kOutputFile)) +
+                 " names the file that line " + std::to_string(writer) +
+                 " copied an output file to, after this entry's run: this line copies that copy "
+                 "again, not what tc wrote" +
+                 std::string(kFix));
+}
+
+void find(const Script& script, const Line& line, const Names& names, Report& report) {
+  if (line.kind() == LineKind::kKeep) findOnKeep(script, line, names, report);
+  if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
+  const std::uint64_t writer = names.keptLine(line.dataKey);
+  if (writer == 0) return;
+  report.add(line.number, kOverwritesOwnFile,
+             "data name " + asResolved(line.value(ValueKind::kDataName)) +
+                 " names the file that the keep line " + std::to_string(writer) +
+                 " copied an output file to: this run reads that copy instead of its data" +
+                 std::string(kFix));
+}
+
+}  // namespace
+
+const NamesRule kOverwritesOwnFile = {
+    {"overwrites-own-file", Severity::kError,
+     "a keep copy onto a file the batch needs: input, output, data, script",
+     R"(A keep line copies an output file to P N. When P N is a file the batch itself needs,
+the copy spoils the batch: the sample input (the runs after it start from the copy), tc's
+output file, the backup, an output file that a keep line copies, a data file (that raw data is
+lost, or a later run reads the copy instead of its data), or the running script (cmd reads on in
+the new file from the old position). The finding stands on the later of the two lines and names
+the other.
+
+Example (data name sample, suffix .inp):
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\sample.inp
+
+To mend: change the data name or the suffix so that no kept name is one of these files, and
+run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

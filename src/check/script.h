@@ -1,0 +1,72 @@
+// What every rule reads: the script, as its first line gives it (the directory path P, the
+// input name I and the batch's own files), and one line of it at a time, recognised, with the
+// names it holds made the keys of the files they name.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "check/line_shape.h"
+
+namespace mk::check {
+
+class Script {
+ public:
+  // The script `name` (as the user gave it) whose first line gave P `path` and I `input`.
+  // With `current`, the current folder of the machine it is checked on, names are keys of
+  // absolute names there; without, of names in P.
+  Script(std::string_view name, std::string_view path, std::string_view input,
+         std::optional<std::string> current);
+
+  // The key of the file that `name` in P names (a data name, `data`, may be a path of its own):
+  // the name as Windows resolves it (file_names.h), absolute on the machine. Two names name one
+  // file when their keys are equal without regard to case (equalIgnoringCase).
+  [[nodiscard]] std::string key(std::string_view name, bool data = false) const;
+
+  // `name` as cmd resolves it on the machine: absolute and normal (the machine's only).
+  [[nodiscard]] std::string absolute(std::string_view name) const;
+
+  [[nodiscard]] const std::string& path() const { return lines_.path(); }
+  [[nodiscard]] const std::string& input() const { return lines_.input(); }
+  [[nodiscard]] const ScriptLines& lines() const { return lines_; }
+  [[nodiscard]] const std::string& name() const { return name_; }
+  [[nodiscard]] const std::optional<std::string>& current() const { return current_; }
+
+  // The batch's own files, in P: I.inp, I.out, I_orig.inp; their keys, and the script's (empty
+  // when the script's place in P is not known: no machine and P not empty).
+  std::string sampleInput, tcOutput, backup;
+  std::string sampleInputKey, tcOutputKey, backupKey, scriptKey;
+
+ private:
+  std::string name_;
+  ScriptLines lines_;
+  std::optional<std::string> current_;
+};
+
+// One line of the script, as the rules read it.
+struct Line {
+  std::uint64_t number = 0;
+  std::uint64_t entry = 0;    // the entries so far: the run lines up to this line
+  std::uint64_t runLine = 0;  // the run line of the entry (0: before the first)
+  std::string_view text;
+  LineShape shape;
+  // The keys (Script::key) of its names: a run line's data name (empty for an empty name), a
+  // keep line's output file and kept name.
+  std::string dataKey, outputKey, keptKey;
+
+  [[nodiscard]] LineKind kind() const { return shape.kind; }
+  // The text of the line's value of `kind`, empty when it has none.
+  [[nodiscard]] std::string_view value(ValueKind kind) const {
+    const NamedValue* found = findValue(shape, kind);
+    return found != nullptr ? found->text : std::string_view();
+  }
+  [[nodiscard]] bool has(ValueKind kind) const { return findValue(shape, kind) != nullptr; }
+};
+
+// Makes `line` line `number` of `script`, whose text is `text`: recognised, its keys made, its
+// entry counted.
+void readLine(const Script& script, std::uint64_t number, std::string_view text, Line& line);
+
+}  // namespace mk::check
