@@ -38,13 +38,19 @@ void count(const Line& line, ScriptSummary& summary) {
 
 }  // namespace
 
-bool checkBeforeRun(LineReader& reader, Report& report, const Machine* machine) {
-  const std::optional<std::string_view> first = reader.next();
-  if (!first) return false;
+bool readScriptLine(std::istream& in, std::string& line) {
+  if (!std::getline(in, line)) return false;
+  if (line.ends_with('\r')) line.pop_back();
+  return true;
+}
+
+bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
+  std::string text;
+  if (!readScriptLine(in, text)) return false;
   Line line;
   std::optional<std::string> current;
   if (machine != nullptr) current = machine->currentFolder();
-  const std::optional<Script> script = readFirstLine(*first, report, current, line);
+  const std::optional<Script> script = readFirstLine(text, report, current, line);
   if (!script) return false;
   Names names;
   std::optional<Site> site;
@@ -61,10 +67,10 @@ bool checkBeforeRun(LineReader& reader, Report& report, const Machine* machine) 
     }
     names.record(line);
     count(line, summary);
-    const std::optional<std::string_view> text = reader.next();
-    if (!text) break;
-    readLine(*script, number, *text, line);
+    if (!readScriptLine(in, text)) break;
+    readLine(*script, number, text, line);
   }
+  if (in.bad()) return true;  // unreadable: no summary
   if (site) {
     for (const MachineRule* rule : machineRules()) {
       if (rule->finish != nullptr) rule->finish(*site, report);
@@ -76,11 +82,11 @@ bool checkBeforeRun(LineReader& reader, Report& report, const Machine* machine) 
   return true;
 }
 
-bool checkAfterRun(LineReader& reader, Report& report, const Machine& machine) {
-  const std::optional<std::string_view> first = reader.next();
-  if (!first) return false;
+bool checkAfterRun(std::istream& in, Report& report, const Machine& machine) {
+  std::string text;
+  if (!readScriptLine(in, text)) return false;
   Line line;
-  const std::optional<Script> script = readFirstLine(*first, report, machine.currentFolder(), line);
+  const std::optional<Script> script = readFirstLine(text, report, machine.currentFolder(), line);
   if (!script) return false;
   AfterSite site(machine, *script);
   for (std::uint64_t number = 2;; ++number) {
@@ -90,10 +96,10 @@ bool checkAfterRun(LineReader& reader, Report& report, const Machine& machine) {
         rule->find(line, site, report);
       if (line.kind() == LineKind::kKeep) site.end(report.made() != before);
     }
-    const std::optional<std::string_view> text = reader.next();
-    if (!text) break;
-    readLine(*script, number, *text, line);
+    if (!readScriptLine(in, text)) break;
+    readLine(*script, number, text, line);
   }
+  if (in.bad()) return true;  // unreadable: no summary
   site.summarize(report);
   return true;
 }

@@ -2,19 +2,27 @@
 // in the order of their lists (rules.h), the names it holds recorded for the lines after it.
 #pragma once
 
-#include "check/line_reader.h"
+#include <istream>
+#include <string>
+
 #include "check/machine.h"
 #include "check/report.h"
 
 namespace mk::check {
 
-// Checks the script whose lines `reader` gives, before it runs, reporting to `report` (whose
+// Reads the next line of a script from `in` into `line`, without its line end: a line ends at
+// LF, and a CR right before it (or before the end of the input) belongs to the line end. The
+// last line needs no line end. False at the end of the input, or when a read fails (in.bad()).
+bool readScriptLine(std::istream& in, std::string& line);
+
+// Checks the script read from `in`, before it runs, reporting to `report` (whose
 // name is the script's); with a `machine`, also what the batch needs from it, else a note says
 // what was not checked. False, reporting nothing, when its first line is not a backup copy line
-// "copy P I.inp P I_orig.inp": then the script is not one of multikevra's.
-bool checkBeforeRun(LineReader& reader, Report& report, const Machine* machine);
+// "copy P I.inp P I_orig.inp": then the script is not one of multikevra's. When a read fails
+// (in.bad()), the report ends with the findings so far, without its summary.
+bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine);
 
 // The same after the batch ran on `machine`: what it left.
-bool checkAfterRun(LineReader& reader, Report& report, const Machine& machine);
+bool checkAfterRun(std::istream& in, Report& report, const Machine& machine);
 
 }  // namespace mk::check

@@ -1,13 +1,11 @@
 #include "check/machine.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
-
-#include "check/file_closer.h"
 
 namespace mk::check {
 
@@ -61,20 +59,12 @@ class ThisMachine final : public Machine {
     return time;
   }
 
-  // Reads both a block at a time.
   [[nodiscard]] bool sameBytes(std::string_view a, std::string_view b) const override {
-    const std::unique_ptr<std::FILE, FileCloser> first(std::fopen(std::string(a).c_str(), "rb"));
-    const std::unique_ptr<std::FILE, FileCloser> second(std::fopen(std::string(b).c_str(), "rb"));
+    std::ifstream first{std::string(a), std::ios::binary};
+    std::ifstream second{std::string(b), std::ios::binary};
     if (!first || !second) return false;
-    std::array<char, 1U << 16U> left{};
-    std::array<char, 1U << 16U> right{};
-    for (;;) {
-      const std::size_t got = std::fread(left.data(), 1, left.size(), first.get());
-      if (std::fread(right.data(), 1, right.size(), second.get()) != got) return false;
-      if (!std::equal(left.begin(), left.begin() + static_cast<std::ptrdiff_t>(got), right.begin()))
-        return false;
-      if (got < left.size()) return std::ferror(first.get()) == 0 && std::ferror(second.get()) == 0;
-    }
+    return std::equal(std::istreambuf_iterator<char>(first), {},
+                      std::istreambuf_iterator<char>(second), {});
   }
 };
 

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <new>
 #include <optional>
@@ -17,8 +17,6 @@
 #include <vector>
 
 #include "check/check.h"
-#include "check/file_closer.h"
-#include "check/line_reader.h"
 #include "check/machine.h"
 #include "check/report.h"
 #include "check/rules.h"
@@ -126,19 +124,17 @@ int explain(std::string_view tag) {
 int readAndCheck(const std::string& name, bool after,
                  std::span<const mk::check::Rule* const> ignored) {
   errno = 0;
-  const std::unique_ptr<std::FILE, mk::check::FileCloser> file(std::fopen(name.c_str(), "rb"));
+  std::ifstream file(name, std::ios::binary);
   if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
-  std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the reader has its own large buffer
-
-  mk::check::LineReader reader(file.get());
   mk::check::Report report(name, stdout);
   for (const mk::check::Rule* rule : ignored)
     report.ignore(*rule);
   const std::unique_ptr<mk::check::Machine> machine =
       mk::check::kChecksFiles ? mk::check::thisMachine() : nullptr;
-  const bool ours = after ? mk::check::checkAfterRun(reader, report, *machine)
-                          : mk::check::checkBeforeRun(reader, report, machine.get());
-  if (reader.error() != 0) return notChecked(cannotRead(name, reader.error()));
+  errno = 0;
+  const bool ours = after ? mk::check::checkAfterRun(file, report, *machine)
+                          : mk::check::checkBeforeRun(file, report, machine.get());
+  if (file.bad()) return notChecked(cannotRead(name, errno != 0 ? errno : EIO));
   if (!ours) {
     return notChecked("\"" + name +
                       "\" is not a script written by multikevra: its first line is not the backup "

@@ -12,13 +12,12 @@
 
 namespace mk::check {
 
-class Script {
- public:
+struct Script {
   // The script `name` (as the user gave it) whose first line gave P `path` and I `input`.
   // With `current`, the current folder of the machine it is checked on, names are keys of
   // absolute names there; without, of names in P.
-  Script(std::string_view name, std::string_view path, std::string_view input,
-         std::optional<std::string> current);
+  Script(std::string_view scriptName, std::string_view path, std::string_view input,
+         std::optional<std::string> currentFolder);
 
   // The key of the file that `name` in P names (a data name, `data`, may be a path of its own):
   // the name as Windows resolves it (file_names.h), absolute on the machine. Two names name one
@@ -28,21 +27,17 @@ class Script {
   // `name` as cmd resolves it on the machine: absolute and normal (the machine's only).
   [[nodiscard]] std::string absolute(std::string_view name) const;
 
-  [[nodiscard]] const std::string& path() const { return lines_.path(); }
-  [[nodiscard]] const std::string& input() const { return lines_.input(); }
-  [[nodiscard]] const ScriptLines& lines() const { return lines_; }
-  [[nodiscard]] const std::string& name() const { return name_; }
-  [[nodiscard]] const std::optional<std::string>& current() const { return current_; }
+  [[nodiscard]] const std::string& path() const { return lines.path(); }
+  [[nodiscard]] const std::string& input() const { return lines.input(); }
+
+  std::string name;
+  ScriptLines lines;
+  std::optional<std::string> current;
 
   // The batch's own files, in P: I.inp, I.out, I_orig.inp; their keys, and the script's (empty
   // when the script's place in P is not known: no machine and P not empty).
   std::string sampleInput, tcOutput, backup;
   std::string sampleInputKey, tcOutputKey, backupKey, scriptKey;
-
- private:
-  std::string name_;
-  ScriptLines lines_;
-  std::optional<std::string> current_;
 };
 
 // One line of the script, as the rules read it.

@@ -1,7 +1,6 @@
-// The checker's stores of state that the end-to-end cases are too small to stress: the table
-// of names across its growth, the line reader across the ends of its buffer and the comparison
-// of two files across the ends of its blocks; the matcher of a line's layout against the
-// general match; and README's tables of tags against the catalogue of findings.
+// What the end-to-end cases are too small to stress: the comparison of two files across the
+// ends of its blocks; the matcher of a line's layout against the general match; and README's
+// tables of tags against the list of rules.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -15,37 +14,12 @@
 #include <vector>
 
 #include "check/layout_match.h"
-#include "check/line_reader.h"
 #include "check/machine.h"
-#include "check/name_table.h"
 #include "check/rules.h"
 #include "script/script_lines.h"
 
 namespace mk::check {
 namespace {
-
-using Group = NameTable::Group;
-
-TEST(NameTableTest, ExactWithoutRegardToCaseAcrossGrowth) {
-  NameTable table;
-  const std::string longName(3 << 20, 'x');  // longer than a block of records
-  EXPECT_FALSE(table.remember(Group::kKeptName, longName, 1));
-  for (std::uint64_t i = 0; i < 200000; ++i) {
-    ASSERT_FALSE(table.remember(Group::kDataName, "Scan" + std::to_string(i), i + 2));
-  }
-  EXPECT_EQ(table.remember(Group::kDataName, "sCAN0", 9), 2U);
-  EXPECT_EQ(table.remember(Group::kDataName, "SCAN199999", 9), 200001U);
-  EXPECT_FALSE(table.remember(Group::kKeptName, "scan0", 9));  // another group
-  EXPECT_FALSE(table.remember(Group::kDataName, "scan0 ", 9));
-  EXPECT_FALSE(table.remember(Group::kDataName, "", 9));
-  EXPECT_EQ(table.remember(Group::kDataName, "", 10), 9U);
-  EXPECT_EQ(table.remember(Group::kKeptName, longName, 11), 1U);
-  EXPECT_EQ(table.find(Group::kDataName, "SCAN17"), 19U);
-  EXPECT_FALSE(table.find(Group::kOutputFile, "scan17"));          // another group
-  EXPECT_FALSE(table.remember(Group::kOutputFile, "scan17", 13));  // the find remembered nothing
-  table.reserve(1000000);
-  EXPECT_EQ(table.remember(Group::kDataName, "scan123", 12), 125U);
-}
 
 TEST(LayoutMatcherTest, TakesWhatTheGeneralMatchTakes) {
   const Layout& layout = script_lines::kRunWithInformation;
@@ -71,35 +45,6 @@ TEST(LayoutMatcherTest, TakesWhatTheGeneralMatchTakes) {
   }
   EXPECT_THROW(LayoutMatcher(script_lines::kBackup, {std::nullopt, std::nullopt, "P", "I"}),
                std::logic_error);
-}
-
-std::vector<std::string> readAll(LineReader& reader) {
-  std::vector<std::string> lines;
-  while (const auto line = reader.next())
-    lines.emplace_back(*line);
-  return lines;
-}
-
-TEST(LineReaderTest, LineEndsAtEveryBufferBoundary) {
-  const std::string bytes =
-      "copy a b\r\nsecond\n\r\nlone\rcr\n" + std::string(100, 'L') + "\r\nlast";
-  const std::vector<std::string> wanted = {
-      "copy a b", "second", "", "lone\rcr", std::string(100, 'L'), "last"};
-  LineReader inMemory(std::span(bytes.data(), bytes.size()));
-  EXPECT_EQ(readAll(inMemory), wanted);
-  for (std::size_t chunk = 1; chunk <= 12; ++chunk) {
-    SCOPED_TRACE(chunk);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
-    ASSERT_TRUE(file);
-    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-    std::rewind(file.get());
-    LineReader reader(file.get(), chunk);
-    EXPECT_EQ(readAll(reader), wanted);
-    EXPECT_EQ(reader.error(), 0);
-  }
-  const std::string ended = "a\r\n";
-  LineReader reader(std::span(ended.data(), ended.size()));
-  EXPECT_EQ(readAll(reader), std::vector<std::string>{"a"});
 }
 
 TEST(SameBytesTest, FilesAcrossTheEndsOfItsBlocks) {

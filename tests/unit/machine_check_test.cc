@@ -9,12 +9,12 @@
 #include <memory>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "check/check.h"
 #include "check/file_names.h"
-#include "check/line_reader.h"
 #include "check/machine.h"
 #include "check/report.h"
 
@@ -102,8 +102,8 @@ std::pair<std::vector<std::string>, std::string> check(const Machine& machine,
   std::FILE* out = open_memstream(&buffer, &length);
   {
     Report report("multikevra.bat", out);
-    LineReader reader(std::span(text.data(), text.size()));
-    EXPECT_TRUE(checkBeforeRun(reader, report, &machine));
+    std::istringstream in(text);
+    EXPECT_TRUE(checkBeforeRun(in, report, &machine));
   }
   std::fclose(out);
   const std::string report(buffer, length);

@@ -23,7 +23,7 @@ std::string duration(FileTime::duration span) {
 AfterSite::AfterSite(const Machine& machine, const Script& script)
     : machine_(machine),
       script_(script),
-      scriptWritten_(machine.written(script.absolute(script.name()))) {}
+      scriptWritten_(machine.written(script.absolute(script.name))) {}
 
 bool AfterSite::older(const KeptFile& kept) const {
   return kept.written && scriptWritten_ && *kept.written < *scriptWritten_;

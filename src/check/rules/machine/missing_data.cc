@@ -29,7 +29,7 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
     return;
   }
   if (site.exists(script.absolute(data), true)) return;
-  const std::string& current = *script.current();
+  const std::string& current = *script.current;
   std::string where = "in the current folder " + inQuotes(current);
   if (!equalIgnoringCase(site.pathFolder(), current)) where += " or in " + inQuotes(script.path());
   report.add(line.number, kMissingData,

@@ -13,7 +13,7 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   const TcSearch search = findTc(site);
   if (search.found) return;
   report.add(line.number, kNoTc,
-             "tc is in neither the current folder " + inQuotes(*site.script().current()) +
+             "tc is in neither the current folder " + inQuotes(*site.script().current) +
                  " nor any of the " + std::to_string(search.pathFolders) +
                  " folders of PATH (with the extensions " + search.extensions +
                  "): every run line fails with \"'tc' is not recognized as an internal or "

@@ -13,23 +13,23 @@ namespace {
 void find(const Line& line, const Names& names, Site& site, Report& report) {
   if (line.kind() != LineKind::kKeep || report.ignores(kReplacesKept)) return;
   if (!site.exists(line.keptKey) || existsWhenRun(site.script(), line, names)) return;
-  if (++site.replaced > 1) return;
-  site.replacedLine = line.number;
-  site.firstReplaced = site.script().path() + std::string(line.value(ValueKind::kKeptName));
+  Site::Replaced& replaced = site.replaced();
+  if (++replaced.count > 1) return;
+  replaced.first = site.script().path() + std::string(line.value(ValueKind::kKeptName));
   report.hold(line.number, kReplacesKept);
 }
 
 void finish(Site& site, Report& report) {
-  if (site.replaced == 0) return;
-  if (site.replaced == 1) {
-    report.release("kept file " + inQuotes(site.firstReplaced) +
+  const Site::Replaced& replaced = site.replaced();
+  if (replaced.count == 0) return;
+  if (replaced.count == 1) {
+    report.release("kept file " + inQuotes(replaced.first) +
                    " exists already: an earlier batch left it, and this batch replaces it "
                    "without asking; move it to another folder first if you want to keep it");
     return;
   }
-  report.release(std::to_string(site.replaced) +
-                 " kept files of this batch exist already, the first " +
-                 inQuotes(site.firstReplaced) +
+  report.release(std::to_string(replaced.count) +
+                 " kept files of this batch exist already, the first " + inQuotes(replaced.first) +
                  ": an earlier batch left them, and this batch replaces them without asking; "
                  "move them to another folder first if you want to keep them");
 }

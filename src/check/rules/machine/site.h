@@ -46,10 +46,12 @@ class Site {
   bool once(const Rule& rule, std::string_view what = {});
 
   // The kept files that exist before the batch runs, for replaces-kept: how many, and the
-  // first one's keep line and P N.
-  std::uint64_t replaced = 0;
-  std::uint64_t replacedLine = 0;
-  std::string firstReplaced;
+  // first one's P N.
+  struct Replaced {
+    std::uint64_t count = 0;
+    std::string first;
+  };
+  Replaced& replaced() { return replaced_; }
 
  private:
   struct Listing {
@@ -64,6 +66,7 @@ class Site {
   bool pathExists_ = false;
   std::unordered_map<std::string, Listing> listings_;  // by folded folder
   std::set<std::pair<const Rule*, std::string>> reported_;
+  Replaced replaced_;
 };
 
 // The folder part of the absolute, normal name `name`: up to its last backslash, which stays

@@ -4,36 +4,41 @@
 
 namespace mk::check {
 
-using Group = NameTable::Group;
-
-std::uint64_t Names::dataLine(std::string_view key) const {
-  return table_.find(Group::kDataName, key).value_or(0);
-}
-
-std::uint64_t Names::keptLine(std::string_view key) const {
-  return table_.find(Group::kKeptName, key).value_or(0);
-}
-
-std::uint64_t Names::outputLine(std::string_view key) const {
-  return table_.find(Group::kOutputFile, key).value_or(0);
-}
-
-std::uint64_t Names::keptInEntry(std::string_view key) const {
-  for (const auto& [kept, line] : entry_) {
-    if (equalIgnoringCase(kept, key)) return line;
+std::size_t Names::Hash::operator()(std::string_view key) const {
+  std::size_t hash = 14695981039346656037ULL;  // FNV-1a over the letters made small
+  for (const char c : key) {
+    hash ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    hash *= 1099511628211ULL;
   }
-  return 0;
+  return hash;
+}
+
+bool Names::Equal::operator()(std::string_view a, std::string_view b) const {
+  return equalIgnoringCase(a, b);
+}
+
+const Names::Uses& Names::uses(const std::string& key) const {
+  static const Uses kNone;
+  const auto found = table_.find(key);
+  return found != table_.end() ? found->second : kNone;
+}
+
+std::uint64_t Names::keptInEntry(const std::string& key, const Line& line) const {
+  const std::uint64_t kept = uses(key).entryKept;
+  return kept > line.runLine ? kept : 0;
 }
 
 void Names::record(const Line& line) {
-  if (line.kind() == LineKind::kRun) {
-    entry_.clear();
-    if (!line.dataKey.empty()) table_.remember(Group::kDataName, line.dataKey, line.number);
-  } else if (line.kind() == LineKind::kKeep) {
-    table_.remember(Group::kOutputFile, line.outputKey, line.number);
-    table_.remember(Group::kKeptName, line.keptKey, line.number);
-    if (keptInEntry(line.keptKey) == 0) entry_.emplace_back(line.keptKey, line.number);
-  }
+  const auto use = [&](const std::string& key, std::uint64_t Uses::*first) -> Uses& {
+    Uses& uses = table_[key];
+    if (uses.*first == 0) uses.*first = line.number;
+    return uses;
+  };
+  if (line.kind() == LineKind::kRun && !line.dataKey.empty()) use(line.dataKey, &Uses::data);
+  if (line.kind() != LineKind::kKeep) return;
+  use(line.outputKey, &Uses::output);
+  Uses& kept = use(line.keptKey, &Uses::kept);
+  if (kept.entryKept < line.runLine) kept.entryKept = line.number;
 }
 
 OwnFileOf ownFileOf(const Script& script, const Line& line, const Names& names) {

@@ -7,34 +7,47 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
-#include <vector>
+#include <string_view>
+#include <unordered_map>
 
-#include "check/name_table.h"
 #include "check/report.h"
 #include "check/rule.h"
 #include "check/script.h"
 
 namespace mk::check {
 
-// The names the script's lines used so far, by key (Script::key).
+// The names the script's lines used so far, by key (Script::key), compared without regard to
+// case.
 class Names {
  public:
   // The first run line whose data file `key` names (0: none).
-  [[nodiscard]] std::uint64_t dataLine(std::string_view key) const;
+  [[nodiscard]] std::uint64_t dataLine(const std::string& key) const { return uses(key).data; }
   // The first keep line that copies to `key` (0: none).
-  [[nodiscard]] std::uint64_t keptLine(std::string_view key) const;
+  [[nodiscard]] std::uint64_t keptLine(const std::string& key) const { return uses(key).kept; }
   // The first keep line that copies from `key` (0: none).
-  [[nodiscard]] std::uint64_t outputLine(std::string_view key) const;
-  // The first keep line of the current entry that copies to `key` (0: none).
-  [[nodiscard]] std::uint64_t keptInEntry(std::string_view key) const;
+  [[nodiscard]] std::uint64_t outputLine(const std::string& key) const { return uses(key).output; }
+  // The first keep line of the entry of `line` before it that copies to `key` (0: none).
+  [[nodiscard]] std::uint64_t keptInEntry(const std::string& key, const Line& line) const;
 
   // Adds the names of `line`, the next line of the script.
   void record(const Line& line);
 
  private:
-  NameTable table_;
-  std::vector<std::pair<std::string, std::uint64_t>> entry_;  // this entry's kept names
+  struct Uses {
+    std::uint64_t data = 0;
+    std::uint64_t kept = 0;
+    std::uint64_t output = 0;
+    std::uint64_t entryKept = 0;  // the first keep line of the latest entry that copies to it
+  };
+  struct Hash {
+    std::size_t operator()(std::string_view key) const;
+  };
+  struct Equal {
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  [[nodiscard]] const Uses& uses(const std::string& key) const;
+
+  std::unordered_map<std::string, Uses, Hash, Equal> table_;
 };
 
 // Which of the batch's own files a keep line copies to, when it is one.

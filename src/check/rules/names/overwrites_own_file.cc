@@ -56,7 +56,7 @@ void findOnKeep(const Script& script, const Line& line, const Names& names, Repo
     return;
   }
   // tc writes its output files anew at each run: only this entry's keep lines count.
-  const std::uint64_t writer = names.keptInEntry(line.outputKey);
+  const std::uint64_t writer = names.keptInEntry(line.outputKey, line);
   if (writer == 0) return;
   report.add(line.number, kOverwritesOwnFile,
              "output file name " + asResolved(line.value(ValueKind::kOutputFile)) +
