@@ -10,11 +10,7 @@ namespace {
 
 // The note on what a check without the machine leaves out.
 constexpr std::string_view kNotChecked =
-    "files were not checked here (whether the sample input file exists, whether its backup would "
-    "be replaced, whether cmd finds tc, whether the data files and the kept files' folders "
-    "exist, whether copy will ask before it replaces a file, whether kept files of an earlier "
-    "batch exist): run multikevra-check on the Windows machine, in the window and folder that "
-    "will run the batch, to check them";
+    "files were not checked here: run this check on the Windows machine, in the batch's folder";
 
 // The script of the first line `text`, on the machine whose current folder is `current`, and
 // that line; nothing when it is not a backup copy line.

@@ -31,15 +31,15 @@ std::size_t countNames(std::string_view arguments) {
 std::string_view commandCharacterEffect(char c) {
   switch (c) {
     case '&':
-      return "ends the command there and runs the rest as a second command";
+      return "starts a second command there";
     case '|':
-      return "ends the command there and feeds its output to the rest as a second command";
+      return "pipes into a second command there";
     case '<':
-      return "reads the command's input from the file named after it";
+      return "reads input from the file after it";
     case '>':
-      return "writes the command's output into the file named after it";
+      return "writes output to the file after it";
     default:
-      return "drops it and takes the next character literally";
+      return "drops it";
   }
 }
 

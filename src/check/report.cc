@@ -54,6 +54,7 @@ void Report::summarize(const ScriptSummary& summary) {
 }
 
 void Report::summarize(std::string_view description) {
+  if (errors_ + warnings_ > 0) note("multikevra-check --explain TAG tells what a finding means");
   std::string text = name_ + ": " + std::string(description) + ": ";
   text.append(counted(errors_, "error")).append(", ").append(counted(warnings_, "warning"));
   if (!ignored_.empty()) {

@@ -41,20 +41,20 @@ std::string describe(const NamedValue* value) {
 }
 
 std::string_view howToChange(const NamedValue* value) {
-  if (value == nullptr) return "edit this line of the script";
+  if (value == nullptr) return "edit this line";
   switch (value->kind) {
     case ValueKind::kDirectoryPath:
-      return "move the files to a folder whose path has none and run multikevra again";
+      return "use another folder";
     case ValueKind::kInputName:
-      return "rename the sample input file and run multikevra again";
+      return "rename the sample input";
     case ValueKind::kDataName:
-      return "rename the data file, correct the list file and run multikevra again";
+      return "rename the data file";
     case ValueKind::kInformation:
-      return "edit this entry's line of the information file and run multikevra again";
+      return "edit the information file";
     case ValueKind::kOutputFile:
-      return "correct the output file name and run multikevra again";
+      return "correct the output file name";
     default:
-      return "change the data name or the suffix and run multikevra again";
+      return "change data name or suffix";
   }
 }
 

@@ -19,7 +19,8 @@ std::string asResolved(std::string_view name);
 std::string describe(const NamedValue* value);
 
 // What the user changes to remove a character from `value` (no value: the line itself), as a
-// clause that can follow a semicolon.
+// short clause that can follow a semicolon (multikevra is then run again: the explanations say
+// so).
 std::string_view howToChange(const NamedValue* value);
 
 }  // namespace mk::check

@@ -6,8 +6,8 @@
 // not a backup copy line gets no report at all; any other report is findings
 // "multikevra.bat:N: error|warning: ... [TAG]" with known tags of their kind, never the one left
 // out, N within the script and never decreasing, each tag at most once per line, then the note
-// on files not checked and the summary, whose counts and the exit status agree with the
-// findings.
+// on files not checked, the note on --explain when there are findings, and the summary, whose
+// counts and the exit status agree with the findings.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -49,7 +49,9 @@ void checkReport(std::string_view text, std::size_t lineCount, int status,
   std::uint64_t warnings = 0;
   std::uint64_t lastLine = 1;
   std::set<std::pair<std::uint64_t, std::string_view>> tagged;
-  for (std::size_t i = 0; i + 2 < lines.size(); ++i) {
+  const std::string note = std::string(kName) + ": note: ";
+  std::size_t i = 0;
+  for (; i + 1 < lines.size() && !lines[i].starts_with(note); ++i) {
     std::string_view finding = lines[i];
     FUZZ_CHECK(finding.starts_with(prefix), "a finding starts with the script's name");
     finding.remove_prefix(prefix.size());
@@ -72,8 +74,10 @@ void checkReport(std::string_view text, std::size_t lineCount, int status,
     FUZZ_CHECK(tagged.emplace(*line, tag).second, "each tag at most once per line");
     ++(error ? errors : warnings);
   }
-  FUZZ_CHECK(lines[lines.size() - 2].starts_with(std::string(kName) + ": note: "),
-             "the note on files not checked");
+  const std::size_t notes = errors + warnings > 0 ? 2 : 1;
+  FUZZ_CHECK(i + notes + 1 == lines.size(), "the notes, then the summary");
+  for (; i + 1 < lines.size(); ++i)
+    FUZZ_CHECK(lines[i].starts_with(note), "a note");
   const std::string counts =
       mk::check::counted(errors, "error") + ", " + mk::check::counted(warnings, "warning");
   const std::string_view summary = lines.back();

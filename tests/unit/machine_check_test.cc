@@ -226,15 +226,11 @@ TEST(MachineCheckTest, MessagesNameWhatTheMachineHolds) {
   const std::string report =
       check(machine, std::regex_replace(text, std::regex("sample"), "batchbase")).second;
   for (const char* part : {
-           "\"C:\\xrd\\batch\" is a folder, so the directory path probably lacks its final "
-           "backslash",
-           "tc is in neither the current folder \"C:\\w\" nor any of the 2 folders of PATH (with "
-           "the extensions .COM;.EXE;.BAT;.CMD)",
-           "no file of data name \"s01\" exists, neither \"s01\" itself nor \"s01\" with an "
-           "extension, in the current folder \"C:\\w\" or in \"C:\\xrd\\\"",
-           "copy asks \"Overwrite C:\\xrd\\batchbase.inp? (Yes/No/All):\"",
-           "multikevra.bat:5: warning: 2 kept files of this batch exist already, the first "
-           "\"C:\\xrd\\k01.hkl\"",
+           "\"C:\\xrd\\batch\" is a folder: answer \"C:\\xrd\\batch\\\"",
+           "cmd finds no tc in \"C:\\w\" nor in the 2 folders of PATH",
+           "no file of data name \"s01\" exists in \"C:\\w\" or \"C:\\xrd\\\"",
+           "copy asks before it replaces \"C:\\xrd\\batchbase.inp\"",
+           "multikevra.bat:5: warning: 2 kept files exist, the first \"C:\\xrd\\k01.hkl\"",
        }) {
     EXPECT_NE(report.find(part), std::string::npos) << part << "\n" << report;
   }

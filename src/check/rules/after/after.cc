@@ -76,8 +76,8 @@ void AfterSite::summarize(Report& report) {
   std::string description = counted(entries_, "entry");
   if (!keepsFiles_) {
     report.note(
-        "this script keeps no files, so only the backup was checked: whether each run "
-        "worked shows only in its output");
+        "this script keeps no files: only the backup was checked; each run's output shows if it "
+        "worked");
     report.summarize(description + ", no files kept");
     return;
   }

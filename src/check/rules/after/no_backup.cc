@@ -13,9 +13,7 @@ void find(const Line& line, AfterSite& site, Report& report) {
   if (line.number != 1 || site.machine().kind(script.backupKey) == EntryKind::kFile) return;
   report.add(line.number, kNoBackup,
              "the backup " + inQuotes(script.path() + script.backup) +
-                 " does not exist: the sample input as it was before the batch is kept nowhere, "
-                 "and if the script chains its runs it is lost; check the script with "
-                 "multikevra-check before the next batch");
+                 " does not exist: the original sample input is kept nowhere");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ void find(const Line& line, AfterSite& site, Report& report) {
   report.add(line.number, kNotKept,
              "kept file " + inQuotes(site.kept().file) + " does not exist: the run on line " +
                  std::to_string(line.runLine) + " made no " + inQuotes(site.kept().output) +
-                 ", or this copy failed; run that entry again");
+                 ", or this copy failed");
 }
 
 }  // namespace

@@ -12,10 +12,8 @@ void find(const Line& line, AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kKeep || !site.older(site.kept())) return;
   report.add(line.number, kStale,
              "kept file " + inQuotes(site.kept().file) +
-                 " is older than the script: an earlier batch left it, and this batch's copy did "
-                 "not replace it (the run on line " +
-                 std::to_string(line.runLine) + " made no " + inQuotes(site.kept().output) +
-                 ", or this copy failed); run that entry again");
+                 " is older than the script: the run on line " + std::to_string(line.runLine) +
+                 " made no " + inQuotes(site.kept().output) + ", or this copy failed");
 }
 
 }  // namespace

@@ -20,11 +20,9 @@ void find(const Line& line, AfterSite& site, Report& report) {
       continue;
     }
     report.add(line.number, kUnchangedOutput,
-               "kept file " + inQuotes(kept.file) + " has the same bytes as " +
-                   inQuotes(earlier.file) + ", kept on line " + std::to_string(earlier.line) +
-                   " from the entry before: the run on line " + std::to_string(line.runLine) +
-                   " probably failed, and the copy took the previous run's " +
-                   inQuotes(kept.output) + "; run that entry again");
+               "kept file " + inQuotes(kept.file) + " has the bytes of " + inQuotes(earlier.file) +
+                   " (line " + std::to_string(earlier.line) + "): the run on line " +
+                   std::to_string(line.runLine) + " probably failed");
     return;
   }
 }

@@ -16,18 +16,15 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
   const bool information = line.value(ValueKind::kInformation).starts_with(kBom);
   if (!list && !information) return;
   const bool both = list && information;
-  std::string message = both   ? "the list file and the information file were"
-                        : list ? "the list file was"
-                               : "the information file was";
-  message +=
-      " saved with a byte order mark (the bytes EF BB BF some editors write at the start of a "
-      "UTF-8 file): multikevra kept them as the start of ";
-  if (list) message += "this data name, so this run gets a name no file has";
-  if (both) message += ", and of ";
-  if (information) message += "this information text, so tc receives them in its argument";
-  message += both ? "; save both" : "; save it";
+  const std::string_view what = both   ? "the data name and the information"
+                                : list ? "this data name"
+                                       : "this information text";
+  const std::string_view files = both   ? "both files"
+                                 : list ? "the list file"
+                                        : "the information file";
   report.add(line.number, kByteOrderMark,
-             message + " as UTF-8 without BOM, or as ANSI, and run multikevra again");
+             "a byte order mark (EF BB BF) begins " + std::string(what) + ": save " +
+                 std::string(files) + " without BOM");
 }
 
 }  // namespace

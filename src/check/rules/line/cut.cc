@@ -19,18 +19,10 @@ void findOnRun(const Line& line, Report& report) {
   const bool informationCut = information.size() == kInformationWidth && information.back() != ' ';
   if (!dataCut && !informationCut) return;
   std::string message;
-  if (dataCut) {
-    message = "data name " + inQuotes(data) + " has 80 characters, as many as multikevra keeps";
-  }
-  if (informationCut) {
-    message += dataCut ? ", and the" : "the";
-    message += " information text fills all 180 columns, as many as multikevra reads";
-  }
-  message +=
-      dataCut && informationCut ? ", so both were probably cut; " : ", so it was probably cut; ";
-  message += dataCut ? "use a shorter data file name" : "";
-  message += dataCut && informationCut ? " and " : "";
-  message += informationCut ? "shorten the information line to 179 characters" : "";
+  if (dataCut) message = "data name " + inQuotes(data) + " has 80 characters";
+  if (informationCut) message += dataCut ? " and the information 180" : "the information has 180";
+  message += dataCut && informationCut ? ", all multikevra keeps: both probably cut"
+                                       : ", all multikevra keeps: probably cut";
   report.add(line.number, kCut, message);
 }
 
@@ -41,8 +33,7 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
   if (kept.size() != kKeptNameWidth) return;
   report.add(line.number, kCut,
              "kept name " + inQuotes(kept) +
-                 " has 20 characters, as many as multikevra writes, so the suffix was probably "
-                 "cut in part or whole; use a shorter data name or suffix");
+                 " has 20 characters, all multikevra writes: its suffix is probably cut");
 }
 
 }  // namespace

@@ -12,9 +12,7 @@ void find(const Script& script, const Line& line, Report& report) {
   if (line.number != 1 || !script.input().empty()) return;
   report.add(line.number, kEmptyInputName,
              "the input name is empty: this line copies " + inQuotes(script.path() + ".inp") +
-                 " and every run starts tc on " + inQuotes(script.path()) +
-                 "; answer the input file name question with the sample's name (fewer than 20 "
-                 "characters) and run multikevra again");
+                 " and no run finds the sample input; answer the sample's name");
 }
 
 }  // namespace

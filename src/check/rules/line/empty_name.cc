@@ -8,8 +8,8 @@ namespace {
 void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kRun || !line.value(ValueKind::kDataName).empty()) return;
   report.add(line.number, kEmptyName,
-             "the data name is empty: this run gets no data file; give this entry a name in the "
-             "list file (a line that begins with a comma gives none) and run multikevra again");
+             "the data name is empty: this run gets no data file; give the entry a name in the "
+             "list file");
 }
 
 }  // namespace

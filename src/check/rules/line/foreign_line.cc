@@ -8,8 +8,7 @@ namespace {
 void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kForeign) return;
   report.add(line.number, kForeignLine,
-             "this line is none of the lines multikevra writes (an edited script?): it is "
-             "checked only for what cmd does with its characters");
+             "not a line multikevra writes (an edited script?): only its characters are checked");
 }
 
 }  // namespace

@@ -16,23 +16,18 @@ std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
       return "holds the wildcard " + inQuotes(invalid.part);
     case NameFault::kForbidden:
       return "holds " + (invalid.part == "\"" ? "a double quote" : inQuotes(invalid.part)) +
-             ", a character Windows forbids in file names";
+             ", forbidden in names";
     case NameFault::kColon:
-      return "holds a colon that does not follow a drive letter, which Windows reserves in file "
-             "names";
+      return "holds a colon not after a drive";
     case NameFault::kControl: {
       static constexpr std::string_view kDigits = "0123456789ABCDEF";
       const auto byte = static_cast<unsigned char>(invalid.part[0]);
-      return std::string("holds a control character (byte 0x") + kDigits[byte >> 4U] +
-             kDigits[byte & 15U] + (byte == '\t' ? ", a tab)" : ")");
+      return std::string("holds the control byte 0x") + kDigits[byte >> 4U] + kDigits[byte & 15U];
     }
-    default: {
-      const std::string device = "the device " + deviceOf(invalid.part) +
-                                 " (Windows keeps CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9, "
-                                 "with any extension, for devices)";
-      if (invalid.part.size() == value.text.size()) return "names " + device;
-      return "has the part " + inQuotes(invalid.part) + ", which names " + device;
-    }
+    default:
+      if (invalid.part.size() == value.text.size())
+        return "names the device " + deviceOf(invalid.part);
+      return "has the part " + inQuotes(invalid.part) + ", the device " + deviceOf(invalid.part);
   }
 }
 
@@ -41,26 +36,20 @@ std::string whatFollows(const NamedValue& value, const InvalidName& invalid) {
   const bool device = invalid.fault == NameFault::kDevice;
   switch (value.kind) {
     case ValueKind::kDirectoryPath:
-      return "no file can lie in that folder, so the backup, every run and every copy of this "
-             "script fail";
+      return "no file can lie there: every line fails";
     case ValueKind::kInputName:
-      return device ? "the backup and every run reach a device instead of the sample input file"
-                    : "no sample input file can have that name, so the backup and every run fail";
+      return device ? "the backup and the runs reach a device" : "the backup and every run fail";
     case ValueKind::kDataName:
-      return device ? "tc is handed a device's name and reads no data file"
-                    : "no data file can have that name, so tc cannot read this entry's data";
+      return device ? "tc reads a device, not data" : "no data file can have it";
     case ValueKind::kOutputFile:
-      return device ? "the copy reads the device instead of an output file"
-                    : "no output file can have that name, so the copy fails";
+      return device ? "the copy reads a device" : "the copy fails";
     default:
-      if (device) return "the kept file goes to the device and no file is kept";
+      if (device) return "nothing is kept";
       if (invalid.fault == NameFault::kColon) {
         const auto colon = static_cast<std::size_t>(invalid.part.data() - value.text.data());
-        return "on NTFS the copy writes a hidden stream of the file " +
-               inQuotes(value.text.substr(0, colon)) +
-               ", invisible in Explorer, and no file of this name is kept";
+        return "NTFS writes a stream of " + inQuotes(value.text.substr(0, colon));
       }
-      return "the copy fails and no file is kept";
+      return "the copy fails";
   }
 }
 
@@ -91,13 +80,9 @@ void find(const Script& script, const Line& line, Report& report) {
     if (!names(script, line, value, driveAllowed)) continue;
     const InvalidName invalid = findInvalidName(value.text, driveAllowed);
     if (invalid.fault == NameFault::kNone) continue;
-    const std::string_view fix =
-        value.kind == ValueKind::kDirectoryPath
-            ? "move the files to a folder whose path Windows allows and run multikevra again"
-            : howToChange(&value);
     report.add(line.number, kInvalidName,
                describe(&value) + " " + whyInvalid(value, invalid) + ": " +
-                   whatFollows(value, invalid) + "; " + std::string(fix));
+                   whatFollows(value, invalid) + "; " + std::string(howToChange(&value)));
     return;
   }
 }

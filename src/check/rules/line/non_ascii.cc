@@ -16,10 +16,7 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
   const NamedValue* value =
       valueAt(line.shape, line.text, static_cast<std::size_t>(at - line.text.begin()));
   report.add(line.number, kNonAscii,
-             describe(value) +
-                 " holds bytes outside ASCII: cmd reads the script in the console's code page, "
-                 "which may read them as other characters than the editor wrote, so this line "
-                 "may name other files or pass other text than written; " +
+             describe(value) + " holds bytes outside ASCII: cmd may read other characters; " +
                  std::string(howToChange(value)));
 }
 

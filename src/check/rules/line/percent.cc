@@ -11,21 +11,12 @@ namespace {
 void find(const Script& /*script*/, const Line& line, Report& report) {
   const std::size_t at = line.text.find('%');
   if (at == std::string_view::npos) return;
+  // A %% reaches the command as one %, but whether it was meant so the line cannot tell: a %%
+  // written on purpose stays reported.
   const NamedValue* value = valueAt(line.shape, line.text, at);
-  std::string_view fix = howToChange(value);
-  // A %% reaches the command as one %, but whether it was meant so the line cannot tell: the
-  // advice is to take the % out, and a %% written on purpose stays reported.
-  if (value == nullptr) fix = "take the % out of this line (a %% is read as one %)";
-  if (value != nullptr && value->kind == ValueKind::kInformation) {
-    fix =
-        "take the % out of the information file (a %% is read as one %) and run multikevra "
-        "again";
-  }
   report.add(line.number, kPercent,
-             describe(value) +
-                 " holds a \"%\": cmd replaces %NAME% and %1 in a batch file and drops a lone %, "
-                 "so this line runs with other text than written; " +
-                 std::string(fix));
+             describe(value) + " holds \"%\": cmd runs this line with other text; " +
+                 std::string(howToChange(value)));
 }
 
 }  // namespace

@@ -14,9 +14,7 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
     const NamedValue* value = findValue(line.shape, kind);
     if (value == nullptr || value->text.find('"') == std::string_view::npos) continue;
     report.add(line.number, kQuote,
-               describe(value) +
-                   " holds a double quote: it ends tc's quoted argument early, so tc receives "
-                   "other arguments than written; " +
+               describe(value) + " holds a double quote: it ends tc's argument early; " +
                    std::string(howToChange(value)));
     return;
   }

@@ -10,17 +10,15 @@ namespace {
 
 // What to change, for the value `value` holding the / (none: the line itself).
 std::string_view fixFor(const NamedValue* value) {
-  if (value == nullptr) return "edit this line of the script";
+  if (value == nullptr) return "edit this line";
   switch (value->kind) {
     case ValueKind::kDirectoryPath:
-      return "write the directory path with backslashes (C:\\kevra\\quartz\\) and run multikevra "
-             "again";
     case ValueKind::kOutputFile:
-      return "write the output file name with backslashes and run multikevra again";
+      return "write it with backslashes";
     case ValueKind::kKeptName:
-      return "use a data name and a suffix without \"/\" and run multikevra again";
+      return "change data name or suffix";
     default:
-      return "edit this line of the script";
+      return "edit this line";
   }
 }
 
@@ -30,11 +28,10 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
   const std::size_t at = line.text.find('/');
   if (at == std::string_view::npos) return;
   const NamedValue* value = valueAt(line.shape, line.text, at);
+  const std::string_view command = line.kind() == LineKind::kDeleteOutput ? "del" : "copy";
   report.add(line.number, kSlash,
-             describe(value) +
-                 " holds \"/\": cmd reads a / in its own copy and del commands as the start of a "
-                 "switch, so this line fails; " +
-                 std::string(fixFor(value)));
+             describe(value) + " holds \"/\": " + std::string(command) +
+                 " reads it as a switch and fails; " + std::string(fixFor(value)));
 }
 
 }  // namespace

@@ -15,9 +15,8 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
   const NamedValue* value = valueAt(line.shape, line.text, at);
   report.add(line.number, kSpecialChar,
              describe(value) + " holds " + inQuotes(line.text.substr(at, 1)) +
-                 " outside double quotes: cmd " +
-                 std::string(commandCharacterEffect(line.text[at])) + "; " +
-                 std::string(howToChange(value)));
+                 " outside quotes: cmd " + std::string(commandCharacterEffect(line.text[at])) +
+                 "; " + std::string(howToChange(value)));
 }
 
 }  // namespace

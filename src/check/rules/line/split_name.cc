@@ -26,9 +26,7 @@ void findOnRun(const Line& line, Report& report) {
     if (at == std::string_view::npos) continue;
     report.add(line.number, kSplitName,
                describe(value) + " holds " + std::string(separatorName(value->text[at])) +
-                   " in front of tc's quoted argument: tc receives other arguments than "
-                   "written, so this run goes wrong; " +
-                   std::string(howToChange(value)));
+                   ": tc gets other arguments than written; " + std::string(howToChange(value)));
     return;
   }
 }
@@ -44,23 +42,19 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
   const std::size_t meant = del ? 1 : 2;
   const std::size_t count = countNames(line.text.substr(command.size() + 1));
   if (count == meant) return;
-  const std::string names = std::to_string(count) + " names on this " + std::string(command) +
-                            " line, not " + std::to_string(meant);
+  const std::string names = std::string(command) + " reads " + std::to_string(count) +
+                            " names, not " + std::to_string(meant);
   for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
     const NamedValue& value = line.shape.values[i];
     const std::size_t at = findSeparator(value.text, false);
     if (at == std::string_view::npos) continue;
     report.add(line.number, kSplitName,
-               describe(&value) + " holds " + std::string(separatorName(value.text[at])) +
-                   ": cmd reads " + names +
-                   (del ? ", so it deletes other files than meant; "
-                        : ", so the copy fails or copies other files; ") +
-                   std::string(howToChange(&value)));
+               describe(&value) + " holds " + std::string(separatorName(value.text[at])) + ": " +
+                   names + "; " + std::string(howToChange(&value)));
     return;
   }
   report.add(line.number, kSplitName,
-             "double quotes in the names make cmd read " + names +
-                 "; remove the double quotes from the names and run multikevra again");
+             "double quotes in the names: " + names + "; take them out of the names");
 }
 
 }  // namespace

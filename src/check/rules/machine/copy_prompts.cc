@@ -42,11 +42,8 @@ void find(const Line& line, const Names& names, Site& site, Report& report) {
   const std::optional<std::string> target = replaces(line, names, site);
   if (!target || !site.once(kCopyPrompts)) return;
   report.add(line.number, kCopyPrompts,
-             "COPYCMD is " + inQuotes(*copycmd) + " in this window, so copy asks \"Overwrite " +
-                 site.script().absolute(*target) + "? (Yes/No/All):\" before it replaces " +
-                 inQuotes(*target) +
-                 ", which exists when this line runs: the batch waits there until someone "
-                 "answers; type set COPYCMD= in the window that runs the batch, then run it");
+             "COPYCMD is " + inQuotes(*copycmd) + ": copy asks before it replaces " +
+                 inQuotes(*target) + ", and the batch waits; type set COPYCMD= first");
 }
 
 }  // namespace

@@ -9,12 +9,7 @@ namespace mk::check {
 
 namespace {
 
-constexpr std::string_view kEffect =
-    "this run probably reads no data and writes no output, and its keep lines copy the previous "
-    "run's files under this entry's names; correct the list file";
-constexpr std::string_view kWhyWarning =
-    " (a warning: kevra forms the data file's name from the filename macro of the input file, "
-    "which the checker does not read)";
+constexpr std::string_view kEffect = ": this run probably reads no data; correct the list file";
 
 void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const std::string_view data = line.value(ValueKind::kDataName);
@@ -23,20 +18,18 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   const Script& script = site.script();
   if (site.exists(line.dataKey, true)) return;
   if (standsAlone(data)) {
-    report.add(line.number, kMissingData,
-               "no file " + inQuotes(data) + " exists, nor one of that name with an extension: " +
-                   std::string(kEffect) + std::string(kWhyWarning));
+    report.add(
+        line.number, kMissingData,
+        "no file " + inQuotes(data) + " exists, nor with an extension" + std::string(kEffect));
     return;
   }
   if (site.exists(script.absolute(data), true)) return;
   const std::string& current = *script.current;
-  std::string where = "in the current folder " + inQuotes(current);
-  if (!equalIgnoringCase(site.pathFolder(), current)) where += " or in " + inQuotes(script.path());
-  report.add(line.number, kMissingData,
-             "no file of data name " + inQuotes(data) + " exists, neither " + inQuotes(data) +
-                 " itself nor " + inQuotes(data) + " with an extension, " + where + ": " +
-                 std::string(kEffect) + ", or run this check in the folder the batch runs from" +
-                 std::string(kWhyWarning));
+  std::string where = inQuotes(current);
+  if (!equalIgnoringCase(site.pathFolder(), current)) where += " or " + inQuotes(script.path());
+  report.add(
+      line.number, kMissingData,
+      "no file of data name " + inQuotes(data) + " exists in " + where + std::string(kEffect));
 }
 
 }  // namespace

@@ -27,18 +27,14 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   const Script& script = site.script();
   if (line.number != 1 || site.exists(script.sampleInputKey)) return;
   const std::string base = script.path() + script.input();
-  std::string message = "the sample input file " + inQuotes(base + ".inp") +
-                        " does not exist: the backup and every run fail; ";
+  std::string message =
+      "the sample input " + inQuotes(base + ".inp") + " does not exist: the backup and runs fail; ";
   const std::string folder = folderBeforeInput(site);
   if (!folder.empty()) {
     const std::string named = script.path() + folder;
-    message += inQuotes(named) +
-               " is a folder, so the directory path probably lacks its final backslash: answer " +
-               inQuotes(named + "\\") + " and run multikevra again";
+    message += inQuotes(named) + " is a folder: answer " + inQuotes(named + "\\");
   } else {
-    message +=
-        "correct the directory path or the input name and run multikevra again, or run this "
-        "check in kevra's main directory";
+    message += "correct the directory path or the input name";
   }
   report.add(line.number, kMissingInput, message);
 }

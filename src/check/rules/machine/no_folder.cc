@@ -17,9 +17,7 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   report.add(line.number, kNoFolder,
              "the folder " + inQuotes(folder) + " of kept file " +
                  inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +
-                 " does not exist: every copy into it fails (\"The system cannot find the path "
-                 "specified\") and nothing is kept there; create the folder before the batch "
-                 "runs, or use data names without a folder, and run multikevra again");
+                 " does not exist: nothing is kept there; create it first");
 }
 
 }  // namespace

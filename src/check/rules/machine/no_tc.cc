@@ -13,12 +13,8 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   const TcSearch search = findTc(site);
   if (search.found) return;
   report.add(line.number, kNoTc,
-             "tc is in neither the current folder " + inQuotes(*site.script().current) +
-                 " nor any of the " + std::to_string(search.pathFolders) +
-                 " folders of PATH (with the extensions " + search.extensions +
-                 "): every run line fails with \"'tc' is not recognized as an internal or "
-                 "external command\", and nothing is refined; run the batch, and this check, "
-                 "from kevra's main directory, or put kevra's folder on PATH");
+             "cmd finds no tc in " + inQuotes(*site.script().current) + " nor in the " +
+                 std::to_string(search.pathFolders) + " folders of PATH: every run fails");
 }
 
 }  // namespace

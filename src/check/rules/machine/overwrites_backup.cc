@@ -13,10 +13,8 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   if (line.number != 1 || !site.exists(script.backupKey)) return;
   report.add(line.number, kOverwritesBackup,
              "the backup " + inQuotes(script.path() + script.backup) +
-                 " exists already: this script replaces it with the current " +
-                 inQuotes(script.sampleInput) +
-                 ", which after a chained batch is no longer the original; move or rename the "
-                 "backup first");
+                 " exists: this batch replaces it with today's " + inQuotes(script.sampleInput) +
+                 "; move it first");
 }
 
 }  // namespace

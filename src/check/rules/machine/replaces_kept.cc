@@ -24,14 +24,12 @@ void finish(Site& site, Report& report) {
   if (replaced.count == 0) return;
   if (replaced.count == 1) {
     report.release("kept file " + inQuotes(replaced.first) +
-                   " exists already: an earlier batch left it, and this batch replaces it "
-                   "without asking; move it to another folder first if you want to keep it");
+                   " exists: an earlier batch left it, and this batch replaces it");
     return;
   }
-  report.release(std::to_string(replaced.count) +
-                 " kept files of this batch exist already, the first " + inQuotes(replaced.first) +
-                 ": an earlier batch left them, and this batch replaces them without asking; "
-                 "move them to another folder first if you want to keep them");
+  report.release(std::to_string(replaced.count) + " kept files exist, the first " +
+                 inQuotes(replaced.first) +
+                 ": an earlier batch left them, and this batch replaces them");
 }
 
 }  // namespace

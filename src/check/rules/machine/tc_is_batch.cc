@@ -17,11 +17,8 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
       std::string_view(*search.found).substr(search.found->rfind('.'));
   if (!equalIgnoringCase(extension, ".bat") && !equalIgnoringCase(extension, ".cmd")) return;
   report.add(line.number, kTcIsBatch,
-             "the tc that cmd finds first is the batch file " + inQuotes(*search.found) +
-                 ": cmd runs a batch file named in another in place of the rest of that batch "
-                 "and never comes back to it, so the first run is the last line that runs: "
-                 "neither its keep lines nor any later entry run; put the folder of tc.exe ahead "
-                 "of it on PATH, or run the batch from a folder where tc is the program");
+             "the tc cmd finds first is the batch file " + inQuotes(*search.found) +
+                 ": the first run never returns, and nothing after it runs");
 }
 
 }  // namespace

@@ -13,10 +13,9 @@ void find(const Script& /*script*/, const Line& line, const Names& names, Report
   const std::uint64_t earlier = names.dataLine(line.dataKey);
   if (earlier == 0) return;
   report.add(line.number, kDuplicateEntry,
-             "data name " + asResolved(line.value(ValueKind::kDataName)) +
-                 " was already run on line " + std::to_string(earlier) +
-                 " (Windows ignores the case of letters in file names): this entry runs the same "
-                 "data again; check the list file");
+             "data name " + asResolved(line.value(ValueKind::kDataName)) + " was run on line " +
+                 std::to_string(earlier) +
+                 " already: the same data runs twice; check the list file");
 }
 
 }  // namespace

@@ -14,10 +14,8 @@ void find(const Script& /*script*/, const Line& line, const Names& names, Report
   if (earlier == 0) return;
   report.add(line.number, kKeptCollision,
              "kept name " + asResolved(line.value(ValueKind::kKeptName)) +
-                 " is already the kept name of line " + std::to_string(earlier) +
-                 " (Windows ignores the case of letters in file names): this copy overwrites the "
-                 "file kept there; make the data names or the suffixes differ within their first "
-                 "20 characters");
+                 " is also the kept name of line " + std::to_string(earlier) +
+                 ": this copy overwrites it");
 }
 
 }  // namespace

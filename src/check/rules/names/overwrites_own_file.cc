@@ -9,41 +9,28 @@ namespace mk::check {
 
 namespace {
 
-constexpr std::string_view kFix = "; change the data name or the suffix and run multikevra again";
+constexpr std::string_view kFix = "; change data name or suffix";
 
 // What the keep line's copy onto the batch's own file `own` does.
 std::string whatItOverwrites(const Script& script, const Line& line, const OwnFileOf& own) {
   const std::string& path = script.path();
-  const std::string output(line.value(ValueKind::kOutputFile));
-  const std::string kept(line.value(ValueKind::kKeptName));
   switch (own.file) {
     case OwnFile::kItself:
-      return "the file this line copies, " + inQuotes(path + output) +
-             ": cmd cannot copy a file onto itself, so no file is kept";
+      return "the file this line copies: cmd copies no file onto itself";
     case OwnFile::kSampleInput:
-      return "the sample input file " + inQuotes(path + script.sampleInput) +
-             ": this copy overwrites it with " + inQuotes(output) +
-             ", so the runs after it start from that file";
+      return "the sample input " + inQuotes(path + script.sampleInput) +
+             ": later runs start from it";
     case OwnFile::kTcOutput:
-      return "tc's output file " + inQuotes(path + script.tcOutput) +
-             ": this copy overwrites what this run wrote there, so that output is lost and the "
-             "copies of it after this line take " +
-             inQuotes(output) + " instead";
+      return "tc's output " + inQuotes(path + script.tcOutput) + ": this run's output is lost";
     case OwnFile::kBackup:
-      return "the backup " + inQuotes(path + script.backup) +
-             ": this copy overwrites it, so the sample input as it was before the batch is lost";
+      return "the backup " + inQuotes(path + script.backup) + ": the original sample input is lost";
     case OwnFile::kOutputFile:
-      return "the output file " + inQuotes(path + kept) + " that line " + std::to_string(own.line) +
-             " copies: this copy overwrites what tc wrote there, so the copies of it after this "
-             "line take " +
-             inQuotes(output) + " instead";
+      return "the output file that line " + std::to_string(own.line) +
+             " copies: later copies take " + inQuotes(line.value(ValueKind::kOutputFile));
     case OwnFile::kDataFile:
-      return "the data file of line " + std::to_string(own.line) +
-             ": this copy overwrites the raw data " + inQuotes(path + kept) + " with " +
-             inQuotes(output) + ", and that data is lost";
+      return "the data file of line " + std::to_string(own.line) + ": that data is lost";
     default:
-      return "this script: this copy overwrites the running script, and cmd reads on in the new "
-             "file from the old byte offset, so the batch goes on with whatever stands there";
+      return "this script: cmd reads on in the copy";
   }
 }
 
@@ -51,7 +38,7 @@ void findOnKeep(const Script& script, const Line& line, const Names& names, Repo
   const OwnFileOf own = ownFileOf(script, line, names);
   if (own.file != OwnFile::kNone) {
     report.add(line.number, kOverwritesOwnFile,
-               "kept name " + asResolved(line.value(ValueKind::kKeptName)) + " names " +
+               "kept name " + asResolved(line.value(ValueKind::kKeptName)) + " is " +
                    whatItOverwrites(script, line, own) + std::string(kFix));
     return;
   }
@@ -59,11 +46,8 @@ void findOnKeep(const Script& script, const Line& line, const Names& names, Repo
   const std::uint64_t writer = names.keptInEntry(line.outputKey, line);
   if (writer == 0) return;
   report.add(line.number, kOverwritesOwnFile,
-             "output file name " + asResolved(line.value(ValueKind::kOutputFile)) +
-                 " names the file that line " + std::to_string(writer) +
-                 " copied an output file to, after this entry's run: this line copies that copy "
-                 "again, not what tc wrote" +
-                 std::string(kFix));
+             "output file name " + asResolved(line.value(ValueKind::kOutputFile)) + " is line " +
+                 std::to_string(writer) + "'s kept file, not tc's output" + std::string(kFix));
 }
 
 void find(const Script& script, const Line& line, const Names& names, Report& report) {
@@ -72,10 +56,8 @@ void find(const Script& script, const Line& line, const Names& names, Report& re
   const std::uint64_t writer = names.keptLine(line.dataKey);
   if (writer == 0) return;
   report.add(line.number, kOverwritesOwnFile,
-             "data name " + asResolved(line.value(ValueKind::kDataName)) +
-                 " names the file that the keep line " + std::to_string(writer) +
-                 " copied an output file to: this run reads that copy instead of its data" +
-                 std::string(kFix));
+             "data name " + asResolved(line.value(ValueKind::kDataName)) + " is line " +
+                 std::to_string(writer) + "'s kept file, not its data" + std::string(kFix));
 }
 
 }  // namespace
