@@ -10,8 +10,6 @@ namespace mk::check {
 
 namespace {
 
-using Values = std::array<std::optional<std::string_view>, 4>;
-
 constexpr std::string_view kCopy = "copy ";
 constexpr std::string_view kDelete = "del ";
 constexpr std::string_view kTc = "tc ";
@@ -24,10 +22,6 @@ void setPathAndInput(LineShape& shape, LineKind kind, std::string_view line,
   shape.values[1] = {ValueKind::kInputName,
                      line.substr(command.size() + path.size(), input.size())};
   shape.valueCount = 2;
-}
-
-bool matches(const Layout& layout, std::string_view line, Values& values) {
-  return matchLayout(layout, line, {values.data(), static_cast<std::size_t>(layout.valueCount())});
 }
 
 }  // namespace
@@ -49,9 +43,11 @@ const NamedValue* findValue(const LineShape& shape, ValueKind kind) {
 }
 
 LineShape recogniseFirstLine(std::string_view line) {
-  Values values{};
-  if (!matches(script_lines::kBackup, line, values) || *values[0] != *values[2]) return {};
-  const PathAndInput names = splitPathAndInput(*values[0]);
+  // P and I stand together: each copy of them is taken as one, and the two must agree.
+  static const LayoutMatcher kBackup(script_lines::kBackup, {{}, {}, {}, {}});
+  std::array<std::string_view, 2> taken;
+  if (!kBackup.match(line, taken) || taken[0] != taken[1]) return {};
+  const PathAndInput names = splitPathAndInput(taken[0]);
   LineShape shape;
   setPathAndInput(shape, LineKind::kBackup, line, kCopy, names.path, names.input);
   return shape;

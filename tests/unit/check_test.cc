@@ -1,5 +1,5 @@
 // What the end-to-end cases are too small to stress: the comparison of two files across the
-// ends of its blocks; the matcher of a line's layout against the general match; and README's
+// ends of its blocks; the matcher of a line's layout; and README's
 // tables of tags against the list of rules.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -21,30 +21,41 @@
 namespace mk::check {
 namespace {
 
-TEST(LayoutMatcherTest, TakesWhatTheGeneralMatchTakes) {
-  const Layout& layout = script_lines::kRunWithInformation;
-  const LayoutMatcher matcher(layout, {"P\\", "in", std::nullopt, std::nullopt});
+TEST(LayoutMatcherTest, TakesTheValuesBetweenTheKnownText) {
+  const LayoutMatcher run(script_lines::kRunWithInformation,
+                          {"P\\", "in", std::nullopt, std::nullopt});
+  const LayoutMatcher backup(script_lines::kBackup, {{}, {}, {}, {}});
+  struct Case {
+    const LayoutMatcher& matcher;
+    std::string_view line;
+    bool matches;
+    std::string_view first = {}, second = {};
+  };
   for (
-      const std::string_view line : {
-          R"(tc P\in "macro filename {d} macro information {t } #define GUI_LINES")",
-          R"(tc P\in "macro filename {} macro information {} #define GUI_LINES")",
-          R"(tc P\in "macro filename {a} macro information {b} macro information {c} #define GUI_LINES")",
-          R"(tc P\in "macro filename {d} macro information {t } #define GUI_LINES" )",
-          R"(tc P\in "macro filename {d} macro information #define GUI_LINES")",
-          R"(tc P\in "macro filename {d} macro information {t } #define GUI_LINES")",
+      const Case& test : std::initializer_list<Case>{
+          {run, R"(tc P\in "macro filename {d} macro information {t } #define GUI_LINES")", true,
+           "d", "t "},
+          {run, R"(tc P\in "macro filename {} macro information {} #define GUI_LINES")", true, "",
+           ""},
+          // The text after a value is found at its first occurrence; the last ends the line.
+          {run,
+           R"(tc P\in "macro filename {a} macro information {b} macro information {c} #define GUI_LINES")",
+           true, "a", "b} macro information {c"},
+          {run, R"(tc P\in "macro filename {d} macro information {t } #define GUI_LINES" )", false},
+          {run, R"(tc P\in "macro filename {d} macro information #define GUI_LINES")", false},
+          {run, R"(tc Q\in "macro filename {d} macro information {t } #define GUI_LINES")", false},
+          // Values that stand together are taken as one.
+          {backup, R"(copy C:\x\s.inp C:\x\s_orig.inp)", true, "C:\\x\\s", "C:\\x\\s"},
+          {backup, R"(copy s.inp t_orig.inp)", true, "s", "t"},
+          {backup, R"(copy s.inp s_orig.inp )", false},
       }) {
-    SCOPED_TRACE(line);
-    std::array<std::optional<std::string_view>, 4> values{"P\\", "in", {}, {}};
+    SCOPED_TRACE(test.line);
     std::array<std::string_view, 2> taken;
-    const bool matched = matcher.match(line, taken);
-    ASSERT_EQ(matched, matchLayout(layout, line, values));
-    if (matched) {
-      EXPECT_EQ(taken[0], *values[2]);
-      EXPECT_EQ(taken[1], *values[3]);
-    }
+    ASSERT_EQ(test.matcher.match(test.line, taken), test.matches);
+    if (!test.matches) continue;
+    EXPECT_EQ(taken[0], test.first);
+    EXPECT_EQ(taken[1], test.second);
   }
-  EXPECT_THROW(LayoutMatcher(script_lines::kBackup, {std::nullopt, std::nullopt, "P", "I"}),
-               std::logic_error);
 }
 
 TEST(SameBytesTest, FilesAcrossTheEndsOfItsBlocks) {
