@@ -59,6 +59,14 @@ class ThisMachine final : public Machine {
     return time;
   }
 
+  // The C library reports the read-only attribute as a file without write permission.
+  [[nodiscard]] bool readOnly(std::string_view name) const override {
+    std::error_code error;
+    const fs::file_status status = fs::status(fs::path(std::string(name)), error);
+    return fs::is_regular_file(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+  }
+
   [[nodiscard]] bool sameBytes(std::string_view a, std::string_view b) const override {
     std::ifstream first{std::string(a), std::ios::binary};
     std::ifstream second{std::string(b), std::ios::binary};

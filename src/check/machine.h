@@ -46,6 +46,10 @@ class Machine {
   [[nodiscard]] virtual std::optional<std::filesystem::file_time_type> written(
       std::string_view name) const = 0;
 
+  // True when the file `name` (absolute) is read-only: its attribute, which copy and del
+  // respect; false when it is no file.
+  [[nodiscard]] virtual bool readOnly(std::string_view name) const = 0;
+
   // True when the files `a` and `b` (absolute) hold the same bytes; false also when either
   // cannot be read.
   [[nodiscard]] virtual bool sameBytes(std::string_view a, std::string_view b) const = 0;

@@ -103,8 +103,8 @@ const mk::check::Rule* knownTag(std::string_view tag) {
     why.append("; did you mean \"").append(nearest).append("\"?");
   } else {
     why.append("; the tags are");
-    for (const mk::check::Rule* rule : mk::check::allRules())
-      why.append(rule == mk::check::allRules().front() ? " " : ", ").append(rule->tag);
+    for (const mk::check::Rule* each : mk::check::allRules())
+      why.append(each == mk::check::allRules().front() ? " " : ", ").append(each->tag);
   }
   notChecked(why);
   return nullptr;

@@ -20,16 +20,13 @@ constexpr std::array<const NamesRule*, 3> kNamesRules = {
     &kKeptCollision,
 };
 
-constexpr std::array<const MachineRule*, 8> kMachineRules = {
-    &kMissingInput, &kOverwritesBackup, &kNoTc,         &kTcIsBatch,
-    &kMissingData,  &kNoFolder,         &kReplacesKept, &kCopyPrompts,
+constexpr std::array<const MachineRule*, 10> kMachineRules = {
+    &kMissingInput, &kOverwritesBackup, &kNoTc,        &kTcIsBatch, &kMissingData,
+    &kNoFolder,     &kReplacesKept,     &kCopyPrompts, &kReadOnly,  &kNotAFile,
 };
 
-constexpr std::array<const AfterRule*, 4> kAfterRules = {
-    &kNoBackup,
-    &kNotKept,
-    &kStale,
-    &kUnchangedOutput,
+constexpr std::array<const AfterRule*, 5> kAfterRules = {
+    &kNoBackup, &kNotKept, &kStale, &kUnchangedOutput, &kNotChained,
 };
 
 // The edit distance between `a` and `b` (letters added, dropped or changed).

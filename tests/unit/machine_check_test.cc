@@ -21,16 +21,26 @@
 namespace mk::check {
 namespace {
 
-// A machine of a few files: folders are those named and the folders of the files.
+// A machine of a few files: folders are those named and the folders of the files. A file's
+// entry may end in "|" and what it holds: "r" read-only, "@N" written at second N, "=BYTES".
 class MemoryMachine final : public Machine {
  public:
   MemoryMachine(std::string current, std::map<std::string, std::string> variables,
-                std::vector<std::string> entries)
+                const std::vector<std::string>& entries)
       : current_(std::move(current)), variables_(std::move(variables)) {
-    for (const std::string& entry : entries) {
-      const bool folder = entry.ends_with('\\');
-      (folder ? folders_ : files_)
-          .insert(foldCase(folder ? entry.substr(0, entry.size() - 1) : entry));
+    for (const std::string& given : entries) {
+      const std::string entry = given.substr(0, given.find('|'));
+      if (entry.ends_with('\\')) {
+        folders_.insert(foldCase(entry.substr(0, entry.size() - 1)));
+      } else {
+        File& file = files_[foldCase(entry)];
+        const std::string holds = given.substr(std::min(given.size(), entry.size() + 1));
+        file.readOnly = holds.starts_with('r');
+        if (const std::size_t at = holds.find('@'); at != std::string::npos)
+          file.written = std::stoi(holds.substr(at + 1));
+        if (const std::size_t at = holds.find('='); at != std::string::npos)
+          file.bytes = holds.substr(at + 1);
+      }
       for (std::size_t at = entry.find('\\', 3); at < entry.size() - 1;
            at = entry.find('\\', at + 1))
         folders_.insert(foldCase(entry.substr(0, at)));
@@ -50,29 +60,42 @@ class MemoryMachine final : public Machine {
   [[nodiscard]] std::vector<FolderEntry> list(std::string_view folder) const override {
     std::vector<FolderEntry> entries;
     const std::string prefix = foldCase(folder) + (folder.ends_with('\\') ? "" : "\\");
-    for (const auto& [names, kind] :
-         {std::pair{&files_, EntryKind::kFile}, {&folders_, EntryKind::kFolder}}) {
-      for (const std::string& name : *names) {
-        if (name.starts_with(prefix) && name.find('\\', prefix.size()) == std::string::npos)
-          entries.push_back({name.substr(prefix.size()), kind});
-      }
-    }
+    const auto inFolder = [&](const std::string& name) {
+      return name.starts_with(prefix) && name.find('\\', prefix.size()) == std::string::npos;
+    };
+    for (const auto& [name, file] : files_)
+      if (inFolder(name)) entries.push_back({name.substr(prefix.size()), EntryKind::kFile});
+    for (const std::string& name : folders_)
+      if (inFolder(name)) entries.push_back({name.substr(prefix.size()), EntryKind::kFolder});
     return entries;
   }
   [[nodiscard]] std::optional<std::filesystem::file_time_type> written(
       std::string_view name) const override {
-    if (!files_.contains(foldCase(name))) return std::nullopt;
-    return std::filesystem::file_time_type{};
+    const auto found = files_.find(foldCase(name));
+    if (found == files_.end()) return std::nullopt;
+    return std::filesystem::file_time_type{} + std::chrono::seconds(found->second.written);
   }
-  [[nodiscard]] bool sameBytes(std::string_view /*a*/, std::string_view /*b*/) const override {
-    return false;
+  [[nodiscard]] bool readOnly(std::string_view name) const override {
+    const auto found = files_.find(foldCase(name));
+    return found != files_.end() && found->second.readOnly;
+  }
+  [[nodiscard]] bool sameBytes(std::string_view a, std::string_view b) const override {
+    const auto first = files_.find(foldCase(a));
+    const auto second = files_.find(foldCase(b));
+    return first != files_.end() && second != files_.end() &&
+           first->second.bytes == second->second.bytes;
   }
 
  private:
+  struct File {
+    bool readOnly = false;
+    int written = 0;
+    std::string bytes;
+  };
   std::string current_;
   std::map<std::string, std::string> variables_;
-  std::set<std::string> files_;    // folded
-  std::set<std::string> folders_;  // folded
+  std::map<std::string, File> files_;  // folded
+  std::set<std::string> folders_;      // folded
 };
 
 // The script's lines, with P C:\q\ and I sample: "run D", "chain", "keep O N".
@@ -96,14 +119,15 @@ std::string script(const std::vector<std::string>& lines, const std::string& pat
 
 // The report's findings as "LINE TAG", and the whole report.
 std::pair<std::vector<std::string>, std::string> check(const Machine& machine,
-                                                       const std::string& text) {
+                                                       const std::string& text,
+                                                       bool after = false) {
   char* buffer = nullptr;
   std::size_t length = 0;
   std::FILE* out = open_memstream(&buffer, &length);
   {
     Report report("multikevra.bat", out);
     std::istringstream in(text);
-    EXPECT_TRUE(checkBeforeRun(in, report, &machine));
+    EXPECT_TRUE(after ? checkAfterRun(in, report, machine) : checkBeforeRun(in, report, &machine));
   }
   std::fclose(out);
   const std::string report(buffer, length);
@@ -202,6 +226,29 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
        with({"C:\\q\\multikevra.bat"}),
        {"run s01", "keep kevra.hkl ..\\q\\MULTIKEVRA.BAT"},
        {"4 overwrites-own-file"}},
+      {"read-only: the backup, tc's output, the sample input under chaining, a kept file",
+       {},
+       {"C:\\q\\sample.inp|r", "C:\\q\\tc.exe", "C:\\q\\s01", "C:\\q\\s02",
+        "C:\\q\\sample_orig.inp|r", "C:\\q\\sample.out|r", "C:\\q\\s01.hkl|r"},
+       {"run s01", "chain", "keep kevra.hkl s01.hkl", "run s02", "chain", "keep kevra.hkl s02.hkl"},
+       {"1 read-only", "2 read-only", "4 read-only", "5 read-only"}},
+      {"read-only files the batch only reads",
+       {},
+       {"C:\\q\\sample.inp|r", "C:\\q\\tc.exe|r", "C:\\q\\s01|r", "C:\\q\\s02|r"},
+       {"run s01", "keep kevra.hkl s01.hkl", "run s02", "keep kevra.hkl s02.hkl"},
+       {}},
+      {"folders where files are copied or deleted",
+       {},
+       with(
+           {"C:\\q\\sample_orig.inp\\", "C:\\q\\sample.out\\", "C:\\q\\s01.hkl\\", "C:\\q\\old\\"}),
+       {"run s01", "keep kevra.hkl s01.hkl", "keep kevra.lst s01.hkl",
+        "keep kevra.hkl old\\s01.hkl"},
+       {"1 not-a-file", "2 not-a-file", "4 not-a-file", "5 kept-collision"}},
+      {"drive-relative data names: on the current drive in the current folder, elsewhere not",
+       {},
+       with({"D:\\s01"}),
+       {"run c:s01", "run C:s02", "run d:s01", "run d:s02"},
+       {"6 missing-data"}},
       {"names that resolve to one file",
        {},
        kBatch,
@@ -214,6 +261,38 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
     const MemoryMachine machine(c.current, c.variables, c.entries);
     const auto [findings, report] = check(machine, script(c.lines));
     EXPECT_EQ(findings, c.findings) << report;
+  }
+}
+
+// What a batch of two chained entries, one kept file each, left: each row changes the files of
+// a batch that went right.
+TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
+  const std::vector<std::string> lines = {"run s01", "chain", "keep kevra.hkl s01.hkl",
+                                          "run s02", "chain", "keep kevra.hkl s02.hkl"};
+  const std::map<std::string, std::string> right = {
+      {"multikevra.bat", "@10"}, {"sample_orig.inp", "=in"}, {"sample.inp", "=out2"},
+      {"sample.out", "=out2"},   {"s01.hkl", "@20=h1"},      {"s02.hkl", "@30=h2"}};
+  const std::vector<std::pair<std::map<std::string, std::string>, std::vector<std::string>>> cases =
+      {
+          {{}, {}},
+          {{{"sample_orig.inp", ""}}, {"1 no-backup"}},
+          {{{"sample.inp", "=out1"}}, {"4 not-chained"}},
+          {{{"sample.out", ""}}, {"4 not-chained"}},
+          {{{"s02.hkl", ""}}, {"8 not-kept"}},
+          {{{"s02.hkl", "@5=h2"}}, {"8 stale"}},
+          {{{"s02.hkl", "@30=h1"}}, {"8 unchanged-output"}},
+      };
+  for (const auto& [changed, findings] : cases) {
+    std::map<std::string, std::string> files = right;
+    for (const auto& [name, holds] : changed)
+      files[name] = holds;
+    std::vector<std::string> entries;
+    for (const auto& [name, holds] : files) {
+      if (!holds.empty()) entries.push_back("C:\\q\\" + name + "|" + holds);
+    }
+    SCOPED_TRACE(testing::PrintToString(changed));
+    const auto [found, report] = check(MemoryMachine("C:\\q", {}, entries), script(lines), true);
+    EXPECT_EQ(found, findings) << report;
   }
 }
 
@@ -252,6 +331,9 @@ TEST(FileNamesTest, NamesAsWindowsResolvesThem) {
       {"", "."},
       {"a\\..", "."},
       {"..", ".."},
+      // A drive without a backslash is relative to that drive's current folder: no root.
+      {"C:x\\..\\y", "C:y"},
+      {"C:..\\x", "C:..\\x"},
   };
   for (const auto& [name, resolved] : normal)
     EXPECT_EQ(normalName(name), resolved) << name;

@@ -17,10 +17,13 @@ MACHINE does the same for what a batch needs from the machine that runs it: each
 the folder and the environment (where tc is, COPYCMD, data files missing or found by their stem,
 a kept folder missing, kept files of an earlier batch), and multikevra-check.exe, run in that
 folder with that environment, must name the row's line with its tag, or nothing for a near
-miss. Then the batch runs under cmd (a batch that waits at copy's question is ended after a
-while, as nobody answers), what went wrong is compared with the row's harm, and
+miss. Then the batch runs under cmd (a batch that waits at copy's or del's question is ended
+after a while, as nobody answers), what went wrong is compared with the row's harm, and
 multikevra-check.exe --after must name the first entry that did not leave its kept files, or
-none.
+none, and the row's finding of what the batch left, if it has one. A row with read-only files
+runs the checker, cmd and --after as an ordinary user (made when this runs as root, with a Wine
+prefix of its own): Wine shows the read-only attribute to everyone but refuses the write only
+to a user whose file mode forbids it.
 
 One finding has no row: a colon in a kept name (invalid-name). On NTFS the copy writes an
 alternate data stream of another file; Wine stores the colon as an ordinary character of the
@@ -37,10 +40,12 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
-from wine_run import wine
+from wine_run import ordinary_user, wine, wine_command
 
 SAMPLE = b"sample input\r\n"
+EARLIER_BACKUP = b"an earlier batch's sample input\r\n"
 RAW_DATA = b"raw data\r\n"  # each data file, as the stand-in tc.exe expects it
 # The files a run leaves besides the kept and data ones: inputs, the stand-in and what it writes.
 KNOWN = {"answers.txt", "list.txt", "info.txt", "tc.exe", "tc.log", "multikevra.bat",
@@ -94,7 +99,9 @@ HAZARDS = [
 # that runs bin\tc.exe; "beside": tc.bat beside tc.exe), "env" (variables for both programs),
 # "missing" (data names without a data file), "stems" (data files named with .xye after the
 # data name), "chain" (chaining on), "directory" (P, a folder below this one, and "raw", made
-# in it), "earlier" (the kept files exist, from an earlier batch).
+# in it), "earlier" (data names whose kept files exist, from an earlier batch), "backup" (an
+# earlier batch's backup exists), "readonly" (files made read-only), "folders" (folders made
+# where the batch writes files), "after" (a finding --after must make, as (line, tag)).
 MACHINE = [
     ("no-tc", ["s01", "s02"], 3, 2,
      ["0 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
@@ -115,7 +122,25 @@ MACHINE = [
      {"env": {"COPYCMD": "/-Y"}, "chain": True}),
     ("replaces-kept", ["s01", "s02"], 4, 1,
      ["the earlier batch's kept file 's01.hkl' was replaced",
-      "the earlier batch's kept file 's02.hkl' was replaced"], None, {"earlier": True}),
+      "the earlier batch's kept file 's02.hkl' was replaced"], None, {"earlier": ["s01", "s02"]}),
+    ("read-only", ["s01", "s02"], 4, 2, ["the runs were not chained"], None,
+     {"chain": True, "readonly": ["sample.inp"], "after": (4, "not-chained")}),
+    ("read-only", ["s01", "s02"], 1, 2, ["the backup 'sample_orig.inp' is an earlier batch's"],
+     None, {"chain": True, "backup": True, "readonly": ["sample_orig.inp"]}),
+    ("read-only", ["s01", "s02"], 4, 2, ["the kept file 's01.hkl' of entry 1 holds 'earlier'"], 3,
+     {"earlier": ["s01"], "readonly": ["s01.hkl"], "after": (4, "stale")}),
+    ("not-a-file", ["s01", "s02"], 4, 2, ["the kept file 's01.hkl' of entry 1 is a folder"], 3,
+     {"folders": ["s01.hkl"], "after": (4, "not-kept")}),
+    ("not-a-file", ["s01", "s02"], 1, 2, ["the backup 'sample_orig.inp' is a folder"], None,
+     {"folders": ["sample_orig.inp"], "after": (1, "no-backup")}),
+    ("not-a-file", ["s01", "s02"], 2, 2,
+     ["del asked before it emptied a folder", "0 of 2 runs started",
+      "the kept file 's01.hkl' of entry 1 is missing",
+      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"folders": ["sample.out"]}),
+    ("overwrites-backup", ["s01", "s02"], 1, 1, [], None, {"backup": True}),
+    (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["sample.inp"]}),
+    (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["s01", "s02"], "chain": True}),
+    (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["tc.exe"], "chain": True}),
     (None, ["s01", "s02"], None, 0, [], None, {"tc": "path"}),
     (None, ["s01", "s02"], None, 0, [], None, {"tc": "beside"}),
     (None, ["raw\\s01.xy", "raw\\s02.xy"], None, 0, [], None,
@@ -232,9 +257,17 @@ def make_machine(args, work, row):
     answers = [directory, "list.txt", str(len(names)), "sample", "n", chain, "y", "1",
                "kevra.hkl", ".hkl"]
     (folder / "sample.inp").write_bytes(SAMPLE)
-    if options.get("earlier"):
-        for name in names:
-            (folder / (name + ".hkl")).write_bytes(b"earlier\r\n")
+    earlier = [folder / (name + ".hkl") for name in options.get("earlier", [])]
+    for path in earlier:
+        path.write_bytes(b"earlier\r\n")
+    if options.get("backup"):
+        earlier.append(folder / "sample_orig.inp")
+        earlier[-1].write_bytes(EARLIER_BACKUP)
+    for path in earlier:  # an earlier batch's: a day old
+        os.utime(path, (time.time() - 86400, time.time() - 86400))
+    for name in options.get("folders", []):
+        (folder / name).mkdir()
+        (folder / name / "inside.txt").write_bytes(b"a file in the folder\r\n")
     env = dict(options.get("env", {}))
     place = options.get("tc", "here")
     if place in ("here", "beside"):
@@ -250,9 +283,16 @@ def make_machine(args, work, row):
     return env, directory, answers
 
 
-def machine_went_wrong(work, names, directory, earlier, said):
+def machine_went_wrong(work, names, directory, options, said):
     """What the run in `work` did otherwise than the script means, in script order."""
     wrong = ["copy asked before it replaced a file"] if b"Overwrite" in said else []
+    if b"Are you sure" in said:
+        wrong.append("del asked before it emptied a folder")
+    backup = work / directory.replace("\\", "/") / "sample_orig.inp"
+    if backup.is_dir():
+        wrong.append("the backup 'sample_orig.inp' is a folder")
+    elif backup.exists() and backup.read_bytes() == EARLIER_BACKUP:
+        wrong.append("the backup 'sample_orig.inp' is an earlier batch's")
     log = (work / "tc.log").read_bytes().decode("latin-1") if (work / "tc.log").exists() else ""
     runs = log.splitlines()
     if len(runs) < len(names):
@@ -262,6 +302,9 @@ def machine_went_wrong(work, names, directory, earlier, said):
     for number, name in enumerate(names, 1):
         kept = (name + ".hkl")[:20]
         path = work / (directory + kept).replace("\\", "/")
+        if path.is_dir():
+            wrong.append(f"the kept file '{kept}' of entry {number} is a folder")
+            continue
         if not path.exists():
             wrong.append(f"the kept file '{kept}' of entry {number} is missing")
             continue
@@ -269,16 +312,21 @@ def machine_went_wrong(work, names, directory, earlier, said):
         if held != f"hkl of {name}\r\n".encode():
             wrong.append(f"the kept file '{kept}' of entry {number} holds "
                          f"'{held.decode('latin-1').strip()}'")
-        if earlier:
+        elif name in options.get("earlier", []):
             wrong.append(f"the earlier batch's kept file '{kept}' was replaced")
+    sample = (work / directory.replace("\\", "/") / "sample.inp").read_bytes()
+    chained = SAMPLE + b"".join(f"run of {name}\r\n".encode() for name in names)
+    if options.get("chain") and len(runs) == len(names) and sample != chained:
+        wrong.append("the runs were not chained")
     return wrong
 
 
-def run_waiting(work, env, seconds=8):
-    """Runs the script under cmd with a console nobody answers; returns what cmd wrote. A batch
-    that waits for an answer is ended after `seconds`."""
+def run_waiting(work, env, user, seconds=8):
+    """Runs the script under cmd (as `user`, when given) with a console nobody answers; returns
+    what cmd wrote. A batch that waits for an answer is ended after `seconds`."""
     read_end, write_end = os.pipe()  # stays open and empty: a question waits
-    process = subprocess.Popen(["wine", "cmd", "/c", "multikevra.bat"], cwd=work, stdin=read_end,
+    process = subprocess.Popen(wine_command(user) + ["cmd", "/c", "multikevra.bat"], cwd=work,
+                               stdin=read_end,
                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                env=dict(os.environ, WINEDEBUG="-all", **env))
     os.close(read_end)
@@ -299,8 +347,18 @@ def check_machine(args, work, row):
     if made.returncode != 0 or made.stderr:
         return [f"multikevra.exe failed: {made.returncode} {made.stderr.decode('latin-1')}"]
 
+    user = None
+    checker = args.checker
+    if options.get("readonly"):
+        user = ordinary_user()
+        if user:  # the checkout may lie in a folder that user cannot enter
+            checker = str(shutil.copy(args.checker, work))
+            for path in [work, *work.rglob("*")]:
+                os.lchown(path, user.pw_uid, user.pw_gid)
+        for name in options["readonly"]:
+            os.chmod(work / name, 0o444)
     problems = []
-    checked = wine([args.checker], cwd=work, env=env)
+    checked = wine([checker], cwd=work, env=env, user=user)
     report = checked.stdout.decode("latin-1")
     findings = re.findall(r"^multikevra\.bat:(\d+): \w+: .* \[([a-z-]+)\]\r?$", report,
                           re.MULTILINE)
@@ -309,17 +367,21 @@ def check_machine(args, work, row):
         problems.append(f"the checker (status {checked.returncode}) does not name only "
                         f"{wanted} with status {status}:\n{report}")
 
-    said = run_waiting(work, env)
-    wrong = machine_went_wrong(work, names, directory, options.get("earlier"), said)
+    said = run_waiting(work, env, user)
+    wrong = machine_went_wrong(work, names, directory, options, said)
     if wrong != harm:
         problems.append("under cmd, expected to go wrong:\n  " + "\n  ".join(harm) +
                         "\nwent wrong:\n  " + "\n  ".join(wrong) +
                         "\ncmd said: " + said.decode("latin-1")[-2000:])
 
-    summary = wine([args.checker, "--after"], cwd=work, env=env).stdout.decode("latin-1")
+    summary = wine([checker, "--after"], cwd=work, env=env, user=user).stdout.decode("latin-1")
     named = re.search(r"the first that did not is the run on line (\d+)", summary)
     if (int(named.group(1)) if named else None) != after:
         problems.append(f"--after does not name the run on line {after}:\n{summary}")
+    if "after" in options and not re.search(
+            rf"^multikevra\.bat:{options['after'][0]}: \w+: .* \[{options['after'][1]}\]\r?$",
+            summary, re.MULTILINE):
+        problems.append(f"--after does not name {options['after']}:\n{summary}")
     return problems
 
 

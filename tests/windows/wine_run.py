@@ -1,19 +1,48 @@
 """Running Windows programs under Wine, for the Windows tests of tests/windows."""
 
 import os
+import pwd
 import subprocess
 
+# The ordinary user that root runs Wine as where a file's read-only attribute must count: Wine
+# refuses a write to a read-only file only to a user whose file mode forbids it. Its home holds
+# its own Wine prefix.
+USER = "multikevra-wine"
+USER_HOME = "/var/tmp/multikevra-wine-user"
 
-def wine(args, cwd, stdin=b"", env=None):
+
+def ordinary_user():
+    """The account to run Wine as for the read-only cases, made when missing (as root); None
+    when this process is no root: it is such a user itself."""
+    if os.geteuid() != 0:
+        return None
+    try:
+        return pwd.getpwnam(USER)
+    except KeyError:
+        subprocess.run(["useradd", "--system", "--create-home", "--home-dir", USER_HOME,
+                        "--shell", "/usr/sbin/nologin", USER], check=True)
+        return pwd.getpwnam(USER)
+
+
+def wine_command(user=None):
+    """The command that starts `wine`, as `user` (a pwd entry) with its own prefix, or as this
+    process."""
+    if user is None:
+        return ["wine"]
+    return ["runuser", "-u", user.pw_name, "--", "env", f"HOME={user.pw_dir}",
+            f"WINEPREFIX={user.pw_dir}/wine-prefix", "wine"]
+
+
+def wine(args, cwd, stdin=b"", env=None, user=None):
     """Runs `wine ARGS` in `cwd` with `stdin` as its input, and the variables `env` added to the
-    environment; returns the CompletedProcess.
+    environment (as `user`, when given); returns the CompletedProcess.
 
     The programs run here (multikevra.exe, multikevra-check.exe, cmd) all write something
     before anything can end them with status 1: a run with status 1 and no output at all never
     started. Wine has been seen to fail so, rarely; such a run is tried once more, saying so."""
     env = dict(os.environ, WINEDEBUG="-all", **(env or {}))
     for attempt in range(2):
-        ran = subprocess.run(["wine"] + args, cwd=cwd, input=stdin, capture_output=True,
+        ran = subprocess.run(wine_command(user) + args, cwd=cwd, input=stdin, capture_output=True,
                              env=env, timeout=120)
         if ran.returncode != 1 or ran.stdout or ran.stderr or attempt > 0:
             return ran

@@ -35,25 +35,27 @@ bool AfterSite::begin(const Line& line) {
     ++entries_;
     runLine_ = line.number;
   }
-  if (line.kind() != LineKind::kKeep || line.entry == 0) return line.number == 1;
+  if (line.kind() != LineKind::kKeep || line.entry == 0) {
+    return line.number == 1 || line.kind() == LineKind::kChaining;
+  }
   keepsFiles_ = true;
-  KeptFile kept{std::string(line.value(ValueKind::kOutputFile)),
+  KeptFile file{std::string(line.value(ValueKind::kOutputFile)),
                 script_.path() + std::string(line.value(ValueKind::kKeptName)),
                 {},
                 line.number,
                 {}};
-  kept.name = script_.absolute(kept.file);
-  kept.written = machine_.written(kept.name);
-  current_.push_back(std::move(kept));
+  file.name = script_.absolute(file.file);
+  file.written = machine_.written(file.name);
+  current_.push_back(std::move(file));
   return true;
 }
 
 void AfterSite::end(bool found) {
-  const KeptFile& kept = current_.back();
+  const KeptFile& file = current_.back();
   if (found) entryComplete_ = false;
-  if (!kept.written || older(kept)) return;
-  oldest_ = oldest_ ? std::min(*oldest_, *kept.written) : *kept.written;
-  newest_ = newest_ ? std::max(*newest_, *kept.written) : *kept.written;
+  if (!file.written || older(file)) return;
+  oldest_ = oldest_ ? std::min(*oldest_, *file.written) : *file.written;
+  newest_ = newest_ ? std::max(*newest_, *file.written) : *file.written;
 }
 
 // The entry that ends here: counted complete when every keep line found its file, of this

@@ -46,7 +46,8 @@ class AfterSite {
   [[nodiscard]] bool older(const KeptFile& kept) const;
 
   // Before the rules look at `line`: a run line begins an entry, a keep line's kept file is
-  // looked at. True for the lines the rules look at: the first, and the keep lines of an entry.
+  // looked at. True for the lines the rules look at: the first, the chaining lines and the keep
+  // lines of an entry.
   bool begin(const Line& line);
 
   // After the rules looked at a keep line of an entry: `found`, whether they found something.
@@ -75,12 +76,13 @@ class AfterSite {
 
 struct AfterRule : Rule {
   // Adds the rule's findings on `line`, looking at `site`.
-  void (*find)(const Line& line, AfterSite& site, Report& report);
+  void (*find)(const Line& line, const AfterSite& site, Report& report);
 };
 
 extern const AfterRule kNoBackup;
 extern const AfterRule kNotKept;
 extern const AfterRule kStale;
 extern const AfterRule kUnchangedOutput;
+extern const AfterRule kNotChained;
 
 }  // namespace mk::check

@@ -8,7 +8,7 @@ namespace mk::check {
 
 namespace {
 
-void find(const Line& line, AfterSite& site, Report& report) {
+void find(const Line& line, const AfterSite& site, Report& report) {
   const Script& script = site.script();
   if (line.number != 1 || site.machine().kind(script.backupKey) == EntryKind::kFile) return;
   report.add(line.number, kNoBackup,

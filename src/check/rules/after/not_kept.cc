@@ -8,7 +8,7 @@ namespace mk::check {
 
 namespace {
 
-void find(const Line& line, AfterSite& site, Report& report) {
+void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kKeep || site.kept().written) return;
   report.add(line.number, kNotKept,
              "kept file " + inQuotes(site.kept().file) + " does not exist: the run on line " +

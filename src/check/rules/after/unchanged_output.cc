@@ -9,7 +9,7 @@ namespace mk::check {
 
 namespace {
 
-void find(const Line& line, AfterSite& site, Report& report) {
+void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kKeep) return;
   const KeptFile& kept = site.kept();
   if (!kept.written || site.older(kept)) return;

@@ -11,6 +11,7 @@ namespace {
 void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const Script& script = site.script();
   if (line.number != 1 || !site.exists(script.backupKey)) return;
+  if (site.machine().readOnly(script.backupKey)) return;  // not replaced: read-only's
   report.add(line.number, kOverwritesBackup,
              "the backup " + inQuotes(script.path() + script.backup) +
                  " exists: this batch replaces it with today's " + inQuotes(script.sampleInput) +

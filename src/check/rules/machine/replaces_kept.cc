@@ -13,6 +13,7 @@ namespace {
 void find(const Line& line, const Names& names, Site& site, Report& report) {
   if (line.kind() != LineKind::kKeep || report.ignores(kReplacesKept)) return;
   if (!site.exists(line.keptKey) || existsWhenRun(site.script(), line, names)) return;
+  if (site.machine().readOnly(line.keptKey)) return;  // not replaced: read-only's
   Site::Replaced& replaced = site.replaced();
   if (++replaced.count > 1) return;
   replaced.first = site.script().path() + std::string(line.value(ValueKind::kKeptName));

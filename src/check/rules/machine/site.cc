@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "check/file_names.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -39,9 +40,11 @@ const Site::Listing& Site::listing(std::string_view folder) {
   if (added) {
     listing->second.folder = machine_.kind(folder) == EntryKind::kFolder;
     for (const FolderEntry& entry : machine_.list(folder)) {
-      if (entry.kind == EntryKind::kFile) listing->second.files.push_back(foldCase(entry.name));
+      (entry.kind == EntryKind::kFile ? listing->second.files : listing->second.folders)
+          .push_back(foldCase(entry.name));
     }
     std::sort(listing->second.files.begin(), listing->second.files.end());
+    std::sort(listing->second.folders.begin(), listing->second.folders.end());
   }
   return listing->second;
 }
@@ -60,6 +63,40 @@ bool Site::exists(std::string_view name, bool orExtension) {
 
 bool Site::isFolder(std::string_view name) {
   return listing(name).folder;
+}
+
+bool Site::listsFolder(std::string_view name) {
+  const std::string_view folder = folderOf(name);
+  if (folder.empty()) return false;
+  const std::vector<std::string>& folders = listing(folder).folders;
+  return std::binary_search(folders.begin(), folders.end(),
+                            foldCase(name.substr(name.rfind('\\') + 1)));
+}
+
+const std::string& Site::targetOf(const Line& line) const {
+  static const std::string kNone;
+  if (line.number == 1) return script_.backupKey;
+  switch (line.kind()) {
+    case LineKind::kDeleteOutput:
+      return script_.tcOutputKey;
+    case LineKind::kChaining:
+      return script_.sampleInputKey;
+    case LineKind::kKeep:
+      return line.keptKey;
+    default:
+      return kNone;
+  }
+}
+
+std::string Site::describeTarget(const Line& line) const {
+  const std::string& path = script_.path();
+  if (line.number == 1) return "the backup " + inQuotes(path + script_.backup);
+  if (line.kind() == LineKind::kDeleteOutput)
+    return "tc's output " + inQuotes(path + script_.tcOutput);
+  if (line.kind() == LineKind::kChaining) {
+    return "the sample input " + inQuotes(path + script_.sampleInput);
+  }
+  return "kept file " + inQuotes(path + std::string(line.value(ValueKind::kKeptName)));
 }
 
 bool Site::once(const Rule& rule, std::string_view what) {

@@ -41,6 +41,16 @@ class Site {
   // True when the absolute `name` is a folder.
   bool isFolder(std::string_view name);
 
+  // True when the absolute `name` is a folder, as its folder's listing shows.
+  bool listsFolder(std::string_view name);
+
+  // The key of the file that `line` copies onto or deletes: the backup, tc's output (del), the
+  // sample input (chaining), the kept file; empty for a line that writes no file.
+  [[nodiscard]] const std::string& targetOf(const Line& line) const;
+  // That file named for a message: what it is and its name in the script (the backup "P
+  // I_orig.inp").
+  [[nodiscard]] std::string describeTarget(const Line& line) const;
+
   // True the first time it is asked for `rule` and `what`: for a rule that reports once per
   // script or per file.
   bool once(const Rule& rule, std::string_view what = {});
@@ -56,7 +66,8 @@ class Site {
  private:
   struct Listing {
     bool folder = false;
-    std::vector<std::string> files;  // folded, sorted
+    std::vector<std::string> files;    // folded, sorted
+    std::vector<std::string> folders;  // folded, sorted
   };
   const Listing& listing(std::string_view folder);
 
@@ -88,6 +99,8 @@ extern const MachineRule kMissingData;
 extern const MachineRule kNoFolder;
 extern const MachineRule kReplacesKept;
 extern const MachineRule kCopyPrompts;
+extern const MachineRule kReadOnly;
+extern const MachineRule kNotAFile;
 
 // Where cmd finds tc for a run line "tc ...": the first file tc plus an extension of PATHEXT
 // (in its order; .COM;.EXE;.BAT;.CMD when unset) in the current folder, then in each folder of

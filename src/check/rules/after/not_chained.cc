@@ -1,0 +1,41 @@
+// not-chained: chaining was on, and the sample input does not hold tc's output of the last run.
+#include <string>
+
+#include "check/rules/after/after.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+// The first entry's chaining line stands for all: the files are looked at as the batch left
+// them, after the last.
+void find(const Line& line, const AfterSite& site, Report& report) {
+  if (line.kind() != LineKind::kChaining || line.entry != 1) return;
+  const Script& script = site.script();
+  if (site.machine().sameBytes(script.sampleInputKey, script.tcOutputKey)) return;
+  report.add(line.number, kNotChained,
+             "the sample input " + inQuotes(script.path() + script.sampleInput) +
+                 " does not hold tc's output: the last chaining copy did not happen");
+}
+
+}  // namespace
+
+const AfterRule kNotChained = {
+    {"not-chained", Severity::kError,
+     "chaining was on, and the sample input does not hold tc's last output",
+     R"(With chaining on, each run's output file P I.out is copied onto the sample input P I.inp,
+so that the next run starts from it, and after the batch the two hold the same bytes. They
+differ: the last chaining copy did not happen. It was refused (a read-only sample input,
+"Access is denied"), or the batch stopped before it, and the runs probably did not start from
+each other's results. (The backup cannot be judged after the batch: copy gives a copy its
+source's time. Before the batch, read-only finds a backup that will not be replaced.)
+
+Example:
+  copy C:\kevra\quartz\sample.out C:\kevra\quartz\sample.inp
+
+To mend: clear the sample input's read-only attribute (attrib -r), restore it from the backup,
+and run the batch again.)"},
+    find};
+
+}  // namespace mk::check

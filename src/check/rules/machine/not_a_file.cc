@@ -1,0 +1,43 @@
+// not-a-file: a folder stands where a line copies or deletes a file.
+#include <string>
+
+#include "check/rules/machine/site.h"
+#include "check/value_words.h"
+
+namespace mk::check {
+
+namespace {
+
+void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+  // A sample input that is a folder is missing-input's.
+  if (line.kind() == LineKind::kChaining) return;
+  const std::string& target = site.targetOf(line);
+  if (target.empty() || !site.listsFolder(target) || !site.once(kNotAFile, target)) return;
+  std::string effect = "copy puts the sample input into it";
+  if (line.kind() == LineKind::kDeleteOutput) effect = "del asks to empty it, and the batch waits";
+  if (line.kind() == LineKind::kKeep) {
+    effect = "copy puts " + inQuotes(line.value(ValueKind::kOutputFile)) +
+             " into it, and no file of that name is kept";
+  }
+  report.add(line.number, kNotAFile, site.describeTarget(line) + " is a folder: " + effect);
+}
+
+}  // namespace
+
+const MachineRule kNotAFile = {
+    {"not-a-file", Severity::kError,
+     "(on Windows) a folder stands where the batch copies or deletes a file",
+     R"(copy onto the name of a folder copies the file into that folder under its own name, and
+del of a folder asks "Are you sure (Y/N)?" before it empties it. So a folder named as a kept
+file gets the output file (kevra.hkl) inside it and no file of the kept name is made, a folder
+named as the backup gets the sample input inside it, and a folder named as tc's output makes
+the batch wait at del's question until someone answers. Reported once per name.
+
+Example (a folder s01.hkl in the batch's folder):
+  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s01.hkl
+
+To mend: rename or move the folder before the batch runs, or change the data name or the
+suffix and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check
