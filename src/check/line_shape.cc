@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "check/file_names.h"
 #include "check/layout_match.h"
-#include "check/path_split.h"
 #include "script/script_lines.h"
 
 namespace mk::check {
@@ -47,9 +47,13 @@ LineShape recogniseFirstLine(std::string_view line) {
   static const LayoutMatcher kBackup(script_lines::kBackup, {{}, {}, {}, {}});
   std::array<std::string_view, 2> taken;
   if (!kBackup.match(line, taken) || taken[0] != taken[1]) return {};
-  const PathAndInput names = splitPathAndInput(taken[0]);
+  // The script cannot tell where P ends: I is taken as a file name is, the part after the last
+  // '\', '/' or ':', exact when P ends with a separator, as the question asks. Without it, P's
+  // last folder runs into I ("D:\xrd\batchbase" is "D:\xrd\" and "batchbase"), as cmd reads it.
+  const std::string_view input = fileNamePart(taken[0]);
   LineShape shape;
-  setPathAndInput(shape, LineKind::kBackup, line, kCopy, names.path, names.input);
+  setPathAndInput(shape, LineKind::kBackup, line, kCopy,
+                  taken[0].substr(0, taken[0].size() - input.size()), input);
   return shape;
 }
 
@@ -66,13 +70,6 @@ ScriptLines::ScriptLines(std::string_view path, std::string_view input)
 
 LineShape ScriptLines::recognise(std::string_view line) const {
   LineShape shape;
-  recognise(line, shape);
-  return shape;
-}
-
-void ScriptLines::recognise(std::string_view line, LineShape& shape) const {
-  shape.kind = LineKind::kForeign;
-  shape.valueCount = 0;
   if (line == chaining_) {
     setPathAndInput(shape, LineKind::kChaining, line, kCopy, path_, input_);
   } else if (line.starts_with(kTc)) {
@@ -84,6 +81,7 @@ void ScriptLines::recognise(std::string_view line, LineShape& shape) const {
   } else if (line.starts_with(kCopy)) {
     recogniseKeep(line, shape);
   }
+  return shape;
 }
 
 void ScriptLines::recogniseRun(std::string_view line, LineShape& shape) const {

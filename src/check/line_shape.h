@@ -44,7 +44,7 @@ const NamedValue* valueAt(const LineShape& shape, std::string_view line, std::si
 const NamedValue* findValue(const LineShape& shape, ValueKind kind);
 
 // Recognises the backup copy line "copy P I.inp P I_orig.inp" with any P I, the same twice
-// (P and I split as splitPathAndInput does). Foreign when the line is not such a line.
+// (I the part after the last \, / or :). Foreign when the line is not such a line.
 LineShape recogniseFirstLine(std::string_view line);
 
 // The lines of one script, whose directory path P and input name I the first line gave: the
@@ -58,11 +58,6 @@ class ScriptLines {
   // Recognises `line`: the backup, delete, run (with or without information), chaining and keep
   // lines, or foreign.
   [[nodiscard]] LineShape recognise(std::string_view line) const;
-
-  // The same into `shape`, of which only the kind, the count and the values counted are set:
-  // filling one shape in place, line after line, spares the check a copy and a
-  // clearing of the whole shape per line (a tenth of its time, measured).
-  void recognise(std::string_view line, LineShape& shape) const;
 
   [[nodiscard]] const std::string& path() const { return path_; }
   [[nodiscard]] const std::string& input() const { return input_; }

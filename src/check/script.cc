@@ -34,7 +34,7 @@ std::string Script::absolute(std::string_view name) const {
 void readLine(const Script& script, std::uint64_t number, std::string_view text, Line& line) {
   line.number = number;
   line.text = text;
-  script.lines.recognise(text, line.shape);
+  line.shape = script.lines.recognise(text);
   if (line.kind() == LineKind::kRun) {
     ++line.entry;
     line.runLine = number;

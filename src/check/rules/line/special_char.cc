@@ -1,7 +1,6 @@
 // special-char: & | < > or ^ outside double quotes, which cmd acts on.
 #include <string>
 
-#include "check/cmd_view.h"
 #include "check/rules/line/line_rule.h"
 #include "check/value_words.h"
 
@@ -9,14 +8,41 @@ namespace mk::check {
 
 namespace {
 
+// The first character of `line` that cmd acts on outside double quotes (each double quote opens
+// or closes a quoted stretch): & | < > ^; or npos.
+std::size_t findCommandCharacter(std::string_view line) {
+  bool quoted = false;
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    const char c = line[at];
+    if (c == '"') quoted = !quoted;
+    if (!quoted && std::string_view("&|<>^").find(c) != std::string_view::npos) return at;
+  }
+  return std::string_view::npos;
+}
+
+std::string_view effectOf(char c) {
+  switch (c) {
+    case '&':
+      return "starts a second command there";
+    case '|':
+      return "pipes into a second command there";
+    case '<':
+      return "reads input from the file after it";
+    case '>':
+      return "writes output to the file after it";
+    default:
+      return "drops it";
+  }
+}
+
 void find(const Script& /*script*/, const Line& line, Report& report) {
   const std::size_t at = findCommandCharacter(line.text);
   if (at == std::string_view::npos) return;
   const NamedValue* value = valueAt(line.shape, line.text, at);
   report.add(line.number, kSpecialChar,
              describe(value) + " holds " + inQuotes(line.text.substr(at, 1)) +
-                 " outside quotes: cmd " + std::string(commandCharacterEffect(line.text[at])) +
-                 "; " + std::string(howToChange(value)));
+                 " outside quotes: cmd " + std::string(effectOf(line.text[at])) + "; " +
+                 std::string(howToChange(value)));
 }
 
 }  // namespace

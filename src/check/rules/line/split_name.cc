@@ -1,13 +1,47 @@
 // split-name: a name holding a character at which cmd takes names apart.
 #include <string>
 
-#include "check/cmd_view.h"
 #include "check/rules/line/line_rule.h"
 #include "check/value_words.h"
 
 namespace mk::check {
 
 namespace {
+
+// True for the characters at which cmd splits the names of copy and del.
+bool isNameSeparator(char c) {
+  return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=';
+}
+
+// How many names cmd reads in `arguments` (after copy or del): stretches without separators,
+// where separators inside double quotes do not split.
+std::size_t countNames(std::string_view arguments) {
+  std::size_t names = 0;
+  bool quoted = false;
+  bool inName = false;
+  for (const char c : arguments) {
+    if (c == '"') quoted = !quoted;
+    const bool separates = !quoted && isNameSeparator(c);
+    if (!separates && !inName) ++names;
+    inName = !separates;
+  }
+  return names;
+}
+
+std::string_view separatorName(char c) {
+  switch (c) {
+    case ' ':
+      return "a blank";
+    case '\t':
+      return "a tab";
+    case ',':
+      return "a comma";
+    case ';':
+      return "a semicolon";
+    default:
+      return "an equals sign";
+  }
+}
 
 // The first character of `text` at which cmd splits names (blanks and tabs only when
 // `blanksOnly`), or npos.

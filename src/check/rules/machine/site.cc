@@ -113,12 +113,13 @@ TcSearch findTc(const Site& site) {
   const Machine& machine = site.machine();
   const std::string path = machine.variable("PATH").value_or("");
   TcSearch search;
-  search.extensions = machine.variable("PATHEXT").value_or(std::string(kDefaultExtensions));
+  const std::string extensions =
+      machine.variable("PATHEXT").value_or(std::string(kDefaultExtensions));
   const std::vector<std::string_view> folders = items(path);
   search.pathFolders = folders.size();
   for (std::size_t i = 0; i <= folders.size() && !search.found; ++i) {
     const std::string folder = site.script().absolute(i == 0 ? "." : folders[i - 1]);
-    for (const std::string_view extension : items(search.extensions)) {
+    for (const std::string_view extension : items(extensions)) {
       std::string tc = site.script().absolute(folder + "\\tc" + std::string(extension));
       if (machine.kind(tc) != EntryKind::kFile) continue;
       search.found = std::move(tc);

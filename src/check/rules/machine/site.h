@@ -108,7 +108,6 @@ extern const MachineRule kNotAFile;
 struct TcSearch {
   std::optional<std::string> found;  // its absolute name; nothing when there is none
   std::size_t pathFolders = 0;       // the folders of PATH looked in
-  std::string extensions;            // PATHEXT, or the extensions used when it is unset
 };
 TcSearch findTc(const Site& site);
 
