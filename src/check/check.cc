@@ -6,16 +6,14 @@
 
 namespace mk::check {
 
-namespace {
-
 // The note on what a check without the machine leaves out.
 constexpr std::string_view kNotChecked =
     "files were not checked here: run this check on the Windows machine, in the batch's folder";
 
 // The script of the first line `text`, on the machine whose current folder is `current`, and
 // that line; nothing when it is not a backup copy line.
-std::optional<Script> readFirstLine(std::string_view text, const Report& report,
-                                    std::optional<std::string> current, Line& line) {
+static std::optional<Script> readFirstLine(std::string_view text, const Report& report,
+                                           std::optional<std::string> current, Line& line) {
   const LineShape shape = recogniseFirstLine(text);
   if (shape.kind != LineKind::kBackup) return std::nullopt;
   line.number = 1;
@@ -25,14 +23,12 @@ std::optional<Script> readFirstLine(std::string_view text, const Report& report,
                 std::move(current));
 }
 
-void count(const Line& line, ScriptSummary& summary) {
+static void count(const Line& line, ScriptSummary& summary) {
   if (line.kind() == LineKind::kRun) ++summary.entries;
   if (summary.entries != 1) return;
   if (line.kind() == LineKind::kChaining) summary.chaining = true;
   if (line.kind() == LineKind::kKeep) ++summary.keptPerEntry;
 }
-
-}  // namespace
 
 bool readScriptLine(std::istream& in, std::string& line) {
   if (!std::getline(in, line)) return false;

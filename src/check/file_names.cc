@@ -6,13 +6,11 @@
 
 namespace mk::check {
 
-namespace {
-
-constexpr char upper(char c) {
+static constexpr char upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-constexpr bool isLetter(char c) {
+static constexpr bool isLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
@@ -34,14 +32,14 @@ constexpr std::array<NameFault, 256> faults() {
 constexpr std::array<NameFault, 256> kFaults = faults();
 
 // The part's text before its first dot, without its trailing blanks.
-std::string_view stem(std::string_view part) {
+static std::string_view stem(std::string_view part) {
   std::string_view text = part.substr(0, part.find('.'));
   while (!text.empty() && text.back() == ' ')
     text.remove_suffix(1);
   return text;
 }
 
-bool namesDevice(std::string_view part) {
+static bool namesDevice(std::string_view part) {
   const std::string_view text = stem(part);
   if (text.size() == 3) {
     constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
@@ -52,8 +50,6 @@ bool namesDevice(std::string_view part) {
          (equalIgnoringCase(text.substr(0, 3), "COM") ||
           equalIgnoringCase(text.substr(0, 3), "LPT"));
 }
-
-}  // namespace
 
 InvalidName findInvalidName(std::string_view name, bool driveAllowed) {
   std::size_t partStart = 0;

@@ -8,23 +8,20 @@
 
 namespace mk::check {
 
-namespace {
-
 constexpr std::string_view kCopy = "copy ";
 constexpr std::string_view kDelete = "del ";
 constexpr std::string_view kTc = "tc ";
 
 // Makes `shape` the shape of kind `kind` whose P and I follow `command` at the line's start.
-void setPathAndInput(LineShape& shape, LineKind kind, std::string_view line,
-                     std::string_view command, std::string_view path, std::string_view input) {
+static void setPathAndInput(LineShape& shape, LineKind kind, std::string_view line,
+                            std::string_view command, std::string_view path,
+                            std::string_view input) {
   shape.kind = kind;
   shape.values[0] = {ValueKind::kDirectoryPath, line.substr(command.size(), path.size())};
   shape.values[1] = {ValueKind::kInputName,
                      line.substr(command.size() + path.size(), input.size())};
   shape.valueCount = 2;
 }
-
-}  // namespace
 
 const NamedValue* valueAt(const LineShape& shape, std::string_view line, std::size_t position) {
   for (std::size_t i = 0; i < shape.valueCount; ++i) {

@@ -25,8 +25,6 @@
 #define MULTIKEVRA_VERSION "unknown"
 #endif
 
-namespace {
-
 constexpr int kNotChecked = 3;
 constexpr std::string_view kProgram = "multikevra-check";
 constexpr std::string_view kUsage =
@@ -59,19 +57,19 @@ constexpr std::string_view kHelpEnd =
     "or an unknown option or tag.\n";
 
 // Writes "multikevra-check: WHY" on standard error and returns the status for "not checked".
-int notChecked(const std::string& why) {
+static int notChecked(const std::string& why) {
   std::fprintf(stderr, "%s: %s\n", kProgram.data(), why.c_str());
   return kNotChecked;
 }
 
-std::string cannotRead(const std::string& name, int error) {
+static std::string cannotRead(const std::string& name, int error) {
   if (error == ENOENT) return "cannot check \"" + name + "\": there is no such file";
   return "cannot read \"" + name + "\": " + std::strerror(error);
 }
 
 // The findings made before a run (`after` false) or by --after, a line each: tag, severity and
 // summary.
-std::string findingList(bool after) {
+static std::string findingList(bool after) {
   std::string list;
   for (const mk::check::Rule* rule : mk::check::allRules()) {
     if (mk::check::isAfterRule(*rule) != after) continue;
@@ -83,7 +81,7 @@ std::string findingList(bool after) {
   return list;
 }
 
-int help() {
+static int help() {
   std::string text(kHelpStart);
   text.append("\nFindings before a run:\n").append(findingList(false)).append("\n");
   text.append(kHelpAfter).append("Findings with --after:\n").append(findingList(true));
@@ -94,7 +92,7 @@ int help() {
 
 // The rule of the tag `tag`; nullptr, having said so on standard error, when no rule has that
 // tag.
-const mk::check::Rule* knownTag(std::string_view tag) {
+static const mk::check::Rule* knownTag(std::string_view tag) {
   const mk::check::Rule* rule = mk::check::ruleOf(tag);
   if (rule != nullptr) return rule;
   std::string why = "unknown tag \"" + std::string(tag) + "\"";
@@ -110,7 +108,7 @@ const mk::check::Rule* knownTag(std::string_view tag) {
   return nullptr;
 }
 
-int explain(std::string_view tag) {
+static int explain(std::string_view tag) {
   const mk::check::Rule* rule = knownTag(tag);
   if (rule == nullptr) return kNotChecked;
   std::string text(rule->tag);
@@ -121,8 +119,8 @@ int explain(std::string_view tag) {
   return 0;
 }
 
-int readAndCheck(const std::string& name, bool after,
-                 std::span<const mk::check::Rule* const> ignored) {
+static int readAndCheck(const std::string& name, bool after,
+                        std::span<const mk::check::Rule* const> ignored) {
   errno = 0;
   std::ifstream file(name, std::ios::binary);
   if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
@@ -146,8 +144,8 @@ int readAndCheck(const std::string& name, bool after,
 
 // Checks the script `name`; a check that runs out of memory ends with "not checked", as a
 // script that cannot be read does.
-int checkScript(const std::string& name, bool after,
-                std::span<const mk::check::Rule* const> ignored) {
+static int checkScript(const std::string& name, bool after,
+                       std::span<const mk::check::Rule* const> ignored) {
   try {
     return readAndCheck(name, after, ignored);
   } catch (const std::bad_alloc&) {
@@ -156,8 +154,6 @@ int checkScript(const std::string& name, bool after,
     return notChecked("cannot check \"" + name + "\": " + error.what());
   }
 }
-
-}  // namespace
 
 int main(int argc, char** argv) {
   std::span<char*> arguments(argv, static_cast<std::size_t>(argc));

@@ -7,8 +7,6 @@
 
 namespace mk::check {
 
-namespace {
-
 constexpr std::array<const LineRule*, 12> kLineRules = {
     &kPercent,  &kSplitName,   &kSpecialChar,    &kSlash,     &kQuote, &kByteOrderMark,
     &kNonAscii, &kInvalidName, &kEmptyInputName, &kEmptyName, &kCut,   &kForeignLine,
@@ -30,7 +28,7 @@ constexpr std::array<const AfterRule*, 5> kAfterRules = {
 };
 
 // The edit distance between `a` and `b` (letters added, dropped or changed).
-std::size_t distance(std::string_view a, std::string_view b) {
+static std::size_t distance(std::string_view a, std::string_view b) {
   std::vector<std::size_t> costs(b.size() + 1, 0);
   for (std::size_t j = 0; j <= b.size(); ++j)
     costs[j] = j;
@@ -45,8 +43,6 @@ std::size_t distance(std::string_view a, std::string_view b) {
   }
   return costs[b.size()];
 }
-
-}  // namespace
 
 std::span<const LineRule* const> lineRules() {
   return kLineRules;

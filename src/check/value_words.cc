@@ -4,9 +4,7 @@
 
 namespace mk::check {
 
-namespace {
-
-std::string_view kindName(ValueKind kind) {
+static std::string_view kindName(ValueKind kind) {
   switch (kind) {
     case ValueKind::kDirectoryPath:
       return "directory path";
@@ -22,8 +20,6 @@ std::string_view kindName(ValueKind kind) {
       return "kept name";
   }
 }
-
-}  // namespace
 
 std::string inQuotes(std::string_view text) {
   return std::string("\"").append(text).append("\"");

@@ -6,10 +6,8 @@
 
 namespace mk::check {
 
-namespace {
-
 // A span of time as a person reads it: "42 s", "3 min 5 s", "2 h 10 min".
-std::string duration(FileTime::duration span) {
+static std::string duration(FileTime::duration span) {
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(span).count();
   if (seconds < 60) return std::to_string(seconds) + " s";
   if (seconds < 3600) {
@@ -17,8 +15,6 @@ std::string duration(FileTime::duration span) {
   }
   return std::to_string(seconds / 3600) + " h " + std::to_string(seconds % 3600 / 60) + " min";
 }
-
-}  // namespace
 
 AfterSite::AfterSite(const Machine& machine, const Script& script)
     : machine_(machine),

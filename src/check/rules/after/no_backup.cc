@@ -6,17 +6,13 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const AfterSite& site, Report& report) {
+static void find(const Line& line, const AfterSite& site, Report& report) {
   const Script& script = site.script();
   if (line.number != 1 || site.machine().kind(script.backupKey) == EntryKind::kFile) return;
   report.add(line.number, kNoBackup,
              "the backup " + inQuotes(script.path() + script.backup) +
                  " does not exist: the original sample input is kept nowhere");
 }
-
-}  // namespace
 
 const AfterRule kNoBackup = {
     {"no-backup", Severity::kError, "the backup of the sample input does not exist after the batch",

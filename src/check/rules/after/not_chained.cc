@@ -6,11 +6,9 @@
 
 namespace mk::check {
 
-namespace {
-
 // The first entry's chaining line stands for all: the files are looked at as the batch left
 // them, after the last.
-void find(const Line& line, const AfterSite& site, Report& report) {
+static void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kChaining || line.entry != 1) return;
   const Script& script = site.script();
   if (site.machine().sameBytes(script.sampleInputKey, script.tcOutputKey)) return;
@@ -18,8 +16,6 @@ void find(const Line& line, const AfterSite& site, Report& report) {
              "the sample input " + inQuotes(script.path() + script.sampleInput) +
                  " does not hold tc's output: the last chaining copy did not happen");
 }
-
-}  // namespace
 
 const AfterRule kNotChained = {
     {"not-chained", Severity::kError,

@@ -6,17 +6,13 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const AfterSite& site, Report& report) {
+static void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kKeep || site.kept().written) return;
   report.add(line.number, kNotKept,
              "kept file " + inQuotes(site.kept().file) + " does not exist: the run on line " +
                  std::to_string(line.runLine) + " made no " + inQuotes(site.kept().output) +
                  ", or this copy failed");
 }
-
-}  // namespace
 
 const AfterRule kNotKept = {
     {"not-kept", Severity::kError,

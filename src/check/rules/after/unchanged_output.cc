@@ -7,9 +7,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const AfterSite& site, Report& report) {
+static void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kKeep) return;
   const KeptFile& kept = site.kept();
   if (!kept.written || site.older(kept)) return;
@@ -26,8 +24,6 @@ void find(const Line& line, const AfterSite& site, Report& report) {
     return;
   }
 }
-
-}  // namespace
 
 const AfterRule kUnchangedOutput = {
     {"unchanged-output", Severity::kWarning,

@@ -6,11 +6,9 @@
 
 namespace mk::check {
 
-namespace {
-
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kRun) return;
   const bool list = line.value(ValueKind::kDataName).starts_with(kBom);
   const bool information = line.value(ValueKind::kInformation).starts_with(kBom);
@@ -26,8 +24,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
              "a byte order mark (EF BB BF) begins " + std::string(what) + ": save " +
                  std::string(files) + " without BOM");
 }
-
-}  // namespace
 
 const LineRule kByteOrderMark = {
     {"byte-order-mark", Severity::kError,

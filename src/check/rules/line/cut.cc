@@ -6,13 +6,11 @@
 
 namespace mk::check {
 
-namespace {
-
 constexpr std::size_t kDataNameWidth = 80;
 constexpr std::size_t kKeptNameWidth = 20;
 constexpr std::size_t kInformationWidth = 180;
 
-void findOnRun(const Line& line, Report& report) {
+static void findOnRun(const Line& line, Report& report) {
   const std::string_view data = line.value(ValueKind::kDataName);
   const std::string_view information = line.value(ValueKind::kInformation);
   const bool dataCut = data.size() == kDataNameWidth;
@@ -26,7 +24,7 @@ void findOnRun(const Line& line, Report& report) {
   report.add(line.number, kCut, message);
 }
 
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() == LineKind::kRun) findOnRun(line, report);
   if (line.kind() != LineKind::kKeep) return;
   const std::string_view kept = line.value(ValueKind::kKeptName);
@@ -35,8 +33,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
              "kept name " + inQuotes(kept) +
                  " has 20 characters, all multikevra writes: its suffix is probably cut");
 }
-
-}  // namespace
 
 const LineRule kCut = {
     {"cut", Severity::kWarning,

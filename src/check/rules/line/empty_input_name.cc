@@ -6,16 +6,12 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& script, const Line& line, Report& report) {
+static void find(const Script& script, const Line& line, Report& report) {
   if (line.number != 1 || !script.input().empty()) return;
   report.add(line.number, kEmptyInputName,
              "the input name is empty: this line copies " + inQuotes(script.path() + ".inp") +
                  " and no run finds the sample input; answer the sample's name");
 }
-
-}  // namespace
 
 const LineRule kEmptyInputName = {
     {"empty-input-name", Severity::kError, "the input name is empty: no run finds the sample input",

@@ -3,16 +3,12 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kRun || !line.value(ValueKind::kDataName).empty()) return;
   report.add(line.number, kEmptyName,
              "the data name is empty: this run gets no data file; give the entry a name in the "
              "list file");
 }
-
-}  // namespace
 
 const LineRule kEmptyName = {
     {"empty-name", Severity::kError, "a run line with an empty data name: tc gets no data file",

@@ -3,15 +3,11 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kForeign) return;
   report.add(line.number, kForeignLine,
              "not a line multikevra writes (an edited script?): only its characters are checked");
 }
-
-}  // namespace
 
 const LineRule kForeignLine = {
     {"foreign-line", Severity::kWarning,

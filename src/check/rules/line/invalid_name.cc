@@ -7,10 +7,8 @@
 
 namespace mk::check {
 
-namespace {
-
 // Why a value cannot be a file's name, for the message after the value's name.
-std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
+static std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
   switch (invalid.fault) {
     case NameFault::kWildcard:
       return "holds the wildcard " + inQuotes(invalid.part);
@@ -32,7 +30,7 @@ std::string whyInvalid(const NamedValue& value, const InvalidName& invalid) {
 }
 
 // What follows when no file can have a value's name.
-std::string whatFollows(const NamedValue& value, const InvalidName& invalid) {
+static std::string whatFollows(const NamedValue& value, const InvalidName& invalid) {
   const bool device = invalid.fault == NameFault::kDevice;
   switch (value.kind) {
     case ValueKind::kDirectoryPath:
@@ -55,7 +53,8 @@ std::string whatFollows(const NamedValue& value, const InvalidName& invalid) {
 
 // Whether a drive (a letter and a colon) may begin `value`, a name of `line`; false for the
 // values that name no file or that are looked at on the first line only (P and I).
-bool names(const Script& script, const Line& line, const NamedValue& value, bool& driveAllowed) {
+static bool names(const Script& script, const Line& line, const NamedValue& value,
+                  bool& driveAllowed) {
   switch (value.kind) {
     case ValueKind::kDirectoryPath:
     case ValueKind::kDataName:  // a data name may be a path of its own ('d:\raw\a.xy')
@@ -73,7 +72,7 @@ bool names(const Script& script, const Line& line, const NamedValue& value, bool
   }
 }
 
-void find(const Script& script, const Line& line, Report& report) {
+static void find(const Script& script, const Line& line, Report& report) {
   for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
     const NamedValue& value = line.shape.values[i];
     bool driveAllowed = false;
@@ -86,8 +85,6 @@ void find(const Script& script, const Line& line, Report& report) {
     return;
   }
 }
-
-}  // namespace
 
 const LineRule kInvalidName = {
     {"invalid-name", Severity::kError,

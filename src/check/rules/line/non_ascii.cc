@@ -7,9 +7,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   const auto* at = std::find_if(line.text.begin(), line.text.end(),
                                 [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
   if (at == line.text.end()) return;
@@ -19,8 +17,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
              describe(value) + " holds bytes outside ASCII: cmd may read other characters; " +
                  std::string(howToChange(value)));
 }
-
-}  // namespace
 
 const LineRule kNonAscii = {
     {"non-ascii", Severity::kWarning, "bytes outside ASCII: cmd may read them as other characters",

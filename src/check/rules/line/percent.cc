@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   const std::size_t at = line.text.find('%');
   if (at == std::string_view::npos) return;
   // A %% reaches the command as one %, but whether it was meant so the line cannot tell: a %%
@@ -18,8 +16,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
              describe(value) + " holds \"%\": cmd runs this line with other text; " +
                  std::string(howToChange(value)));
 }
-
-}  // namespace
 
 const LineRule kPercent = {
     {"percent", Severity::kError, "a % in a line: cmd replaces %NAME% and %1 and drops a lone %",

@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kRun) return;
   for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
     const NamedValue* value = findValue(line.shape, kind);
@@ -19,8 +17,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
     return;
   }
 }
-
-}  // namespace
 
 const LineRule kQuote = {
     {"quote", Severity::kError, "a double quote in a data name or information ends tc's argument",

@@ -6,10 +6,8 @@
 
 namespace mk::check {
 
-namespace {
-
 // What to change, for the value `value` holding the / (none: the line itself).
-std::string_view fixFor(const NamedValue* value) {
+static std::string_view fixFor(const NamedValue* value) {
   if (value == nullptr) return "edit this line";
   switch (value->kind) {
     case ValueKind::kDirectoryPath:
@@ -23,7 +21,7 @@ std::string_view fixFor(const NamedValue* value) {
 }
 
 // tc, as any program, takes a / in a path; cmd's own copy and del take it for a switch.
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() == LineKind::kRun || line.kind() == LineKind::kForeign) return;
   const std::size_t at = line.text.find('/');
   if (at == std::string_view::npos) return;
@@ -33,8 +31,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
              describe(value) + " holds \"/\": " + std::string(command) +
                  " reads it as a switch and fails; " + std::string(fixFor(value)));
 }
-
-}  // namespace
 
 const LineRule kSlash = {
     {"slash", Severity::kError, "a / on a copy or del line: cmd reads a switch, and the line fails",

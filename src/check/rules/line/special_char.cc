@@ -6,11 +6,9 @@
 
 namespace mk::check {
 
-namespace {
-
 // The first character of `line` that cmd acts on outside double quotes (each double quote opens
 // or closes a quoted stretch): & | < > ^; or npos.
-std::size_t findCommandCharacter(std::string_view line) {
+static std::size_t findCommandCharacter(std::string_view line) {
   bool quoted = false;
   for (std::size_t at = 0; at < line.size(); ++at) {
     const char c = line[at];
@@ -20,7 +18,7 @@ std::size_t findCommandCharacter(std::string_view line) {
   return std::string_view::npos;
 }
 
-std::string_view effectOf(char c) {
+static std::string_view effectOf(char c) {
   switch (c) {
     case '&':
       return "starts a second command there";
@@ -35,7 +33,7 @@ std::string_view effectOf(char c) {
   }
 }
 
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   const std::size_t at = findCommandCharacter(line.text);
   if (at == std::string_view::npos) return;
   const NamedValue* value = valueAt(line.shape, line.text, at);
@@ -44,8 +42,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
                  " outside quotes: cmd " + std::string(effectOf(line.text[at])) + "; " +
                  std::string(howToChange(value)));
 }
-
-}  // namespace
 
 const LineRule kSpecialChar = {
     {"special-char", Severity::kError,

@@ -6,16 +6,14 @@
 
 namespace mk::check {
 
-namespace {
-
 // True for the characters at which cmd splits the names of copy and del.
-bool isNameSeparator(char c) {
+static bool isNameSeparator(char c) {
   return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '=';
 }
 
 // How many names cmd reads in `arguments` (after copy or del): stretches without separators,
 // where separators inside double quotes do not split.
-std::size_t countNames(std::string_view arguments) {
+static std::size_t countNames(std::string_view arguments) {
   std::size_t names = 0;
   bool quoted = false;
   bool inName = false;
@@ -28,7 +26,7 @@ std::size_t countNames(std::string_view arguments) {
   return names;
 }
 
-std::string_view separatorName(char c) {
+static std::string_view separatorName(char c) {
   switch (c) {
     case ' ':
       return "a blank";
@@ -45,7 +43,7 @@ std::string_view separatorName(char c) {
 
 // The first character of `text` at which cmd splits names (blanks and tabs only when
 // `blanksOnly`), or npos.
-std::size_t findSeparator(std::string_view text, bool blanksOnly) {
+static std::size_t findSeparator(std::string_view text, bool blanksOnly) {
   for (std::size_t at = 0; at < text.size(); ++at) {
     if (blanksOnly ? text[at] == ' ' || text[at] == '\t' : isNameSeparator(text[at])) return at;
   }
@@ -53,7 +51,7 @@ std::size_t findSeparator(std::string_view text, bool blanksOnly) {
 }
 
 // A run line: P and I stand in front of tc's quoted argument, where a blank or tab splits it.
-void findOnRun(const Line& line, Report& report) {
+static void findOnRun(const Line& line, Report& report) {
   for (const ValueKind kind : {ValueKind::kDirectoryPath, ValueKind::kInputName}) {
     const NamedValue* value = findValue(line.shape, kind);
     const std::size_t at = findSeparator(value->text, true);
@@ -65,7 +63,7 @@ void findOnRun(const Line& line, Report& report) {
   }
 }
 
-void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() == LineKind::kRun) {
     findOnRun(line, report);
     return;
@@ -90,8 +88,6 @@ void find(const Script& /*script*/, const Line& line, Report& report) {
   report.add(line.number, kSplitName,
              "double quotes in the names: " + names + "; take them out of the names");
 }
-
-}  // namespace
 
 const LineRule kSplitName = {
     {"split-name", Severity::kError,

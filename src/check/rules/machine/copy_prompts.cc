@@ -7,11 +7,9 @@
 
 namespace mk::check {
 
-namespace {
-
 // True when COPYCMD's switches make copy ask before it replaces a file: /-Y, case ignored, the
 // last of /Y and /-Y counting.
-bool copyAsks(std::string_view copycmd) {
+static bool copyAsks(std::string_view copycmd) {
   bool asks = false;
   for (std::size_t at = copycmd.find('/'); at != std::string_view::npos;
        at = copycmd.find('/', at + 1)) {
@@ -27,7 +25,7 @@ bool copyAsks(std::string_view copycmd) {
 // The file (P and name) that `line` replaces when it runs, if it exists then: the backup of an
 // earlier batch, the sample input on a chaining line, a kept file that exists or that the
 // batch writes first.
-std::optional<std::string> replaces(const Line& line, const Names& names, Site& site) {
+static std::optional<std::string> replaces(const Line& line, const Names& names, Site& site) {
   const Script& script = site.script();
   if (line.number == 1 && site.exists(script.backupKey)) return script.path() + script.backup;
   if (line.kind() == LineKind::kChaining) return script.path() + script.sampleInput;
@@ -36,7 +34,7 @@ std::optional<std::string> replaces(const Line& line, const Names& names, Site& 
   return script.path() + std::string(line.value(ValueKind::kKeptName));
 }
 
-void find(const Line& line, const Names& names, Site& site, Report& report) {
+static void find(const Line& line, const Names& names, Site& site, Report& report) {
   const std::optional<std::string> copycmd = site.machine().variable("COPYCMD");
   if (!copycmd || !copyAsks(*copycmd)) return;
   const std::optional<std::string> target = replaces(line, names, site);
@@ -45,8 +43,6 @@ void find(const Line& line, const Names& names, Site& site, Report& report) {
              "COPYCMD is " + inQuotes(*copycmd) + ": copy asks before it replaces " +
                  inQuotes(*target) + ", and the batch waits; type set COPYCMD= first");
 }
-
-}  // namespace
 
 const MachineRule kCopyPrompts = {
     {"copy-prompts", Severity::kError,

@@ -7,11 +7,9 @@
 
 namespace mk::check {
 
-namespace {
-
 constexpr std::string_view kEffect = ": this run probably reads no data; correct the list file";
 
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const std::string_view data = line.value(ValueKind::kDataName);
   if (line.kind() != LineKind::kRun || data.empty() || report.ignores(kMissingData)) return;
   if (findInvalidName(data, true).fault != NameFault::kNone) return;  // no file can have it
@@ -31,8 +29,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
       line.number, kMissingData,
       "no file of data name " + inQuotes(data) + " exists in " + where + std::string(kEffect));
 }
-
-}  // namespace
 
 const MachineRule kMissingData = {
     {"missing-data", Severity::kWarning,

@@ -7,10 +7,8 @@
 
 namespace mk::check {
 
-namespace {
-
 // A folder in P whose name begins I, the longest: P probably lacks its final backslash.
-std::string folderBeforeInput(const Site& site) {
+static std::string folderBeforeInput(const Site& site) {
   const std::string& input = site.script().input();
   std::string found;
   for (const FolderEntry& entry : site.machine().list(site.pathFolder())) {
@@ -23,7 +21,7 @@ std::string folderBeforeInput(const Site& site) {
   return found;
 }
 
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const Script& script = site.script();
   if (line.number != 1 || site.exists(script.sampleInputKey)) return;
   const std::string base = script.path() + script.input();
@@ -38,8 +36,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   }
   report.add(line.number, kMissingInput, message);
 }
-
-}  // namespace
 
 const MachineRule kMissingInput = {
     {"missing-input", Severity::kError,

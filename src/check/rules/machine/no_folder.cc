@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   if (line.kind() != LineKind::kKeep || !site.pathExists()) return;
   const std::string target =
       site.script().absolute(site.script().path() + std::string(line.value(ValueKind::kKeptName)));
@@ -19,8 +17,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
                  inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +
                  " does not exist: nothing is kept there; create it first");
 }
-
-}  // namespace
 
 const MachineRule kNoFolder = {
     {"no-folder", Severity::kError,

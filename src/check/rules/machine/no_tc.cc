@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   if (line.kind() != LineKind::kRun || line.entry != 1 || report.ignores(kNoTc)) return;
   const TcSearch search = findTc(site);
   if (search.found) return;
@@ -16,8 +14,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
              "cmd finds no tc in " + inQuotes(*site.script().current) + " nor in the " +
                  std::to_string(search.pathFolders) + " folders of PATH: every run fails");
 }
-
-}  // namespace
 
 const MachineRule kNoTc = {
     {"no-tc", Severity::kError, "(on Windows) cmd finds no tc here: every run fails",

@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   // A sample input that is a folder is missing-input's.
   if (line.kind() == LineKind::kChaining) return;
   const std::string& target = site.targetOf(line);
@@ -21,8 +19,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
   }
   report.add(line.number, kNotAFile, site.describeTarget(line) + " is a folder: " + effect);
 }
-
-}  // namespace
 
 const MachineRule kNotAFile = {
     {"not-a-file", Severity::kError,

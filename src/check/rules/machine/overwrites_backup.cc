@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const Script& script = site.script();
   if (line.number != 1 || !site.exists(script.backupKey)) return;
   if (site.machine().readOnly(script.backupKey)) return;  // not replaced: read-only's
@@ -17,8 +15,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
                  " exists: this batch replaces it with today's " + inQuotes(script.sampleInput) +
                  "; move it first");
 }
-
-}  // namespace
 
 const MachineRule kOverwritesBackup = {
     {"overwrites-backup", Severity::kWarning,

@@ -5,10 +5,8 @@
 
 namespace mk::check {
 
-namespace {
-
 // What follows when `line` cannot replace or delete its file.
-std::string_view whatFollows(const Line& line) {
+static std::string_view whatFollows(const Line& line) {
   if (line.number == 1) return "copy refuses it, and the backup stays an earlier batch's";
   switch (line.kind()) {
     case LineKind::kDeleteOutput:
@@ -20,7 +18,7 @@ std::string_view whatFollows(const Line& line) {
   }
 }
 
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const std::string& target = site.targetOf(line);
   if (target.empty() || !site.exists(target) || !site.machine().readOnly(target)) return;
   if (!site.once(kReadOnly, target)) return;
@@ -28,8 +26,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
              site.describeTarget(line) + " is read-only: " + std::string(whatFollows(line)) +
                  "; clear it with attrib -r");
 }
-
-}  // namespace
 
 const MachineRule kReadOnly = {
     {"read-only", Severity::kError,

@@ -6,11 +6,9 @@
 
 namespace mk::check {
 
-namespace {
-
 // The finding counts the kept files that exist, so it is held at the first one's line and
 // worded at the end (finish).
-void find(const Line& line, const Names& names, Site& site, Report& report) {
+static void find(const Line& line, const Names& names, Site& site, Report& report) {
   if (line.kind() != LineKind::kKeep || report.ignores(kReplacesKept)) return;
   if (!site.exists(line.keptKey) || existsWhenRun(site.script(), line, names)) return;
   if (site.machine().readOnly(line.keptKey)) return;  // not replaced: read-only's
@@ -20,7 +18,7 @@ void find(const Line& line, const Names& names, Site& site, Report& report) {
   report.hold(line.number, kReplacesKept);
 }
 
-void finish(Site& site, Report& report) {
+static void finish(Site& site, Report& report) {
   const Site::Replaced& replaced = site.replaced();
   if (replaced.count == 0) return;
   if (replaced.count == 1) {
@@ -32,8 +30,6 @@ void finish(Site& site, Report& report) {
                  inQuotes(replaced.first) +
                  ": an earlier batch left them, and this batch replaces them");
 }
-
-}  // namespace
 
 const MachineRule kReplacesKept = {
     {"replaces-kept", Severity::kWarning,

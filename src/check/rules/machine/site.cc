@@ -7,13 +7,11 @@
 
 namespace mk::check {
 
-namespace {
-
 constexpr std::string_view kDefaultExtensions = ".COM;.EXE;.BAT;.CMD";  // PATHEXT unset
 
 // The items of a list separated by semicolons, each without surrounding double quotes; empty
 // items left out.
-std::vector<std::string_view> items(std::string_view list) {
+static std::vector<std::string_view> items(std::string_view list) {
   std::vector<std::string_view> found;
   while (!list.empty()) {
     const std::size_t end = std::min(list.find(';'), list.size());
@@ -26,8 +24,6 @@ std::vector<std::string_view> items(std::string_view list) {
   }
   return found;
 }
-
-}  // namespace
 
 Site::Site(const Machine& machine, const Script& script)
     : machine_(machine),

@@ -7,9 +7,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   if (line.kind() != LineKind::kRun || line.entry != 1 || report.ignores(kTcIsBatch)) return;
   const TcSearch search = findTc(site);
   if (!search.found) return;
@@ -20,8 +18,6 @@ void find(const Line& line, const Names& /*names*/, Site& site, Report& report) 
              "the tc cmd finds first is the batch file " + inQuotes(*search.found) +
                  ": the first run never returns, and nothing after it runs");
 }
-
-}  // namespace
 
 const MachineRule kTcIsBatch = {
     {"tc-is-batch", Severity::kError,

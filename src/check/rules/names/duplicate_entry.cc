@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& /*script*/, const Line& line, const Names& names, Report& report) {
+static void find(const Script& /*script*/, const Line& line, const Names& names, Report& report) {
   if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
   const std::uint64_t earlier = names.dataLine(line.dataKey);
   if (earlier == 0) return;
@@ -17,8 +15,6 @@ void find(const Script& /*script*/, const Line& line, const Names& names, Report
                  std::to_string(earlier) +
                  " already: the same data runs twice; check the list file");
 }
-
-}  // namespace
 
 const NamesRule kDuplicateEntry = {
     {"duplicate-entry", Severity::kWarning,

@@ -6,9 +6,7 @@
 
 namespace mk::check {
 
-namespace {
-
-void find(const Script& /*script*/, const Line& line, const Names& names, Report& report) {
+static void find(const Script& /*script*/, const Line& line, const Names& names, Report& report) {
   if (line.kind() != LineKind::kKeep) return;
   const std::uint64_t earlier = names.keptLine(line.keptKey);
   if (earlier == 0) return;
@@ -17,8 +15,6 @@ void find(const Script& /*script*/, const Line& line, const Names& names, Report
                  " is also the kept name of line " + std::to_string(earlier) +
                  ": this copy overwrites it");
 }
-
-}  // namespace
 
 const NamesRule kKeptCollision = {
     {"kept-collision", Severity::kError,

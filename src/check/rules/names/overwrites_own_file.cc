@@ -7,12 +7,10 @@
 
 namespace mk::check {
 
-namespace {
-
 constexpr std::string_view kFix = "; change data name or suffix";
 
 // What the keep line's copy onto the batch's own file `own` does.
-std::string whatItOverwrites(const Script& script, const Line& line, const OwnFileOf& own) {
+static std::string whatItOverwrites(const Script& script, const Line& line, const OwnFileOf& own) {
   const std::string& path = script.path();
   switch (own.file) {
     case OwnFile::kItself:
@@ -34,7 +32,7 @@ std::string whatItOverwrites(const Script& script, const Line& line, const OwnFi
   }
 }
 
-void findOnKeep(const Script& script, const Line& line, const Names& names, Report& report) {
+static void findOnKeep(const Script& script, const Line& line, const Names& names, Report& report) {
   const OwnFileOf own = ownFileOf(script, line, names);
   if (own.file != OwnFile::kNone) {
     report.add(line.number, kOverwritesOwnFile,
@@ -50,7 +48,7 @@ void findOnKeep(const Script& script, const Line& line, const Names& names, Repo
                  std::to_string(writer) + "'s kept file, not tc's output" + std::string(kFix));
 }
 
-void find(const Script& script, const Line& line, const Names& names, Report& report) {
+static void find(const Script& script, const Line& line, const Names& names, Report& report) {
   if (line.kind() == LineKind::kKeep) findOnKeep(script, line, names, report);
   if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
   const std::uint64_t writer = names.keptLine(line.dataKey);
@@ -59,8 +57,6 @@ void find(const Script& script, const Line& line, const Names& names, Report& re
              "data name " + asResolved(line.value(ValueKind::kDataName)) + " is line " +
                  std::to_string(writer) + "'s kept file, not its data" + std::string(kFix));
 }
-
-}  // namespace
 
 const NamesRule kOverwritesOwnFile = {
     {"overwrites-own-file", Severity::kError,
