@@ -14,22 +14,13 @@ static constexpr bool isLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-constexpr NameFault faultOf(char c) {
+static constexpr NameFault faultOf(char c) {
   if (c == '*' || c == '?') return NameFault::kWildcard;
   if (c == '<' || c == '>' || c == '|' || c == '"') return NameFault::kForbidden;
   if (c == ':') return NameFault::kColon;
   const auto byte = static_cast<unsigned char>(c);
   return byte >= 1 && byte <= 31 ? NameFault::kControl : NameFault::kNone;
 }
-
-constexpr std::array<NameFault, 256> faults() {
-  std::array<NameFault, 256> table{};
-  for (unsigned c = 0; c < table.size(); ++c)
-    table[c] = faultOf(static_cast<char>(c));
-  return table;
-}
-
-constexpr std::array<NameFault, 256> kFaults = faults();
 
 // The part's text before its first dot, without its trailing blanks.
 static std::string_view stem(std::string_view part) {
@@ -61,7 +52,7 @@ InvalidName findInvalidName(std::string_view name, bool driveAllowed) {
       partStart = at + 1;
       continue;
     }
-    const NameFault fault = kFaults[static_cast<unsigned char>(name[at])];
+    const NameFault fault = faultOf(name[at]);
     if (fault != NameFault::kNone) return {fault, name.substr(at, 1)};
   }
   return {};

@@ -31,30 +31,32 @@ constexpr std::string_view kUsage =
     "usage: multikevra-check [--after] [--ignore TAG[,TAG...]] [SCRIPT] | --explain TAG | --help "
     "| --version";
 
-constexpr std::string_view kHelpStart =
-    "usage: multikevra-check [--ignore TAG[,TAG...]] [SCRIPT]\n"
-    "       multikevra-check --after [--ignore TAG[,TAG...]] [SCRIPT]\n"
-    "       multikevra-check --explain TAG\n"
-    "       multikevra-check --help | --version\n"
-    "\n"
-    "Reads a run script written by multikevra (default: multikevra.bat in the current folder)\n"
-    "and reports, before it runs, every line that cmd will run differently from what it means\n"
-    "and every file problem it can see. It writes nothing and changes no file. Run it where the\n"
-    "script will run: in kevra's main directory, on the Windows machine.\n"
-    "\n"
-    "Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.\n"
-    "--explain TAG tells what a finding means, what cmd or Windows does, and how to mend it.\n"
-    "--ignore TAG[,TAG...] (repeatable) leaves out findings you accept: they are not shown and\n"
-    "do not count toward the exit status; the summary line says how many were left out.\n";
+// The help; each list of findings (@BEFORE, @AFTER) is filled in from the rules.
+constexpr std::string_view kHelp = R"(usage: multikevra-check [--ignore TAG[,TAG...]] [SCRIPT]
+       multikevra-check --after [--ignore TAG[,TAG...]] [SCRIPT]
+       multikevra-check --explain TAG
+       multikevra-check --help | --version
 
-constexpr std::string_view kHelpAfter =
-    "With --after, run where the batch ran, after it ran, it reports instead what the batch left.\n"
-    "The summary names the first entry that did not leave all its kept files.\n";
+Reads a run script written by multikevra (default: multikevra.bat in the current folder)
+and reports, before it runs, every line that cmd will run differently from what it means
+and every file problem it can see. It writes nothing and changes no file. Run it where the
+script will run: in kevra's main directory, on the Windows machine.
 
-constexpr std::string_view kHelpEnd =
-    "Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be\n"
-    "checked (missing, unreadable, or not written by multikevra; with --after, not on Windows),\n"
-    "or an unknown option or tag.\n";
+Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.
+--explain TAG tells what a finding means, what cmd or Windows does, and how to mend it.
+--ignore TAG[,TAG...] (repeatable) leaves out findings you accept: they are not shown and
+do not count toward the exit status; the summary line says how many were left out.
+
+Findings before a run:
+@BEFORE
+With --after, run where the batch ran, after it ran, it reports instead what the batch left.
+The summary names the first entry that did not leave all its kept files.
+Findings with --after:
+@AFTER
+Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be
+checked (missing, unreadable, or not written by multikevra; with --after, not on Windows),
+or an unknown option or tag.
+)";
 
 // Writes "multikevra-check: WHY" on standard error and returns the status for "not checked".
 static int notChecked(const std::string& why) {
@@ -67,25 +69,21 @@ static std::string cannotRead(const std::string& name, int error) {
   return "cannot read \"" + name + "\": " + std::strerror(error);
 }
 
-// The findings made before a run (`after` false) or by --after, a line each: tag, severity and
-// summary.
-static std::string findingList(bool after) {
-  std::string list;
-  for (const mk::check::Rule* rule : mk::check::allRules()) {
-    if (mk::check::isAfterRule(*rule) != after) continue;
-    std::string line = "  " + std::string(rule->tag);
-    line.resize(std::max<std::size_t>(line.size() + 1, 22), ' ');
-    line.append(rule->severity == mk::check::Severity::kError ? "error    " : "warning  ");
-    list.append(line).append(rule->summary).append("\n");
-  }
-  return list;
-}
-
 static int help() {
-  std::string text(kHelpStart);
-  text.append("\nFindings before a run:\n").append(findingList(false)).append("\n");
-  text.append(kHelpAfter).append("Findings with --after:\n").append(findingList(true));
-  text.append("\n").append(kHelpEnd);
+  std::string text(kHelp);
+  for (const bool after : {false, true}) {
+    std::string list;  // a line a finding: tag, severity and summary
+    for (const mk::check::Rule* rule : mk::check::allRules()) {
+      if (mk::check::isAfterRule(*rule) != after) continue;
+      std::string line = "  " + std::string(rule->tag);
+      line.resize(std::max<std::size_t>(line.size() + 1, 22), ' ');
+      line.append(rule->severity == mk::check::Severity::kError ? "error    " : "warning  ");
+      list.append(line).append(rule->summary).append("\n");
+    }
+    list.append("\n");
+    const std::string_view marker = after ? "@AFTER\n" : "@BEFORE\n";
+    text.replace(text.find(marker), marker.size(), list);
+  }
   std::fputs(text.c_str(), stdout);
   return 0;
 }

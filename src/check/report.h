@@ -52,7 +52,8 @@ class Report {
   // tags that occurred.
   void summarize(const ScriptSummary& summary);
 
-  // Writes the summary line "NAME: DESCRIPTION: X errors, Y warnings".
+  // Writes the summary line "NAME: DESCRIPTION: X errors, Y warnings"; when there are
+  // findings, after a note that --explain tells more.
   void summarize(std::string_view description);
 
   // The script's name as the user gave it.

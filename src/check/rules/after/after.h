@@ -2,7 +2,8 @@
 // line's kept file. They read the files through the machine's seam (machine.h), as the
 // AfterSite shows them: each kept file looked at once, beside the kept files of the entry
 // before. A new rule of this room: a file here named after its tag, defining its AfterRule,
-// declared below and listed in rules.cc.
+// declared below and listed in rules.cc;
+// this header brings what its code and message need.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "check/report.h"
 #include "check/rule.h"
 #include "check/script.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 

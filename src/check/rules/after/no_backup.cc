@@ -1,8 +1,5 @@
 // no-backup: the backup of the sample input does not exist after the batch.
-#include <string>
-
 #include "check/rules/after/after.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -20,9 +17,6 @@ const AfterRule kNoBackup = {
 missing: the backup line failed (a missing sample input, a name cmd could not copy), or the
 file was moved since. With chaining on, the original sample input is lost: every run overwrote
 it with its result.
-
-Example:
-  copy C:\kevra\quartz\sample.inp C:\kevra\quartz\sample_orig.inp
 
 To mend: restore the sample input from elsewhere if chaining was on; run multikevra-check
 before the next batch.)"},

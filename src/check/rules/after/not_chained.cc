@@ -1,8 +1,5 @@
 // not-chained: chaining was on, and the sample input does not hold tc's output of the last run.
-#include <string>
-
 #include "check/rules/after/after.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -26,9 +23,6 @@ differ: the last chaining copy did not happen. It was refused (a read-only sampl
 "Access is denied"), or the batch stopped before it, and the runs probably did not start from
 each other's results. (The backup cannot be judged after the batch: copy gives a copy its
 source's time. Before the batch, read-only finds a backup that will not be replaced.)
-
-Example:
-  copy C:\kevra\quartz\sample.out C:\kevra\quartz\sample.inp
 
 To mend: clear the sample input's read-only attribute (attrib -r), restore it from the backup,
 and run the batch again.)"},

@@ -1,8 +1,5 @@
 // not-kept: a kept file is missing after the batch.
-#include <string>
-
 #include "check/rules/after/after.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -19,9 +16,6 @@ const AfterRule kNotKept = {
      "a kept file is missing: its run made no output, or the copy failed",
      R"(A keep line's file P N is missing after the batch: the entry's run made no such output
 file (it failed, or was stopped), or the copy itself failed. The message names the run line.
-
-Example:
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0200K.hkl
 
 To mend: run that entry again (a list file with only the entries that failed).)"},
     find};

@@ -1,8 +1,5 @@
 // stale: a kept file older than the script, which this batch did not replace.
-#include <string>
-
 #include "check/rules/after/after.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -20,9 +17,6 @@ const AfterRule kStale = {
      R"(The kept file exists but was last written before the script was: an earlier batch left
 it, and this batch's copy did not replace it, because the run made no output file or the copy
 failed.
-
-Example:
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0200K.hkl
 
 To mend: run that entry again.)"},
     find};

@@ -1,9 +1,6 @@
 // unchanged-output: a kept file with the bytes of the entry before's, so its run probably failed.
-#include <string>
-
 #include "check/file_names.h"
 #include "check/rules/after/after.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

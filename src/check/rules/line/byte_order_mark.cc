@@ -1,7 +1,5 @@
 // byte-order-mark: the bytes a "UTF-8 with BOM" file begins with, at the start of a data name
 // or an information text.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
 
 namespace mk::check {

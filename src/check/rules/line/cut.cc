@@ -1,8 +1,5 @@
 // cut: a value as long as multikevra keeps of it, so probably cut.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

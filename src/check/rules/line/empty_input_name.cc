@@ -1,8 +1,5 @@
 // empty-input-name: the input name question answered with nothing.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

@@ -1,9 +1,6 @@
 // invalid-name: a name no Windows file can have.
-#include <string>
-
 #include "check/file_names.h"
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

@@ -1,11 +1,15 @@
 // The rules that read a line's own text: what cmd does with its characters, names no file can
 // have, values empty or cut. A new rule of this room: a file here named after its tag, defining
-// its LineRule, declared below and listed in rules.cc.
+// its LineRule, declared below and listed in rules.cc;
+// this header brings what its code and message need.
 #pragma once
+
+#include <string>
 
 #include "check/report.h"
 #include "check/rule.h"
 #include "check/script.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 

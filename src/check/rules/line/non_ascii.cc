@@ -1,9 +1,7 @@
 // non-ascii: bytes outside ASCII, which cmd reads in the console's code page.
 #include <algorithm>
-#include <string>
 
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

@@ -1,8 +1,5 @@
 // percent: a % in a line, which cmd replaces or drops before the line runs.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

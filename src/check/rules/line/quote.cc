@@ -1,8 +1,5 @@
 // quote: a double quote in a run line's data name or information, which ends tc's argument.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

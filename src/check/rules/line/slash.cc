@@ -1,8 +1,5 @@
 // slash: a / on a copy or del line, which cmd reads as a switch.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

@@ -1,8 +1,5 @@
 // special-char: & | < > or ^ outside double quotes, which cmd acts on.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

@@ -1,8 +1,5 @@
 // split-name: a name holding a character at which cmd takes names apart.
-#include <string>
-
 #include "check/rules/line/line_rule.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

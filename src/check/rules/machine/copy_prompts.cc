@@ -1,9 +1,7 @@
 // copy-prompts: COPYCMD makes copy ask before it replaces a file, and the batch waits.
 #include <optional>
-#include <string>
 
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -54,9 +52,6 @@ overnight batch waits at that question until someone answers. With chaining on, 
 chaining copy replaces the sample input, so the batch stops there; otherwise the backup line
 asks when the backup exists, and a keep line when its kept file exists. Reported once, on the
 first line that will ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
-
-Example, with COPYCMD=/-Y:
-  copy C:\kevra\quartz\sample.out C:\kevra\quartz\sample.inp
 
 To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)"},
     find};

@@ -1,9 +1,6 @@
 // missing-data: no file of a run line's data name exists, probably a typo.
-#include <string>
-
 #include "check/file_names.h"
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -40,9 +37,6 @@ names, where they look like results. It is a warning, not an error: kevra forms 
 file's name from the filename macro inside the input file, which the checker does not read;
 but a name with no file of its stem anywhere is almost surely a typo or the wrong folder. A
 data name that is a stem (qz_0100K beside qz_0100K.xye) is fine.
-
-Example (the list file says qz_0150 for qz_0150K):
-  tc C:\kevra\quartz\sample "macro filename {qz_0150} macro information { } #define GUI_LINES"
 
 To mend: correct the list file and run multikevra again, or run the check in the folder the
 batch runs from.)"},

@@ -1,9 +1,6 @@
 // missing-input: the sample input file does not exist.
-#include <string>
-
 #include "check/file_names.h"
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -44,9 +41,6 @@ const MachineRule kMissingInput = {
 missing, the backup fails and every run of tc starts without its input. When a folder in P
 begins with the input name, the directory path probably lacks its final backslash
 (D:\xrd\batch answered for D:\xrd\batch\): the message says so.
-
-Example:
-  copy D:\xrd\batchbase.inp D:\xrd\batchbase_orig.inp
 
 To mend: correct the directory path (ending in \) or the input name and run multikevra again;
 or run the check, and the batch, in kevra's main directory when the names are relative.)"},

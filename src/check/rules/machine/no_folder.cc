@@ -1,8 +1,5 @@
 // no-folder: the folder of a kept name with a folder in it does not exist.
-#include <string>
-
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -26,9 +23,6 @@ P raw\s01.xy.hkl) makes the keep copy write into a folder under P. copy creates 
 when that folder does not exist, every copy into it fails with "The system cannot find the
 path specified", and nothing is kept. Reported once per missing folder, on the first keep line
 that needs it.
-
-Example:
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\raw\s01.xy.hkl
 
 To mend: create the folder before the batch runs (mkdir C:\kevra\quartz\raw), or use data
 names without a folder and run multikevra again.)"},

@@ -1,8 +1,5 @@
 // no-tc: cmd finds no tc, so every run line fails.
-#include <string>
-
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -24,9 +21,6 @@ is found, every run line fails with "'tc' is not recognized as an internal or ex
 command", the keep lines copy nothing new, and the batch refines nothing. This happens when
 the batch is started from another folder than kevra's main directory, and kevra is not on
 PATH. The checker looks from the folder, and with the PATH, of the window it runs in.
-
-Example:
-  tc C:\kevra\quartz\sample "macro filename {qz_0100K} macro information { } #define GUI_LINES"
 
 To mend: run the batch, and this check, from kevra's main directory (cd /d C:\kevra), or put
 kevra's folder on PATH.)"},

@@ -1,8 +1,5 @@
 // not-a-file: a folder stands where a line copies or deletes a file.
-#include <string>
-
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -28,9 +25,6 @@ del of a folder asks "Are you sure (Y/N)?" before it empties it. So a folder nam
 file gets the output file (kevra.hkl) inside it and no file of the kept name is made, a folder
 named as the backup gets the sample input inside it, and a folder named as tc's output makes
 the batch wait at del's question until someone answers. Reported once per name.
-
-Example (a folder s01.hkl in the batch's folder):
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s01.hkl
 
 To mend: rename or move the folder before the batch runs, or change the data name or the
 suffix and run multikevra again.)"},

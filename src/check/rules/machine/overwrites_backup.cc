@@ -1,8 +1,5 @@
 // overwrites-backup: the backup of an earlier batch, which the first line replaces.
-#include <string>
-
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -22,9 +19,6 @@ const MachineRule kOverwritesBackup = {
      R"(The script's first line copies the sample input to P I_orig.inp. When that backup is
 there from an earlier batch, it is replaced with the sample input as it is now, which after a
 chained batch is that batch's last result, not the original.
-
-Example:
-  copy C:\kevra\quartz\sample.inp C:\kevra\quartz\sample_orig.inp
 
 To mend: move or rename the old backup before the batch runs, if it is the original you want
 to keep.)"},

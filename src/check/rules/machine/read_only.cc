@@ -1,6 +1,4 @@
 // read-only: a file that a line copies onto or deletes is read-only, so copy or del refuses it.
-#include <string>
-
 #include "check/rules/machine/site.h"
 
 namespace mk::check {
@@ -42,9 +40,6 @@ chaining, tc.exe) may be read-only.
 
 The checker sees the read-only attribute only: a file that Windows refuses for its permissions
 (an access control list, a share opened read-only) is not seen.
-
-Example:
-  copy C:\kevra\quartz\sample.out C:\kevra\quartz\sample.inp
 
 To mend: clear the attribute (attrib -r C:\kevra\quartz\sample.inp, or untick Read-only in the
 file's Properties), or move the file away, before the batch runs.)"},

@@ -1,8 +1,5 @@
 // replaces-kept: kept files of an earlier batch exist, and this batch replaces them.
-#include <string>
-
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -38,9 +35,6 @@ const MachineRule kReplacesKept = {
 with the same data names and suffixes): this batch replaces them without a word, and the
 earlier results are lost unless they were moved first. One warning for the whole script, on
 the first keep line whose kept file exists, with the count: a rerun is often what was meant.
-
-Example, a second run of the same batch:
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0100K.hkl
 
 To mend: move the earlier kept files to another folder first, if you want to keep them; if
 the rerun is meant, --ignore replaces-kept.)"},

@@ -1,9 +1,6 @@
 // tc-is-batch: the tc cmd finds first is a batch file, which never returns to this one.
-#include <string>
-
 #include "check/file_names.h"
 #include "check/rules/machine/site.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

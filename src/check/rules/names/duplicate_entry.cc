@@ -1,8 +1,5 @@
 // duplicate-entry: a data file an earlier entry ran.
-#include <string>
-
 #include "check/rules/names/names.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

@@ -1,8 +1,5 @@
 // kept-collision: a keep copy onto the file an earlier keep line kept.
-#include <string>
-
 #include "check/rules/names/names.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 

@@ -2,7 +2,7 @@
 // a file an earlier line wrote, a data file run twice. They read one table of the names used so
 // far, which the check adds each line's names to after its rules ran. A new rule of this room:
 // a file here named after its tag, defining its NamesRule, declared below and listed in
-// rules.cc.
+// rules.cc; this header brings what its code and message need.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include "check/report.h"
 #include "check/rule.h"
 #include "check/script.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 

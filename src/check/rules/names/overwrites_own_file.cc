@@ -1,9 +1,6 @@
 // overwrites-own-file: a keep copy onto a file the batch needs, or a line reading a file that an
 // earlier keep line wrote.
-#include <string>
-
 #include "check/rules/names/names.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -67,9 +64,6 @@ output file, the backup, an output file that a keep line copies, a data file (th
 lost, or a later run reads the copy instead of its data), or the running script (cmd reads on in
 the new file from the old position). The finding stands on the later of the two lines and names
 the other.
-
-Example (data name sample, suffix .inp):
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\sample.inp
 
 To mend: change the data name or the suffix so that no kept name is one of these files, and
 run multikevra again.)"},
