@@ -10,9 +10,9 @@ static std::string_view whatFollows(const Line& line) {
     case LineKind::kDeleteOutput:
       return "del refuses to delete it";
     case LineKind::kChaining:
-      return "every chaining copy is refused: no run starts from the one before";
+      return "copy refuses it, and no run starts from the one before";
     default:
-      return "this copy is refused, and the earlier file stays";
+      return "copy refuses it, and the earlier file stays under this name";
   }
 }
 
@@ -21,8 +21,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   if (target.empty() || !site.exists(target) || !site.machine().readOnly(target)) return;
   if (!site.once(kReadOnly, target)) return;
   report.add(line.number, kReadOnly,
-             site.describeTarget(line) + " is read-only: " + std::string(whatFollows(line)) +
-                 "; clear it with attrib -r");
+             site.describeTarget(line) + " is read-only: " + std::string(whatFollows(line)));
 }
 
 const MachineRule kReadOnly = {
