@@ -7,7 +7,7 @@ static void find(const Script& script, const Line& line, Report& report) {
   if (line.number != 1 || !script.input().empty()) return;
   report.add(line.number, kEmptyInputName,
              "the input name is empty: this line copies " + inQuotes(script.path() + ".inp") +
-                 " and no run finds the sample input; answer the sample's name");
+                 ", and no run finds the sample input");
 }
 
 const LineRule kEmptyInputName = {

@@ -35,7 +35,7 @@ static std::string whatFollows(const NamedValue& value, const InvalidName& inval
     case ValueKind::kInputName:
       return device ? "the backup and the runs reach a device" : "the backup and every run fail";
     case ValueKind::kDataName:
-      return device ? "tc reads a device, not data" : "no data file can have it";
+      return device ? "tc reads a device, not data" : "no file can have it";
     case ValueKind::kOutputFile:
       return device ? "the copy reads a device" : "the copy fails";
     default:

@@ -12,7 +12,7 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   const NamedValue* value =
       valueAt(line.shape, line.text, static_cast<std::size_t>(at - line.text.begin()));
   report.add(line.number, kNonAscii,
-             describe(value) + " holds bytes outside ASCII: cmd may read other characters; " +
+             describe(value) + " holds non-ASCII bytes: cmd may read other characters; " +
                  std::string(howToChange(value)));
 }
 

@@ -29,7 +29,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
     const std::string named = script.path() + folder;
     message += inQuotes(named) + " is a folder: answer " + inQuotes(named + "\\");
   } else {
-    message += "correct the directory path or the input name";
+    message += "correct the path or the input name";
   }
   report.add(line.number, kMissingInput, message);
 }

@@ -1,4 +1,5 @@
-// special-char: & | < > or ^ outside double quotes, which cmd acts on.
+// special-char (in a file of its own name, cmd_char): & | < > or ^ outside double quotes, which cmd
+// acts on.
 #include "check/rules/line/line_rule.h"
 
 namespace mk::check {
