@@ -1,5 +1,6 @@
 #include "check/check.h"
 
+#include <deque>
 #include <optional>
 
 #include "check/rules.h"
@@ -10,17 +11,83 @@ namespace mk::check {
 constexpr std::string_view kNotChecked =
     "files were not checked here: run this check on the Windows machine, in the batch's folder";
 
-// The script of the first line `text`, on the machine whose current folder is `current`, and
-// that line; nothing when it is not a backup copy line.
-static std::optional<Script> readFirstLine(std::string_view text, const Report& report,
-                                           std::optional<std::string> current, Line& line) {
-  const LineShape shape = recogniseFirstLine(text);
-  if (shape.kind != LineKind::kBackup) return std::nullopt;
+// The lines read ahead, at most, for the first entry's keep lines to tell P.
+constexpr std::size_t kReadAhead = 1000;
+
+bool readScriptLine(std::istream& in, std::string& line) {
+  if (!std::getline(in, line)) return false;
+  if (line.ends_with('\r')) line.pop_back();
+  return true;
+}
+
+// A line's text as read, whether it has a line end, and whether it is the last.
+struct Text {
+  std::string text;
+  bool ended = true;
+  bool last = false;
+};
+
+static bool read(std::istream& in, Text& text) {
+  if (!readScriptLine(in, text.text)) return false;
+  text.ended = !in.eof();
+  text.last = !text.ended || in.peek() == std::istream::traits_type::eof();
+  return true;
+}
+
+// The length of P as the first entry's keep lines tell it, when they agree: P is what stands
+// before the data name in a kept name. The lines after the first line `first` are read into
+// `ahead`, up to the second run line.
+static std::optional<std::size_t> pathSizeOfFirstEntry(const LineShape& first, std::istream& in,
+                                                      std::deque<Text>& ahead) {
+  const std::string_view path = first.values[0].text;
+  const std::string_view pathAndInput(path.data(), path.size() + first.values[1].text.size());
+  const ScriptLines lines(path, first.values[1].text);
+  std::optional<std::string> data;
+  std::optional<std::size_t> size;
+  for (Text text; ahead.size() < kReadAhead && read(in, text);) {
+    ahead.push_back(std::move(text));
+    const LineShape shape = lines.recognise(ahead.back().text);
+    if (shape.kind == LineKind::kRun && data) break;
+    if (shape.kind == LineKind::kRun) data = findValue(shape, ValueKind::kDataName)->text;
+    if (!data || shape.kind == LineKind::kChaining || shape.kind == LineKind::kRun) continue;
+    const std::optional<std::size_t> told = pathSizeOfKeep(ahead.back().text, pathAndInput, *data);
+    if (!told || (size && *size != *told)) return std::nullopt;
+    size = told;
+  }
+  return size;
+}
+
+// Reads the first line into `text` and makes `line` line 1 and the script it begins (on the
+// machine whose current folder is `current`); nothing when it is not a backup copy line.
+static std::optional<Script> open(std::istream& in, std::string_view name,
+                                  std::optional<std::string> current, Text& text,
+                                  std::deque<Text>& ahead, Line& line) {
+  if (!read(in, text)) return std::nullopt;
+  line.shape = recogniseFirstLine(text.text);
+  if (line.kind() != LineKind::kBackup) return std::nullopt;
+  if (const std::optional<std::size_t> size = pathSizeOfFirstEntry(line.shape, in, ahead))
+    line.shape = recogniseFirstLine(text.text, size);
   line.number = 1;
-  line.text = text;
-  line.shape = shape;
-  return Script(report.scriptName(), shape.values[0].text, shape.values[1].text,
-                std::move(current));
+  line.text = text.text;
+  line.ended = text.ended;
+  line.last = text.last;
+  return Script(name, line.shape.values[0].text, line.shape.values[1].text, std::move(current));
+}
+
+// Makes `line` line `number` of `script`, from the lines read ahead or else from `in`, into
+// `text`: false at the end.
+static bool next(const Script& script, std::istream& in, std::deque<Text>& ahead, Text& text,
+                 std::uint64_t number, Line& line) {
+  if (!ahead.empty()) {
+    text = std::move(ahead.front());
+    ahead.pop_front();
+  } else if (!read(in, text)) {
+    return false;
+  }
+  readLine(script, number, text.text, line);
+  line.ended = text.ended;
+  line.last = text.last;
+  return true;
 }
 
 static void count(const Line& line, ScriptSummary& summary) {
@@ -30,19 +97,14 @@ static void count(const Line& line, ScriptSummary& summary) {
   if (line.kind() == LineKind::kKeep) ++summary.keptPerEntry;
 }
 
-bool readScriptLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (line.ends_with('\r')) line.pop_back();
-  return true;
-}
-
 bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
-  std::string text;
-  if (!readScriptLine(in, text)) return false;
+  Text text;
+  std::deque<Text> ahead;
   Line line;
   std::optional<std::string> current;
   if (machine != nullptr) current = machine->currentFolder();
-  const std::optional<Script> script = readFirstLine(text, report, current, line);
+  const std::optional<Script> script =
+      open(in, report.scriptName(), current, text, ahead, line);
   if (!script) return false;
   Names names;
   std::optional<Site> site;
@@ -59,26 +121,23 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
     }
     names.record(line);
     count(line, summary);
-    if (!readScriptLine(in, text)) break;
-    readLine(*script, number, text, line);
+    if (!next(*script, in, ahead, text, number, line)) break;
   }
-  if (in.bad()) return true;  // unreadable: no summary
-  if (site) {
-    for (const MachineRule* rule : machineRules()) {
-      if (rule->finish != nullptr) rule->finish(*site, report);
-    }
-  } else {
-    report.note(kNotChecked);
+  if (in.bad()) {  // unreadable: no summary
+    report.flush(summary.entries);
+    return true;
   }
+  if (!site) report.note(kNotChecked);
   report.summarize(summary);
   return true;
 }
 
 bool checkAfterRun(std::istream& in, Report& report, const Machine& machine) {
-  std::string text;
-  if (!readScriptLine(in, text)) return false;
+  Text text;
+  std::deque<Text> ahead;
   Line line;
-  const std::optional<Script> script = readFirstLine(text, report, machine.currentFolder(), line);
+  const std::optional<Script> script =
+      open(in, report.scriptName(), machine.currentFolder(), text, ahead, line);
   if (!script) return false;
   AfterSite site(machine, *script);
   for (std::uint64_t number = 2;; ++number) {
@@ -88,10 +147,12 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine) {
         rule->find(line, site, report);
       if (line.kind() == LineKind::kKeep) site.end(report.made() != before);
     }
-    if (!readScriptLine(in, text)) break;
-    readLine(*script, number, text, line);
+    if (!next(*script, in, ahead, text, number, line)) break;
   }
-  if (in.bad()) return true;  // unreadable: no summary
+  if (in.bad()) {
+    report.flush(site.entries());
+    return true;
+  }
   site.summarize(report);
   return true;
 }

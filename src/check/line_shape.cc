@@ -1,5 +1,6 @@
 #include "check/line_shape.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "check/file_names.h"
@@ -39,19 +40,40 @@ const NamedValue* findValue(const LineShape& shape, ValueKind kind) {
   return nullptr;
 }
 
-LineShape recogniseFirstLine(std::string_view line) {
+LineShape recogniseFirstLine(std::string_view line, std::optional<std::size_t> pathSize) {
   // P and I stand together: each copy of them is taken as one, and the two must agree.
   static const LayoutMatcher kBackup(script_lines::kBackup, {{}, {}, {}, {}});
   std::array<std::string_view, 2> taken;
   if (!kBackup.match(line, taken) || taken[0] != taken[1]) return {};
-  // The script cannot tell where P ends: I is taken as a file name is, the part after the last
-  // '\', '/' or ':', exact when P ends with a separator, as the question asks. Without it, P's
-  // last folder runs into I ("D:\xrd\batchbase" is "D:\xrd\" and "batchbase"), as cmd reads it.
-  const std::string_view input = fileNamePart(taken[0]);
+  // This line cannot tell where P ends (the keep lines can): without their word, I is taken as
+  // a file name is, the part after the last '\', '/' or ':', exact when P ends with a
+  // separator, as the question asks.
+  const std::size_t path =
+      std::min(pathSize.value_or(taken[0].size() - fileNamePart(taken[0]).size()), taken[0].size());
   LineShape shape;
-  setPathAndInput(shape, LineKind::kBackup, line, kCopy,
-                  taken[0].substr(0, taken[0].size() - input.size()), input);
+  setPathAndInput(shape, LineKind::kBackup, line, kCopy, taken[0].substr(0, path),
+                  taken[0].substr(path));
   return shape;
+}
+
+std::optional<std::size_t> pathSizeOfKeep(std::string_view line, std::string_view pathAndInput,
+                                          std::string_view data) {
+  constexpr std::size_t kKeptWidth = 20;
+  if (!line.starts_with(kCopy) || data.empty()) return std::nullopt;
+  line.remove_prefix(kCopy.size());
+  data = data.substr(0, kKeptWidth);
+  std::optional<std::size_t> found;
+  for (std::size_t at = line.find(data); at != std::string_view::npos; at = line.find(data, at + 1)) {
+    if (line.size() - at > kKeptWidth) continue;
+    for (std::size_t blank = at; blank-- > 0;) {
+      if (line[blank] != ' ') continue;
+      const std::string_view path = line.substr(blank + 1, at - blank - 1);
+      if (path.size() > blank || !pathAndInput.starts_with(path) || !line.starts_with(path)) continue;
+      if (found && *found != path.size()) return std::nullopt;
+      found = path.size();
+    }
+  }
+  return found;
 }
 
 ScriptLines::ScriptLines(std::string_view path, std::string_view input)

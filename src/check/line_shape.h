@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,9 +44,16 @@ const NamedValue* valueAt(const LineShape& shape, std::string_view line, std::si
 // The first value of `kind` in `shape`, or nullptr.
 const NamedValue* findValue(const LineShape& shape, ValueKind kind);
 
-// Recognises the backup copy line "copy P I.inp P I_orig.inp" with any P I, the same twice
-// (I the part after the last \, / or :). Foreign when the line is not such a line.
-LineShape recogniseFirstLine(std::string_view line);
+// Recognises the backup copy line "copy P I.inp P I_orig.inp" with any P I, the same twice:
+// P of `pathSize` characters when given (as the keep lines tell it), else up to the last \, /
+// or :. Foreign when the line is not such a line.
+LineShape recogniseFirstLine(std::string_view line, std::optional<std::size_t> pathSize = {});
+
+// The length of P that makes `line` a keep line "copy P O P N" of the data name `data` (not
+// empty), P being a beginning of the first line's `pathAndInput` and N `data` followed by a
+// suffix, cut to 20 characters; nothing when no length does, or more than one.
+std::optional<std::size_t> pathSizeOfKeep(std::string_view line, std::string_view pathAndInput,
+                                          std::string_view data);
 
 // The lines of one script, whose directory path P and input name I the first line gave: the
 // lines without values of their own are written out once, the others matched against their

@@ -88,19 +88,22 @@ static int help() {
   return 0;
 }
 
-// The rule of the tag `tag`; nullptr, having said so on standard error, when no rule has that
-// tag.
+// The rule of the tag `tag`, or of the one tag it begins; nullptr, having said so on standard
+// error in one line, when there is none.
 static const mk::check::Rule* knownTag(std::string_view tag) {
   const mk::check::Rule* rule = mk::check::ruleOf(tag);
   if (rule != nullptr) return rule;
   std::string why = "unknown tag \"" + std::string(tag) + "\"";
+  const std::vector<std::string_view> tags = mk::check::tagsBeginning(tag);
   const std::string_view nearest = mk::check::nearestTag(tag);
-  if (!nearest.empty()) {
+  if (tags.size() == 2 || tags.size() == 3) {
+    why = "tag \"" + std::string(tag) + "\" could be " + std::string(tags[0]);
+    for (std::size_t i = 1; i < tags.size(); ++i)
+      why.append(i + 1 == tags.size() ? " or " : ", ").append(tags[i]);
+  } else if (tags.empty() && !nearest.empty()) {
     why.append("; did you mean \"").append(nearest).append("\"?");
   } else {
-    why.append("; the tags are");
-    for (const mk::check::Rule* each : mk::check::allRules())
-      why.append(each == mk::check::allRules().front() ? " " : ", ").append(each->tag);
+    why.append("; multikevra-check --help lists the tags");
   }
   notChecked(why);
   return nullptr;
@@ -163,8 +166,18 @@ int main(int argc, char** argv) {
   std::optional<std::string> name;
   std::vector<const mk::check::Rule*> ignored;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string_view argument = arguments[i];
-    const bool last = i + 1 == arguments.size();
+    std::string_view argument = arguments[i];
+    // --ignore=TAGS and --explain=TAG, as long options are written too
+    std::optional<std::string_view> value;
+    if (const std::size_t equals = argument.find('=');
+        argument.starts_with("--") && equals != std::string_view::npos) {
+      value = argument.substr(equals + 1);
+      argument = argument.substr(0, equals);
+    }
+    const bool last = !value && i + 1 == arguments.size();
+    const auto valueOf = [&] { return value ? *value : std::string_view(arguments[++i]); };
+    if (value && (argument == "--help" || argument == "--version" || argument == "--after"))
+      return notChecked(std::string(argument) + " takes no value; " + std::string(kUsage));
     if (argument == "--help" || argument == "--version") {
       if (arguments.size() != 1) return alone(argument);
       if (argument == "--help") return help();
@@ -172,16 +185,16 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (argument == "--explain") {
-      if (arguments.size() != 2 || last) {
+      if (arguments.size() != (value ? 1 : 2) || last) {
         return notChecked("--explain takes one tag and stands alone; " + std::string(kUsage));
       }
-      return explain(arguments[i + 1]);
+      return explain(valueOf());
     }
     if (argument == "--after") {
       after = true;
     } else if (argument == "--ignore") {
       if (last) return notChecked("--ignore takes a tag or a list of tags; " + std::string(kUsage));
-      std::string_view tags = arguments[++i];
+      std::string_view tags = valueOf();
       for (;;) {
         const std::size_t comma = tags.find(',');
         const mk::check::Rule* rule = knownTag(tags.substr(0, comma));

@@ -1,15 +1,32 @@
-// The report: one line per finding, in the form compilers use, then the summary line.
+// The report: one line per finding, in the form compilers use, then the summary. Findings are
+// gathered per cause and written at the end, each on the first line its cause reaches.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check/rule.h"
+#include "check/script.h"
 
 namespace mk::check {
+
+// What a finding is about: the value the user gave and mends (an answer of the dialogue, an
+// entry's data name or information text), a file or folder of the machine, or a line itself.
+struct Cause {
+  // A kept file's output file name and suffix are told apart by their place among the entry's
+  // keep lines (unit 1, 2, ...); a data name and an information text by their entry.
+  enum class Kind : unsigned char {
+    kLine, kBatch, kDirectory, kInputName, kOutputFile, kSuffix, kDataName, kInformation, kFile
+  };
+  Kind kind = Kind::kLine;
+  std::uint64_t unit = 0;  // the line, the place, the entry
+  std::string file;        // the key of a file or folder
+};
 
 // What the summary line tells about the script.
 struct ScriptSummary {
@@ -30,31 +47,41 @@ class Report {
   // True when the findings of `rule` are left out: a rule left out need not look.
   [[nodiscard]] bool ignores(const Rule& rule) const { return ignored_.contains(&rule); }
 
-  // Writes the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning) of `rule`; the message
-  // is one line. Findings are written as they come: the rules add them in line order.
-  void add(std::uint64_t line, const Rule& rule, std::string_view message);
+  // True when `cause` has a finding of `rule` already (or one left out): that finding then
+  // reaches `line` too, and the rule adds none. Never for a line's own cause.
+  bool reached(const Line& line, const Rule& rule, const Cause& cause);
+
+  // Adds the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning) of `rule` on `line` about
+  // `causes`, those that have no finding of `rule` yet; the others reach `line`, and with none
+  // left nothing is added. The message is one line; the rules add findings in line order.
+  void add(const Line& line, const Rule& rule, std::span<const Cause> causes,
+           std::string_view message);
+  void add(const Line& line, const Rule& rule, const Cause& cause, std::string_view message) {
+    add(line, rule, std::span(&cause, 1), message);
+  }
+  // The same with the line itself as the cause.
+  void add(const Line& line, const Rule& rule, std::string_view message) {
+    add(line, rule, Cause{Cause::Kind::kLine, line.number, {}}, message);
+  }
 
   // How many findings were added, those left out included.
   [[nodiscard]] std::uint64_t made() const { return made_; }
 
-  // Holds back the finding of `rule` on `line`, whose message can be written only at the end
-  // (it counts what later lines find), and the findings added after it, until release().
-  void hold(std::uint64_t line, const Rule& rule);
-
-  // Writes the held finding with `message`, then the findings held back after it.
-  void release(std::string_view message);
-
-  // Writes "NAME: note: MESSAGE".
+  // Adds the note "NAME: note: MESSAGE", written after the findings.
   void note(std::string_view message);
 
-  // Writes the summary line: "NAME: E entries, chaining on|off, K files kept per entry:
-  // X errors, Y warnings", and where findings were left out ", N ignored (TAG, ...)" with the
-  // tags that occurred.
+  // Writes the findings and the notes so far, as the findings of a script of `entries` entries
+  // (a finding whose cause reaches every entry says so).
+  void flush(std::uint64_t entries);
+
+  // Writes the findings and notes, then, when there are findings, a note that --explain tells
+  // more and a line counting them per tag and the entries each tag touches, then the summary
+  // line "NAME: E entries, chaining on|off, K files kept per entry: X errors, Y warnings", and
+  // where findings were left out ", N ignored (TAG, ...)" with the tags that occurred.
   void summarize(const ScriptSummary& summary);
 
-  // Writes the summary line "NAME: DESCRIPTION: X errors, Y warnings"; when there are
-  // findings, after a note that --explain tells more.
-  void summarize(std::string_view description);
+  // The same with the summary line "NAME: DESCRIPTION: X errors, Y warnings".
+  void summarize(std::string_view description, std::uint64_t entries);
 
   // The script's name as the user gave it.
   [[nodiscard]] const std::string& scriptName() const { return name_; }
@@ -63,7 +90,20 @@ class Report {
   [[nodiscard]] int exitStatus() const;
 
  private:
-  void write(const std::string& text);
+  struct Reach {  // the lines a finding's causes reach, or a tag's findings, and their entries
+    std::uint64_t more = 0;
+    std::uint64_t entries = 0;
+    std::uint64_t lastEntry = 0;
+    void add(const Line& line);
+  };
+  struct Finding {
+    std::uint64_t line = 0;
+    const Rule* rule = nullptr;
+    std::string message;
+    Reach reach;
+  };
+  static constexpr std::size_t kLeftOut = SIZE_MAX;  // the finding of a cause was left out
+  void write(std::string_view text);
 
   std::string name_;
   std::FILE* out_;
@@ -71,12 +111,17 @@ class Report {
   std::uint64_t warnings_ = 0;
   std::uint64_t made_ = 0;
   std::map<const Rule*, std::uint64_t> ignored_;  // the rules left out, and their findings
-  std::uint64_t heldLine_ = 0;                    // the held finding's line (0: none held)
-  const Rule* held_ = nullptr;
-  std::string heldBack_;  // the findings after it
+  std::vector<Finding> findings_;                 // in the order they were added
+  std::map<std::string, std::size_t> byCause_;    // tag and cause: the finding (or kLeftOut)
+  std::map<const Rule*, std::pair<std::uint64_t, Reach>> tags_;  // findings, and their reach
+  std::vector<std::string> notes_;
 };
 
 // "1 error", "2 errors": `count` and `noun`, with an s unless the count is 1.
 std::string counted(std::uint64_t count, std::string_view noun);
+
+// `text` as a report may show it: the bytes 0-31, 127 and 128-159, which terminals act on, as
+// "<1B>" (two hex digits in angle brackets; no Windows name holds a "<").
+std::string printable(std::string_view text);
 
 }  // namespace mk::check

@@ -7,9 +7,10 @@
 
 namespace mk::check {
 
-constexpr std::array<const LineRule*, 12> kLineRules = {
-    &kPercent,  &kSplitName,   &kSpecialChar,    &kSlash,     &kQuote, &kByteOrderMark,
-    &kNonAscii, &kInvalidName, &kEmptyInputName, &kEmptyName, &kCut,   &kForeignLine,
+constexpr std::array<const LineRule*, 15> kLineRules = {
+    &kNoBackslash, &kPercent,     &kSplitName,      &kSpecialChar, &kSlash,
+    &kQuote,       &kByteOrderMark, &kNonAscii,     &kInvalidName, &kEmptyInputName,
+    &kEmptyName,   &kCut,         &kForeignLine,    &kCutShort,    &kNoEntries,
 };
 
 constexpr std::array<const NamesRule*, 3> kNamesRules = {
@@ -77,7 +78,17 @@ bool isAfterRule(const Rule& rule) {
 
 const Rule* ruleOf(std::string_view tag) {
   const auto found = std::ranges::find(allRules(), tag, &Rule::tag);
-  return found != allRules().end() ? *found : nullptr;
+  if (found != allRules().end()) return *found;
+  const std::vector<std::string_view> tags = tagsBeginning(tag);
+  return tags.size() == 1 ? ruleOf(tags[0]) : nullptr;
+}
+
+std::vector<std::string_view> tagsBeginning(std::string_view text) {
+  std::vector<std::string_view> tags;
+  for (const Rule* rule : allRules()) {
+    if (!text.empty() && rule->tag.starts_with(text)) tags.push_back(rule->tag);
+  }
+  return tags;
 }
 
 std::string_view nearestTag(std::string_view text) {

@@ -38,9 +38,11 @@ void readLine(const Script& script, std::uint64_t number, std::string_view text,
   if (line.kind() == LineKind::kRun) {
     ++line.entry;
     line.runLine = number;
-    const std::string_view data = line.value(ValueKind::kDataName);
-    line.dataKey = data.empty() ? std::string() : script.key(data, true);
+    line.slot = 0;
+    line.data = line.value(ValueKind::kDataName);
+    line.dataKey = line.data.empty() ? std::string() : script.key(line.data, true);
   } else if (line.kind() == LineKind::kKeep) {
+    ++line.slot;
     line.outputKey = script.key(line.value(ValueKind::kOutputFile));
     line.keptKey = script.key(line.value(ValueKind::kKeptName));
   }

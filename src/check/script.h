@@ -45,6 +45,10 @@ struct Line {
   std::uint64_t number = 0;
   std::uint64_t entry = 0;    // the entries so far: the run lines up to this line
   std::uint64_t runLine = 0;  // the run line of the entry (0: before the first)
+  std::uint64_t slot = 0;     // a keep line's place among its entry's keep lines (1, 2, ...)
+  std::string data;           // the entry's data name
+  bool ended = true;          // the line has a line end
+  bool last = false;          // no line follows
   std::string_view text;
   LineShape shape;
   // The keys (Script::key) of its names: a run line's data name (empty for an empty name), a

@@ -1,10 +1,15 @@
-// How the messages speak of a line's values: what a value is, and how a user changes it.
+// How the messages speak of a line's values: what a value is, the cause it belongs to (what
+// the user gave and mends), and how a user changes it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check/line_shape.h"
+#include "check/report.h"
+#include "check/script.h"
 
 namespace mk::check {
 
@@ -14,13 +19,39 @@ std::string inQuotes(std::string_view text);
 // `name` in double quotes, and where Windows reads it as another name, that name too.
 std::string asResolved(std::string_view name);
 
-// `value` named for a message: its kind and its text in double quotes (data name "s 01");
-// "this line" for no value.
-std::string describe(const NamedValue* value);
+// " of entry N" for a line of entry N, empty before the first entry.
+std::string ofEntry(const Line& line);
 
-// What the user changes to remove a character from `value` (no value: the line itself), as a
-// short clause that can follow a semicolon (multikevra is then run again: the explanations say
-// so).
-std::string_view howToChange(const NamedValue* value);
+// A value of a line at fault (nullptr: the line's own text), and the cause it belongs to.
+struct Fault {
+  const NamedValue* value = nullptr;
+  Cause cause;
+  std::size_t at = 0;  // where in the line
+};
+
+// The cause of the data name of `line`'s entry (before the first entry: the line).
+Cause dataCause(const Line& line);
+
+// The fault at `at` in `line`: the value holding it and its cause. A kept name's fault lies in
+// the suffix answer when it stands after the entry's data name, else in the entry's data name.
+Fault faultAt(const Line& line, std::size_t at);
+
+// `fault` named for a message: its value's kind and text, with the entry for an entry's value
+// (kept name "s 01.hkl" of entry 3); a suffix's part of a kept name alone; "this line" for none.
+std::string describe(const Line& line, const Fault& fault);
+
+// What the user changes to mend a fault of `cause`, as a short clause that can follow a
+// semicolon (multikevra is then run again: the explanations say so).
+std::string_view howToChange(const Cause& cause);
+
+// Adds the finding of `rule` on `line` for those of `faults` whose causes have none yet (the
+// others reach this line): "F what(F) and G what(G): effect(F); CHANGE", where CHANGE is
+// change(F), or "change each" for several.
+using Wording = std::function<std::string(const Fault&)>;
+void reportFaults(Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
+                  const Wording& what, const Wording& effect,
+                  const Wording& change = [](const Fault& fault) {
+                    return std::string(howToChange(fault.cause));
+                  });
 
 }  // namespace mk::check

@@ -6,8 +6,10 @@
 // not a backup copy line gets no report at all; any other report is findings
 // "multikevra.bat:N: error|warning: ... [TAG]" with known tags of their kind, never the one left
 // out, N within the script and never decreasing, each tag at most once per line, then the note
-// on files not checked, the note on --explain when there are findings, and the summary, whose
-// counts and the exit status agree with the findings.
+// on files not checked, with findings the note on --explain and their count by tag, and the
+// summary, whose counts and the exit status agree with the findings; no line holds a byte that
+// a terminal acts on.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -42,6 +44,12 @@ std::optional<std::uint64_t> number(std::string_view text) {
 void checkReport(std::string_view text, std::size_t lineCount, int status,
                  const mk::check::Rule* ignored) {
   FUZZ_CHECK(text.ends_with('\n'), "the report ends with a line end");
+  FUZZ_CHECK(std::ranges::none_of(text,
+                                  [](char c) {
+                                    const auto byte = static_cast<unsigned char>(c);
+                                    return c != '\n' && (byte < 32 || (byte >= 127 && byte < 160));
+                                  }),
+             "no byte a terminal acts on");
   const std::vector<std::string_view> lines = mk::fuzz::splitLines(text);
   FUZZ_CHECK(lines.size() >= 2, "the report has the note and the summary");
   const std::string prefix = std::string(kName) + ":";
@@ -74,10 +82,12 @@ void checkReport(std::string_view text, std::size_t lineCount, int status,
     FUZZ_CHECK(tagged.emplace(*line, tag).second, "each tag at most once per line");
     ++(error ? errors : warnings);
   }
-  const std::size_t notes = errors + warnings > 0 ? 2 : 1;
-  FUZZ_CHECK(i + notes + 1 == lines.size(), "the notes, then the summary");
-  for (; i + 1 < lines.size(); ++i)
+  const bool found = errors + warnings > 0;
+  FUZZ_CHECK(i + (found ? 4 : 2) == lines.size(), "the notes, the count by tag, the summary");
+  for (; i + (found ? 2 : 1) < lines.size(); ++i)
     FUZZ_CHECK(lines[i].starts_with(note), "a note");
+  FUZZ_CHECK(!found || lines[i].starts_with(std::string(kName) + ": findings by tag: "),
+             "the findings counted by tag");
   const std::string counts =
       mk::check::counted(errors, "error") + ", " + mk::check::counted(warnings, "warning");
   const std::string_view summary = lines.back();

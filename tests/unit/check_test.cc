@@ -1,18 +1,21 @@
-// What the end-to-end cases are too small to stress: the comparison of two files across the
-// ends of its blocks; the matcher of a line's layout; and README's
-// tables of tags against the list of rules.
+// What the end-to-end cases are too small to stress: one finding per cause on a batch of many
+// entries; the comparison of two files across the ends of its blocks; the matcher of a line's
+// layout; and README's tables of tags against the list of rules.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "check/check.h"
 #include "check/layout_match.h"
 #include "check/machine.h"
 #include "check/rules.h"
@@ -20,6 +23,151 @@
 
 namespace mk::check {
 namespace {
+
+// A batch as multikevra writes it: P, I, the entries' data names and information texts (none:
+// no information), chaining, and the kept files' output file names and suffixes.
+struct Batch {
+  std::string path = "C:\\kevra\\run\\";
+  std::string input = "quartz";
+  std::vector<std::string> data;
+  std::vector<std::string> information;
+  std::vector<std::pair<std::string, std::string>> keeps = {{"kevra.hkl", ".hkl"},
+                                                            {"kevra.lst", "_fit.lst"}};
+  bool chaining = true;
+
+  // Entry `entry`'s run line, and its first keep line.
+  [[nodiscard]] std::size_t run(std::size_t entry) const {
+    return 3 + (entry - 1) * (1 + (chaining ? 1 : 0) + keeps.size());
+  }
+  [[nodiscard]] std::size_t keep(std::size_t entry) const {
+    return run(entry) + (chaining ? 2 : 1);
+  }
+
+  [[nodiscard]] std::string script() const {
+    const std::string& p = path;
+    std::string text =
+        "copy " + p + input + ".inp " + p + input + "_orig.inp\r\ndel " + p + input + ".out\r\n";
+    for (std::size_t i = 0; i < data.size(); ++i) {
+      const std::string info = information.empty() ? " " : information[i] + " ";
+      text += "tc " + p + input + " \"macro filename {" + data[i] + "} macro information {" + info +
+              "} #define GUI_LINES\"\r\n";
+      if (chaining) text += "copy " + p + input + ".out " + p + input + ".inp\r\n";
+      for (const auto& [output, suffix] : keeps) {
+        std::string kept = (data[i] + suffix + std::string(20, ' ')).substr(0, 20);
+        kept.erase(kept.find_last_not_of(' ') + 1);
+        text += "copy " + p + output + " " + p + kept + "\r\n";
+      }
+    }
+    return text;
+  }
+};
+
+// The findings of the check of `text` without a machine, as "LINE TAG", and the report.
+std::pair<std::vector<std::string>, std::string> findingsOf(const std::string& text) {
+  char* buffer = nullptr;
+  std::size_t length = 0;
+  std::FILE* out = open_memstream(&buffer, &length);
+  {
+    Report report("multikevra.bat", out);
+    std::istringstream in(text);
+    EXPECT_TRUE(checkBeforeRun(in, report, nullptr));
+  }
+  std::fclose(out);
+  const std::string report(buffer, length);
+  std::free(buffer);  // NOLINT(cppcoreguidelines-no-malloc): open_memstream's buffer
+  std::vector<std::string> findings;
+  const std::regex finding(R"(multikevra\.bat:(\d+): (?:error|warning): .* \[([a-z-]+)\])");
+  for (std::sregex_iterator at(report.begin(), report.end(), finding), end; at != end; ++at)
+    findings.push_back((*at)[1].str() + " " + (*at)[2].str());
+  return {findings, report};
+}
+
+// Each row makes one mistake in a batch of 40 entries: the check finds each of its causes once
+// per tag, on the first line the cause reaches, and nothing else.
+TEST(OneFindingPerCauseTest, EachMistakeOnce) {
+  Batch batch;
+  for (int i = 1; i <= 40; ++i)
+    batch.data.push_back("qz_" + std::to_string(1000 + i) + "K.xy");
+  batch.information.assign(40, "TEMP 100");
+  const auto line = [](std::size_t number, const char* tag) {
+    return std::to_string(number) + " " + tag;
+  };
+  struct Case {
+    const char* what;
+    std::function<void(Batch&)> make;
+    std::function<std::vector<std::string>(const Batch&)> findings;
+  };
+  const std::vector<Case> cases = {
+      {"no mistake", [](Batch&) {}, [](const Batch&) { return std::vector<std::string>{}; }},
+      {"a blank in the directory", [](Batch& b) { b.path = "C:\\kevra\\run 2\\"; },
+       [&](const Batch&) { return std::vector{line(1, "split-name")}; }},
+      {"a % in the directory", [](Batch& b) { b.path = "C:\\kevra\\50%\\"; },
+       [&](const Batch&) { return std::vector{line(1, "percent")}; }},
+      {"a % in the input name", [](Batch& b) { b.input = "qu%rtz"; },
+       [&](const Batch&) { return std::vector{line(1, "percent")}; }},
+      {"a / in the directory", [](Batch& b) { b.path = "C:/kevra/run/"; },
+       [&](const Batch&) { return std::vector{line(1, "slash")}; }},
+      {"the directory without its final backslash", [](Batch& b) { b.path = "C:\\kevra\\run2"; },
+       [&](const Batch&) { return std::vector{line(1, "no-backslash")}; }},
+      {"... and with a blank", [](Batch& b) { b.path = "C:\\kevra\\run 2"; },
+       [&](const Batch&) {
+         return std::vector{line(1, "no-backslash"), line(1, "split-name")};
+       }},
+      {"an & in a suffix", [](Batch& b) { b.keeps[1].second = "&fit.lst"; },
+       [&](const Batch& b) { return std::vector{line(b.keep(1) + 1, "special-char")}; }},
+      {"a suffix too long for every entry",
+       [](Batch& b) { b.keeps[0].second = "_refined_final.hkl"; },
+       [&](const Batch& b) { return std::vector{line(b.keep(1), "cut")}; }},
+      {"two kept files with one suffix", [](Batch& b) { b.keeps[1].second = ".hkl"; },
+       [&](const Batch& b) { return std::vector{line(b.keep(1) + 1, "kept-collision")}; }},
+      {"a blank in one data name", [](Batch& b) { b.data[6] = "qz 1007K.xy"; },
+       [&](const Batch& b) { return std::vector{line(b.keep(7), "split-name")}; }},
+      {"a % in one data name", [](Batch& b) { b.data[6] = "qz%1007K.xy"; },
+       [&](const Batch& b) { return std::vector{line(b.run(7), "percent")}; }},
+      {"a % in one information line", [](Batch& b) { b.information[2] = "RATE 50%"; },
+       [&](const Batch& b) { return std::vector{line(b.run(3), "percent")}; }},
+      {"a device name", [](Batch& b) { b.data[3] = "nul"; },
+       [&](const Batch& b) { return std::vector{line(b.run(4), "invalid-name")}; }},
+      {"a control byte in a data name",
+       [](Batch& b) {
+         b.data[3] =
+             "qz\x1B"
+             "1004K.xy";
+       },
+       [&](const Batch& b) { return std::vector{line(b.run(4), "invalid-name")}; }},
+      {"one data name too long", [](Batch& b) { b.data[8] = "qz_1009K_long.xy"; },
+       [&](const Batch& b) { return std::vector{line(b.keep(9), "cut")}; }},
+      {"a list line given twice", [](Batch& b) { b.data[7] = b.data[6]; },
+       [&](const Batch& b) {
+         return std::vector{line(b.run(8), "duplicate-entry"), line(b.keep(8), "kept-collision")};
+       }},
+      {"a list file saved with a BOM", [](Batch& b) { b.data[0] = "\xEF\xBB\xBFqz_100K.xy"; },
+       [&](const Batch& b) { return std::vector{line(b.run(1), "byte-order-mark")}; }},
+      {"a kept name that is the sample input",
+       [](Batch& b) {
+         b.data[4] = "quartz";
+         b.keeps[0].second = ".inp";
+       },
+       [&](const Batch& b) { return std::vector{line(b.keep(5), "overwrites-own-file")}; }},
+      {"an empty suffix: every kept file is its data file",
+       [](Batch& b) { b.keeps[1].second = ""; },
+       [&](const Batch& b) { return std::vector{line(b.keep(1) + 1, "overwrites-own-file")}; }},
+      {"no entry", [](Batch& b) { b.data.clear(); },
+       [&](const Batch&) { return std::vector{line(2, "no-entries")}; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Batch made = batch;
+    c.make(made);
+    const auto [findings, report] = findingsOf(made.script());
+    EXPECT_EQ(findings, c.findings(made)) << report;
+  }
+  // Cut while written: the last line's start stays, without its line end.
+  std::string text = batch.script();
+  text.resize(text.size() - 30);
+  const auto [findings, report] = findingsOf(text);
+  EXPECT_EQ(findings, std::vector<std::string>{line(batch.keep(40) + 1, "cut-short")}) << report;
+}
 
 TEST(LayoutMatcherTest, TakesTheValuesBetweenTheKnownText) {
   const LayoutMatcher run(script_lines::kRunWithInformation,

@@ -307,13 +307,14 @@ TEST(MachineCheckTest, MessagesNameWhatTheMachineHolds) {
   for (const char* part : {
            "\"C:\\xrd\\batch\" is a folder: answer \"C:\\xrd\\batch\\\"",
            "cmd finds no tc in \"C:\\w\" nor in the 2 folders of PATH",
-           "no file of data name \"s01\" exists in \"C:\\w\" or \"C:\\xrd\\\"",
+           "no file of data name \"s01\" of entry 1 exists in \"C:\\w\" or \"C:\\xrd\\\"",
            "copy asks before it replaces \"C:\\xrd\\batchbase.inp\"",
-           "multikevra.bat:5: warning: 2 kept files exist, the first \"C:\\xrd\\k01.hkl\"",
+           "multikevra.bat:5: warning: kept file \"C:\\xrd\\k01.hkl\" exists, left by an earlier "
+           "batch: this batch replaces it (and on every entry)",
        }) {
     EXPECT_NE(report.find(part), std::string::npos) << part << "\n" << report;
   }
-  // The held warning keeps the report in line order.
+  // A finding on the first line its cause reaches keeps the report in line order.
   EXPECT_LT(report.find(":5: warning"), report.find(":6: warning: no file"));
 }
 

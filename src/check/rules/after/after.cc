@@ -76,7 +76,7 @@ void AfterSite::summarize(Report& report) {
     report.note(
         "this script keeps no files: only the backup was checked; each run's output shows if it "
         "worked");
-    report.summarize(description + ", no files kept");
+    report.summarize(description + ", no files kept", entries_);
     return;
   }
   if (complete_ == entries_) {
@@ -90,7 +90,7 @@ void AfterSite::summarize(Report& report) {
         ", the first that did not is the run on line " + std::to_string(firstIncomplete_);
   }
   if (oldest_) description += "; kept files written within " + duration(*newest_ - *oldest_);
-  report.summarize(description);
+  report.summarize(description, entries_);
 }
 
 }  // namespace mk::check

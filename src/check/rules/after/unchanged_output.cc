@@ -14,7 +14,7 @@ static void find(const Line& line, const AfterSite& site, Report& report) {
         !site.machine().sameBytes(earlier.name, kept.name)) {
       continue;
     }
-    report.add(line.number, kUnchangedOutput,
+    report.add(line, kUnchangedOutput,
                "kept file " + inQuotes(kept.file) + " has the bytes of " + inQuotes(earlier.file) +
                    " (line " + std::to_string(earlier.line) + "): the run on line " +
                    std::to_string(line.runLine) + " probably failed");

@@ -4,23 +4,24 @@
 
 namespace mk::check {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
+// Its cut and non-ascii findings on the name it joined are its own: those rules leave them.
 static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kRun) return;
-  const bool list = line.value(ValueKind::kDataName).starts_with(kBom);
-  const bool information = line.value(ValueKind::kInformation).starts_with(kBom);
-  if (!list && !information) return;
-  const bool both = list && information;
-  const std::string_view what = both   ? "the data name and the information"
-                                : list ? "this data name"
-                                       : "this information text";
-  const std::string_view files = both   ? "both files"
-                                 : list ? "the list file"
-                                        : "the information file";
-  report.add(line.number, kByteOrderMark,
-             "a byte order mark (EF BB BF) begins " + std::string(what) + ": save " +
-                 std::string(files) + " without BOM");
+  std::vector<Fault> faults;
+  for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
+    const NamedValue* value = findValue(line.shape, kind);
+    if (value != nullptr && startsWithByteOrderMark(value->text))
+      faults.push_back(faultAt(line, offsetOf(line, value->text)));
+  }
+  reportFaults(
+      report, line, kByteOrderMark, faults,
+      [](const Fault&) { return "begins with a byte order mark (EF BB BF)"; },
+      [](const Fault&) { return "its bytes join the name"; },
+      [](const Fault& fault) {
+        return fault.value->kind == ValueKind::kDataName
+                   ? "save the list file without BOM"
+                   : "save the information file without BOM";
+      });
 }
 
 const LineRule kByteOrderMark = {

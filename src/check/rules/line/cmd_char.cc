@@ -1,14 +1,16 @@
 // special-char (in a file of its own name, cmd_char): & | < > or ^ outside double quotes, which cmd
 // acts on.
+#include <algorithm>
+
 #include "check/rules/line/line_rule.h"
 
 namespace mk::check {
 
-// The first character of `line` that cmd acts on outside double quotes (each double quote opens
-// or closes a quoted stretch): & | < > ^; or npos.
-static std::size_t findCommandCharacter(std::string_view line) {
-  bool quoted = false;
-  for (std::size_t at = 0; at < line.size(); ++at) {
+// The first character of `line` from `from` on that cmd acts on outside double quotes (each
+// double quote opens or closes a quoted stretch): & | < > ^; or npos.
+static std::size_t findCommandCharacter(std::string_view line, std::size_t from) {
+  bool quoted = std::ranges::count(line.substr(0, from), '"') % 2 != 0;
+  for (std::size_t at = from; at < line.size(); ++at) {
     const char c = line[at];
     if (c == '"') quoted = !quoted;
     if (!quoted && std::string_view("&|<>^").find(c) != std::string_view::npos) return at;
@@ -32,13 +34,16 @@ static std::string_view effectOf(char c) {
 }
 
 static void find(const Script& /*script*/, const Line& line, Report& report) {
-  const std::size_t at = findCommandCharacter(line.text);
-  if (at == std::string_view::npos) return;
-  const NamedValue* value = valueAt(line.shape, line.text, at);
-  report.add(line.number, kSpecialChar,
-             describe(value) + " holds " + inQuotes(line.text.substr(at, 1)) +
-                 " outside quotes: cmd " + std::string(effectOf(line.text[at])) + "; " +
-                 std::string(howToChange(value)));
+  std::vector<Fault> faults;
+  for (std::size_t at = findCommandCharacter(line.text, 0); at != std::string_view::npos;
+       at = findCommandCharacter(line.text, at + 1))
+    addFault(faults, line, at);
+  reportFaults(
+      report, line, kSpecialChar, faults,
+      [&](const Fault& fault) {
+        return "holds " + inQuotes(line.text.substr(fault.at, 1)) + " outside quotes";
+      },
+      [&](const Fault& fault) { return "cmd " + std::string(effectOf(line.text[fault.at])); });
 }
 
 const LineRule kSpecialChar = {

@@ -5,7 +5,7 @@ namespace mk::check {
 
 static void find(const Script& script, const Line& line, Report& report) {
   if (line.number != 1 || !script.input().empty()) return;
-  report.add(line.number, kEmptyInputName,
+  report.add(line, kEmptyInputName,
              "the input name is empty: this line copies " + inQuotes(script.path() + ".inp") +
                  ", and no run finds the sample input");
 }

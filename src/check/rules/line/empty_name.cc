@@ -5,9 +5,9 @@ namespace mk::check {
 
 static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kRun || !line.value(ValueKind::kDataName).empty()) return;
-  report.add(line.number, kEmptyName,
-             "the data name is empty: this run gets no data file; give the entry a name in the "
-             "list file");
+  report.add(line, kEmptyName, dataCause(line),
+             "the data name of entry " + std::to_string(line.entry) +
+                 " is empty: this run gets no data file; give it a name in the list file");
 }
 
 const LineRule kEmptyName = {

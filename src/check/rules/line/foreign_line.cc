@@ -5,7 +5,8 @@ namespace mk::check {
 
 static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kForeign) return;
-  report.add(line.number, kForeignLine,
+  if (!line.ended && !report.ignores(kCutShort)) return;  // cut while written: cut-short's
+  report.add(line, kForeignLine,
              "not a line multikevra writes (an edited script?): only its characters are checked");
 }
 

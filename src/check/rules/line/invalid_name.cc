@@ -69,18 +69,27 @@ static bool names(const Script& script, const Line& line, const NamedValue& valu
   }
 }
 
+// Why no Windows file can have the name of `value`, a value of `line` of `script`.
+static InvalidName invalidOf(const Script& script, const Line& line, const NamedValue& value) {
+  bool driveAllowed = false;
+  if (!names(script, line, value, driveAllowed)) return {};
+  return findInvalidName(value.text, driveAllowed);
+}
+
 static void find(const Script& script, const Line& line, Report& report) {
+  std::vector<Fault> faults;
   for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
-    const NamedValue& value = line.shape.values[i];
-    bool driveAllowed = false;
-    if (!names(script, line, value, driveAllowed)) continue;
-    const InvalidName invalid = findInvalidName(value.text, driveAllowed);
-    if (invalid.fault == NameFault::kNone) continue;
-    report.add(line.number, kInvalidName,
-               describe(&value) + " " + whyInvalid(value, invalid) + ": " +
-                   whatFollows(value, invalid) + "; " + std::string(howToChange(&value)));
-    return;
+    const InvalidName invalid = invalidOf(script, line, line.shape.values[i]);
+    if (invalid.fault != NameFault::kNone) faults.push_back(faultAt(line, offsetOf(line, invalid.part)));
   }
+  reportFaults(
+      report, line, kInvalidName, faults,
+      [&](const Fault& fault) {
+        return whyInvalid(*fault.value, invalidOf(script, line, *fault.value));
+      },
+      [&](const Fault& fault) {
+        return whatFollows(*fault.value, invalidOf(script, line, *fault.value));
+      });
 }
 
 const LineRule kInvalidName = {

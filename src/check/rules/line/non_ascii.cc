@@ -5,15 +5,32 @@
 
 namespace mk::check {
 
-static void find(const Script& /*script*/, const Line& line, Report& report) {
-  const auto* at = std::find_if(line.text.begin(), line.text.end(),
+// The first byte outside ASCII in `text` from `from` on, or npos.
+static std::size_t findNonAscii(std::string_view text, std::size_t from) {
+  const auto* at = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
                                 [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  if (at == line.text.end()) return;
-  const NamedValue* value =
-      valueAt(line.shape, line.text, static_cast<std::size_t>(at - line.text.begin()));
-  report.add(line.number, kNonAscii,
-             describe(value) + " holds non-ASCII bytes: cmd may read other characters; " +
-                 std::string(howToChange(value)));
+  return at == text.end() ? std::string_view::npos : static_cast<std::size_t>(at - text.begin());
+}
+
+static void find(const Script& /*script*/, const Line& line, Report& report) {
+  std::vector<Fault> faults;
+  if (line.shape.valueCount == 0) {
+    if (const std::size_t at = findNonAscii(line.text, 0); at != std::string_view::npos)
+      faults.push_back(faultAt(line, at));
+  }
+  for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
+    const NamedValue& value = line.shape.values[i];
+    // A byte order mark's bytes are byte-order-mark's, which tells of them.
+    const bool mark = value.kind != ValueKind::kDirectoryPath &&
+                      value.kind != ValueKind::kInputName && startsWithByteOrderMark(value.text) &&
+                      !report.ignores(kByteOrderMark);
+    const std::size_t at = findNonAscii(value.text, mark ? 3 : 0);
+    if (at != std::string_view::npos)
+      faults.push_back(faultAt(line, offsetOf(line, value.text) + at));
+  }
+  reportFaults(
+      report, line, kNonAscii, faults, [](const Fault&) { return "holds non-ASCII bytes"; },
+      [](const Fault&) { return "cmd may read other characters"; });
 }
 
 const LineRule kNonAscii = {

@@ -3,15 +3,16 @@
 
 namespace mk::check {
 
+// A %% reaches the command as one %, but whether it was meant so the line cannot tell: a %%
+// written on purpose stays reported.
 static void find(const Script& /*script*/, const Line& line, Report& report) {
-  const std::size_t at = line.text.find('%');
-  if (at == std::string_view::npos) return;
-  // A %% reaches the command as one %, but whether it was meant so the line cannot tell: a %%
-  // written on purpose stays reported.
-  const NamedValue* value = valueAt(line.shape, line.text, at);
-  report.add(line.number, kPercent,
-             describe(value) + " holds \"%\": cmd runs this line with other text; " +
-                 std::string(howToChange(value)));
+  std::vector<Fault> faults;
+  for (std::size_t at = line.text.find('%'); at != std::string_view::npos;
+       at = line.text.find('%', at + 1))
+    addFault(faults, line, at);
+  reportFaults(
+      report, line, kPercent, faults, [](const Fault&) { return "holds \"%\""; },
+      [](const Fault&) { return "cmd runs this line with other text"; });
 }
 
 const LineRule kPercent = {

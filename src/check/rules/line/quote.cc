@@ -5,14 +5,15 @@ namespace mk::check {
 
 static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() != LineKind::kRun) return;
+  std::vector<Fault> faults;
   for (const ValueKind kind : {ValueKind::kDataName, ValueKind::kInformation}) {
     const NamedValue* value = findValue(line.shape, kind);
     if (value == nullptr || value->text.find('"') == std::string_view::npos) continue;
-    report.add(line.number, kQuote,
-               describe(value) + " holds a double quote: it ends tc's argument early; " +
-                   std::string(howToChange(value)));
-    return;
+    faults.push_back(faultAt(line, offsetOf(line, value->text) + value->text.find('"')));
   }
+  reportFaults(
+      report, line, kQuote, faults, [](const Fault&) { return "holds a double quote"; },
+      [](const Fault&) { return "it ends tc's argument early"; });
 }
 
 const LineRule kQuote = {

@@ -3,30 +3,25 @@
 
 namespace mk::check {
 
-// What to change, for the value `value` holding the / (none: the line itself).
-static std::string_view fixFor(const NamedValue* value) {
-  if (value == nullptr) return "edit this line";
-  switch (value->kind) {
-    case ValueKind::kDirectoryPath:
-    case ValueKind::kOutputFile:
-      return "write it with backslashes";
-    case ValueKind::kKeptName:
-      return "change data name or suffix";
-    default:
-      return "edit this line";
-  }
-}
-
 // tc, as any program, takes a / in a path; cmd's own copy and del take it for a switch.
 static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() == LineKind::kRun || line.kind() == LineKind::kForeign) return;
-  const std::size_t at = line.text.find('/');
-  if (at == std::string_view::npos) return;
-  const NamedValue* value = valueAt(line.shape, line.text, at);
-  const std::string_view command = line.kind() == LineKind::kDeleteOutput ? "del" : "copy";
-  report.add(line.number, kSlash,
-             describe(value) + " holds \"/\": " + std::string(command) +
-                 " reads it as a switch and fails; " + std::string(fixFor(value)));
+  std::vector<Fault> faults;
+  for (std::size_t at = line.text.find('/'); at != std::string_view::npos;
+       at = line.text.find('/', at + 1))
+    addFault(faults, line, at);
+  const std::string effect = line.kind() == LineKind::kDeleteOutput
+                                 ? "del reads it as a switch and fails"
+                                 : "copy reads it as a switch and fails";
+  reportFaults(
+      report, line, kSlash, faults, [](const Fault&) { return "holds \"/\""; },
+      [&](const Fault&) { return effect; },
+      [](const Fault& fault) {
+        const Cause::Kind kind = fault.cause.kind;
+        return kind == Cause::Kind::kSuffix || kind == Cause::Kind::kLine
+                   ? std::string(howToChange(fault.cause))
+                   : std::string("write it with backslashes");
+      });
 }
 
 const LineRule kSlash = {

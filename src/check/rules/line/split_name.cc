@@ -33,6 +33,8 @@ static std::string_view separatorName(char c) {
       return "a comma";
     case ';':
       return "a semicolon";
+    case '"':
+      return "a double quote";
     default:
       return "an equals sign";
   }
@@ -47,43 +49,45 @@ static std::size_t findSeparator(std::string_view text, bool blanksOnly) {
   return std::string_view::npos;
 }
 
-// A run line: P and I stand in front of tc's quoted argument, where a blank or tab splits it.
-static void findOnRun(const Line& line, Report& report) {
-  for (const ValueKind kind : {ValueKind::kDirectoryPath, ValueKind::kInputName}) {
-    const NamedValue* value = findValue(line.shape, kind);
-    const std::size_t at = findSeparator(value->text, true);
-    if (at == std::string_view::npos) continue;
-    report.add(line.number, kSplitName,
-               describe(value) + " holds " + std::string(separatorName(value->text[at])) +
-                   ": tc gets other arguments than written; " + std::string(howToChange(value)));
-    return;
+// The faults of `line`: in each of its values the first character at which cmd splits names
+// (on a run line a blank or tab in P and I, which stand in front of tc's quoted argument).
+static std::vector<Fault> faultsOf(const Line& line) {
+  const bool run = line.kind() == LineKind::kRun;
+  std::vector<Fault> faults;
+  for (std::size_t i = 0; i < (run ? 2 : line.shape.valueCount); ++i) {
+    const std::string_view text = line.shape.values[i].text;
+    const std::size_t at = findSeparator(text, run);
+    if (at != std::string_view::npos) faults.push_back(faultAt(line, offsetOf(line, text) + at));
   }
+  return faults;
 }
 
 static void find(const Script& /*script*/, const Line& line, Report& report) {
+  if (line.kind() == LineKind::kForeign) return;  // what its names mean is unknown
+  const auto what = [&](const Fault& fault) {
+    if (fault.at >= line.text.size()) return std::string("holds an empty name");
+    return "holds " + std::string(separatorName(line.text[fault.at]));
+  };
   if (line.kind() == LineKind::kRun) {
-    findOnRun(line, report);
+    reportFaults(report, line, kSplitName, faultsOf(line), what,
+                 [](const Fault&) { return "tc gets other arguments than written"; });
     return;
   }
   const bool del = line.kind() == LineKind::kDeleteOutput;
-  if (line.kind() == LineKind::kForeign) return;  // what its names mean is unknown
   const std::string_view command = del ? "del" : "copy";
   const std::size_t meant = del ? 1 : 2;
   const std::size_t count = countNames(line.text.substr(command.size() + 1));
   if (count == meant) return;
+  std::vector<Fault> faults = faultsOf(line);
+  if (faults.empty()) {  // quotes joined names, or a name is empty
+    const std::size_t quote = line.text.find('"');
+    faults.push_back(quote != std::string_view::npos
+                         ? faultAt(line, quote)
+                         : Fault{nullptr, {Cause::Kind::kLine, line.number, {}}, quote});
+  }
   const std::string names = std::string(command) + " reads " + std::to_string(count) +
                             " names, not " + std::to_string(meant);
-  for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
-    const NamedValue& value = line.shape.values[i];
-    const std::size_t at = findSeparator(value.text, false);
-    if (at == std::string_view::npos) continue;
-    report.add(line.number, kSplitName,
-               describe(&value) + " holds " + std::string(separatorName(value.text[at])) + ": " +
-                   names + "; " + std::string(howToChange(&value)));
-    return;
-  }
-  report.add(line.number, kSplitName,
-             "double quotes in the names: " + names + "; take them out of the names");
+  reportFaults(report, line, kSplitName, faults, what, [&](const Fault&) { return names; });
 }
 
 const LineRule kSplitName = {

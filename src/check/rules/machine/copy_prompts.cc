@@ -36,8 +36,8 @@ static void find(const Line& line, const Names& names, Site& site, Report& repor
   const std::optional<std::string> copycmd = site.machine().variable("COPYCMD");
   if (!copycmd || !copyAsks(*copycmd)) return;
   const std::optional<std::string> target = replaces(line, names, site);
-  if (!target || !site.once(kCopyPrompts)) return;
-  report.add(line.number, kCopyPrompts,
+  if (!target) return;
+  report.add(line, kCopyPrompts, Cause{Cause::Kind::kBatch, 0, {}},
              "COPYCMD is " + inQuotes(*copycmd) + ": copy asks before it replaces " +
                  inQuotes(*target) + ", and the batch waits; type set COPYCMD= first");
 }
@@ -51,7 +51,7 @@ then copy asks "Overwrite ...? (Yes/No/All):" before it replaces a file that exi
 overnight batch waits at that question until someone answers. With chaining on, the first
 chaining copy replaces the sample input, so the batch stops there; otherwise the backup line
 asks when the backup exists, and a keep line when its kept file exists. Reported once, on the
-first line that will ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
+first line that will ask, with the count of lines that ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
 
 To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)"},
     find};

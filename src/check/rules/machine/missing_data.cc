@@ -1,5 +1,6 @@
 // missing-data: no file of a run line's data name exists, probably a typo.
 #include "check/file_names.h"
+#include "check/rules/line/line_rule.h"
 #include "check/rules/machine/site.h"
 
 namespace mk::check {
@@ -13,18 +14,21 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   const Script& script = site.script();
   if (site.exists(line.dataKey, true)) return;
   if (standsAlone(data)) {
-    report.add(
-        line.number, kMissingData,
-        "no file " + inQuotes(data) + " exists, nor with an extension" + std::string(kEffect));
+    report.add(line, kMissingData, dataCause(line),
+               "no file " + inQuotes(data) + ofEntry(line) + " exists, nor with an extension" +
+                   std::string(kEffect));
     return;
   }
   if (site.exists(script.absolute(data), true)) return;
+  // Missing because the directory is, or because names run into it: that finding tells.
+  if (!site.pathExists() && !report.ignores(kMissingInput)) return;
+  if (runsIntoPath(script) && !report.ignores(kNoBackslash)) return;
   const std::string& current = *script.current;
   std::string where = inQuotes(current);
   if (!equalIgnoringCase(site.pathFolder(), current)) where += " or " + inQuotes(script.path());
-  report.add(
-      line.number, kMissingData,
-      "no file of data name " + inQuotes(data) + " exists in " + where + std::string(kEffect));
+  report.add(line, kMissingData, dataCause(line),
+             "no file of data name " + inQuotes(data) + ofEntry(line) + " exists in " + where +
+                 std::string(kEffect));
 }
 
 const MachineRule kMissingData = {

@@ -21,6 +21,12 @@ static std::string folderBeforeInput(const Site& site) {
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const Script& script = site.script();
   if (line.number != 1 || site.exists(script.sampleInputKey)) return;
+  if (!site.pathExists()) {
+    report.add(line, kMissingInput,
+               "the folder " + inQuotes(site.pathFolder()) +
+                   " does not exist: the backup, the runs and their data fail; correct the path");
+    return;
+  }
   const std::string base = script.path() + script.input();
   std::string message =
       "the sample input " + inQuotes(base + ".inp") + " does not exist: the backup and runs fail; ";
@@ -31,14 +37,15 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   } else {
     message += "correct the path or the input name";
   }
-  report.add(line.number, kMissingInput, message);
+  report.add(line, kMissingInput, message);
 }
 
 const MachineRule kMissingInput = {
     {"missing-input", Severity::kError,
      "(on Windows) the sample input file does not exist: every run fails",
      R"(The checker looks for P I.inp as cmd will, from the folder it runs in. When it is
-missing, the backup fails and every run of tc starts without its input. When a folder in P
+missing, the backup fails and every run of tc starts without its input; when P's folder does
+not exist, the data files there are missing too (not reported one by one). When a folder in P
 begins with the input name, the directory path probably lacks its final backslash
 (D:\xrd\batch answered for D:\xrd\batch\): the message says so.
 

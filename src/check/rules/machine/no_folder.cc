@@ -8,8 +8,8 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   const std::string target =
       site.script().absolute(site.script().path() + std::string(line.value(ValueKind::kKeptName)));
   const std::string_view folder = folderOf(target);
-  if (site.isFolder(folder) || !site.once(kNoFolder, folder)) return;
-  report.add(line.number, kNoFolder,
+  if (site.isFolder(folder)) return;
+  report.add(line, kNoFolder, fileCause(folder),
              "the folder " + inQuotes(folder) + " of kept file " +
                  inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +
                  " does not exist: nothing is kept there; create it first");

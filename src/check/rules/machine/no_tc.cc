@@ -7,7 +7,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   if (line.kind() != LineKind::kRun || line.entry != 1 || report.ignores(kNoTc)) return;
   const TcSearch search = findTc(site);
   if (search.found) return;
-  report.add(line.number, kNoTc,
+  report.add(line, kNoTc,
              "cmd finds no tc in " + inQuotes(*site.script().current) + " nor in the " +
                  std::to_string(search.pathFolders) + " folders of PATH: every run fails");
 }

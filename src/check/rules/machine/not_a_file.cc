@@ -7,14 +7,14 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   // A sample input that is a folder is missing-input's.
   if (line.kind() == LineKind::kChaining) return;
   const std::string& target = site.targetOf(line);
-  if (target.empty() || !site.listsFolder(target) || !site.once(kNotAFile, target)) return;
+  if (target.empty() || !site.listsFolder(target)) return;
   std::string effect = "copy puts the sample input into it";
   if (line.kind() == LineKind::kDeleteOutput) effect = "del asks to empty it, and the batch waits";
   if (line.kind() == LineKind::kKeep) {
     effect = "copy puts " + inQuotes(line.value(ValueKind::kOutputFile)) +
              " into it, and no file of that name is kept";
   }
-  report.add(line.number, kNotAFile, site.describeTarget(line) + " is a folder: " + effect);
+  report.add(line, kNotAFile, fileCause(target), site.describeTarget(line) + " is a folder: " + effect);
 }
 
 const MachineRule kNotAFile = {

@@ -19,8 +19,7 @@ static std::string_view whatFollows(const Line& line) {
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const std::string& target = site.targetOf(line);
   if (target.empty() || !site.exists(target) || !site.machine().readOnly(target)) return;
-  if (!site.once(kReadOnly, target)) return;
-  report.add(line.number, kReadOnly,
+  report.add(line, kReadOnly, fileCause(target),
              site.describeTarget(line) + " is read-only: " + std::string(whatFollows(line)));
 }
 

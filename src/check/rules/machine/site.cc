@@ -95,10 +95,6 @@ std::string Site::describeTarget(const Line& line) const {
   return "kept file " + inQuotes(path + std::string(line.value(ValueKind::kKeptName)));
 }
 
-bool Site::once(const Rule& rule, std::string_view what) {
-  return reported_.emplace(&rule, foldCase(what)).second;
-}
-
 std::string_view folderOf(std::string_view name) {
   const std::size_t last = name.rfind('\\');
   if (last == std::string_view::npos) return {};

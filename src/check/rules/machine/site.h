@@ -8,11 +8,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "check/machine.h"
@@ -53,17 +51,6 @@ class Site {
   // I_orig.inp").
   [[nodiscard]] std::string describeTarget(const Line& line) const;
 
-  // True the first time it is asked for `rule` and `what`: for a rule that reports once per
-  // script or per file.
-  bool once(const Rule& rule, std::string_view what = {});
-
-  // The kept files that exist before the batch runs, for replaces-kept: how many, and the
-  // first one's P N.
-  struct Replaced {
-    std::uint64_t count = 0;
-    std::string first;
-  };
-  Replaced& replaced() { return replaced_; }
 
  private:
   struct Listing {
@@ -78,8 +65,6 @@ class Site {
   std::string pathFolder_;
   bool pathExists_ = false;
   std::unordered_map<std::string, Listing> listings_;  // by folded folder
-  std::set<std::pair<const Rule*, std::string>> reported_;
-  Replaced replaced_;
 };
 
 // The folder part of the absolute, normal name `name`: up to its last backslash, which stays
@@ -89,9 +74,12 @@ std::string_view folderOf(std::string_view name);
 struct MachineRule : Rule {
   // Adds the rule's findings on `line`, with the earlier `names`, looking at `site`.
   void (*find)(const Line& line, const Names& names, Site& site, Report& report);
-  // After the last line: the findings that count what later lines found (or nullptr).
-  void (*finish)(Site& site, Report& report) = nullptr;
 };
+
+// The cause of a finding on the file or folder `key`.
+inline Cause fileCause(std::string_view key) {
+  return {Cause::Kind::kFile, 0, std::string(key)};
+}
 
 extern const MachineRule kMissingInput;
 extern const MachineRule kOverwritesBackup;

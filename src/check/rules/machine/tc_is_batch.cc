@@ -11,7 +11,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   const std::string_view extension =
       std::string_view(*search.found).substr(search.found->rfind('.'));
   if (!equalIgnoringCase(extension, ".bat") && !equalIgnoringCase(extension, ".cmd")) return;
-  report.add(line.number, kTcIsBatch,
+  report.add(line, kTcIsBatch,
              "the tc cmd finds first is the batch file " + inQuotes(*search.found) +
                  ": the first run never returns, and nothing after it runs");
 }

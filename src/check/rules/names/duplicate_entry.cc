@@ -7,8 +7,8 @@ static void find(const Script& /*script*/, const Line& line, const Names& names,
   if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
   const std::uint64_t earlier = names.dataLine(line.dataKey);
   if (earlier == 0) return;
-  report.add(line.number, kDuplicateEntry,
-             "data name " + asResolved(line.value(ValueKind::kDataName)) + " was run on line " +
+  report.add(line, kDuplicateEntry, dataCause(line),
+             "data name " + asResolved(line.data) + ofEntry(line) + " was run on line " +
                  std::to_string(earlier) +
                  " already: the same data runs twice; check the list file");
 }

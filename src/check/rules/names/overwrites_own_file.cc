@@ -32,17 +32,23 @@ static std::string whatItOverwrites(const Script& script, const Line& line, cons
 static void findOnKeep(const Script& script, const Line& line, const Names& names, Report& report) {
   const OwnFileOf own = ownFileOf(script, line, names);
   if (own.file != OwnFile::kNone) {
-    report.add(line.number, kOverwritesOwnFile,
-               "kept name " + asResolved(line.value(ValueKind::kKeptName)) + " is " +
-                   whatItOverwrites(script, line, own) + std::string(kFix));
+    // Its own data file: the suffix is empty, in every entry.
+    const bool suffix = own.file == OwnFile::kDataFile && own.line == line.runLine &&
+                        line.value(ValueKind::kKeptName) == line.data && line.data.size() < 20;
+    report.add(line, kOverwritesOwnFile,
+               suffix ? Cause{Cause::Kind::kSuffix, line.slot, {}} : dataCause(line),
+               "kept name " + asResolved(line.value(ValueKind::kKeptName)) +
+                   (suffix ? "" : ofEntry(line)) + " is " + whatItOverwrites(script, line, own) +
+                   (suffix ? "; give the kept file a suffix" : std::string(kFix)));
     return;
   }
   // tc writes its output files anew at each run: only this entry's keep lines count.
   const std::uint64_t writer = names.keptInEntry(line.outputKey, line);
   if (writer == 0) return;
-  report.add(line.number, kOverwritesOwnFile,
-             "output file name " + asResolved(line.value(ValueKind::kOutputFile)) + " is line " +
-                 std::to_string(writer) + "'s kept file, not tc's output" + std::string(kFix));
+  report.add(line, kOverwritesOwnFile, dataCause(line),
+             "output file name " + asResolved(line.value(ValueKind::kOutputFile)) + ofEntry(line) +
+                 " is line " + std::to_string(writer) + "'s kept file, not tc's output" +
+                 std::string(kFix));
 }
 
 static void find(const Script& script, const Line& line, const Names& names, Report& report) {
@@ -50,8 +56,8 @@ static void find(const Script& script, const Line& line, const Names& names, Rep
   if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
   const std::uint64_t writer = names.keptLine(line.dataKey);
   if (writer == 0) return;
-  report.add(line.number, kOverwritesOwnFile,
-             "data name " + asResolved(line.value(ValueKind::kDataName)) + " is line " +
+  report.add(line, kOverwritesOwnFile, dataCause(line),
+             "data name " + asResolved(line.data) + ofEntry(line) + " is line " +
                  std::to_string(writer) + "'s kept file, not its data" + std::string(kFix));
 }
 

@@ -1,0 +1,40 @@
+// no-backslash: a directory path without its final backslash, which every name runs into.
+#include "check/rules/line/line_rule.h"
+
+namespace mk::check {
+
+bool runsIntoPath(const Script& script) {
+  const std::string& path = script.path();
+  return !path.empty() && std::string_view("\\/:").find(path.back()) == std::string_view::npos;
+}
+
+// The first line alone splits P at its last separator, so P lacks one only where the first
+// entry's keep lines told P.
+static void find(const Script& script, const Line& line, Report& report) {
+  if (line.number != 1 || !runsIntoPath(script)) return;
+  report.add(line, kNoBackslash, Cause{Cause::Kind::kDirectory, 0, {}},
+             "directory path " + inQuotes(script.path()) + " does not end in \"\\\": names run " +
+                 "into it, as " + inQuotes(script.path() + script.sampleInput) + "; add the \\");
+}
+
+const LineRule kNoBackslash = {
+    {"no-backslash", Severity::kWarning,
+     "the directory path does not end in \\: every name runs into its last folder's name",
+     R"(multikevra writes the directory path verbatim in front of every name, which is why the
+question says "remember the \s". Answered without the final backslash (C:\kevra\run2 for
+C:\kevra\run2\), every name runs into the last folder's name: the backup copies
+C:\kevra\run2quartz.inp, tc runs C:\kevra\run2quartz, and the kept files are written beside
+the folder, not in it. The keep lines tell where the path ends (a kept name is the path, the
+data name and the suffix), so the checker finds this when the script keeps files.
+
+Example:
+  copy C:\kevra\run2quartz.inp C:\kevra\run2quartz_orig.inp
+
+It is a warning: a prefix of the file names may be meant (C:\kevra\run2_ for run2_quartz.inp).
+On the Windows machine, missing-input tells whether the sample input is there.
+
+To mend: answer the directory question again with the final backslash (C:\kevra\run2\), or
+--ignore no-backslash if the prefix is meant.)"},
+    find};
+
+}  // namespace mk::check

@@ -1,0 +1,27 @@
+// no-entries: a script that runs no entry.
+#include "check/rules/line/line_rule.h"
+
+namespace mk::check {
+
+static void find(const Script& /*script*/, const Line& line, Report& report) {
+  if (!line.last || line.entry != 0) return;
+  report.add(line, kNoEntries,
+             "the script runs no entry: the count was 0, or multikevra stopped at the first name");
+}
+
+const LineRule kNoEntries = {
+    {"no-entries", Severity::kWarning, "the script runs no entry: it backs up the input and stops",
+     R"(The script has its two opening lines (the backup and the delete) and no run line: the
+number of files to run was answered with 0 or less, or multikevra stopped before the first
+entry (a list file that is empty or cannot be read ends it with "list in: end of file" or
+"read start: can't read file" on standard error). Run, it copies the sample input and deletes
+tc's output, and refines nothing.
+
+Example (the whole script):
+  copy C:\kevra\quartz\quartz.inp C:\kevra\quartz\quartz_orig.inp
+  del C:\kevra\quartz\quartz.out
+
+To mend: check the list file and the count, and run multikevra again.)"},
+    find};
+
+}  // namespace mk::check

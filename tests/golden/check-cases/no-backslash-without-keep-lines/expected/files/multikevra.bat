@@ -1,0 +1,8 @@
+copy C:\kevra\run2quartz.inp C:\kevra\run2quartz_orig.inp
+del C:\kevra\run2quartz.out
+tc C:\kevra\run2quartz "macro filename {qz_0100K.xy} macro information { } #define GUI_LINES"
+copy C:\kevra\run2quartz.out C:\kevra\run2quartz.inp
+tc C:\kevra\run2quartz "macro filename {qz_0150K.xy} macro information { } #define GUI_LINES"
+copy C:\kevra\run2quartz.out C:\kevra\run2quartz.inp
+tc C:\kevra\run2quartz "macro filename {qz_0200K.xy} macro information { } #define GUI_LINES"
+copy C:\kevra\run2quartz.out C:\kevra\run2quartz.inp
