@@ -52,8 +52,9 @@ KNOWN = {"answers.txt", "list.txt", "info.txt", "tc.exe", "tc.log", "multikevra.
          "sample.inp", "sample_orig.inp", "sample.out", "kevra.hkl", "kevra.lst"}
 
 # tag, data names (list file lines), information lines (None: not asked for), the line the
-# checker must name, what goes wrong when cmd runs the script, and options: "suffix" (of the
-# kept file) and "slashes" (the directory path is this folder's, written with forward slashes).
+# checker must name (the first line of its cause), what goes wrong when cmd runs the script, and
+# options: "suffix" (of the kept file) and "slashes" (the directory path is this folder's,
+# written with forward slashes).
 # Line 3 is the first entry's run line, 4 its keep line, 5 and 6 the second entry's.
 HAZARDS = [
     ("split-name", ["'s 01'"], None, 4,
@@ -72,10 +73,10 @@ HAZARDS = [
      {}),
     ("kept-collision", ["S01", "s01"], None, 6,
      ["the kept file 'S01.hkl' of entry 1 holds 'hkl of s01'"], {}),
-    ("invalid-name", ["s01", "s*1.xy"], None, 6,
+    ("invalid-name", ["s01", "s*1.xy"], None, 5,
      ["run 2 could not read its data file", "the kept file 's*1.xy.hkl' of entry 2 is missing"],
      {}),
-    ("invalid-name", ["s01", "nul"], None, 6,
+    ("invalid-name", ["s01", "nul"], None, 5,
      ["run 2 could not read its data file", "the kept file 'nul.hkl' of entry 2 is missing"], {}),
     ("slash", ["s01"], None, 1,
      ["the backup 'sample_orig.inp' is missing", "the kept file 's01.hkl' of entry 1 is missing"],
