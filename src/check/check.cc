@@ -38,7 +38,7 @@ static bool read(std::istream& in, Text& text) {
 // before the data name in a kept name. The lines after the first line `first` are read into
 // `ahead`, up to the second run line.
 static std::optional<std::size_t> pathSizeOfFirstEntry(const LineShape& first, std::istream& in,
-                                                      std::deque<Text>& ahead) {
+                                                       std::deque<Text>& ahead) {
   const std::string_view path = first.values[0].text;
   const std::string_view pathAndInput(path.data(), path.size() + first.values[1].text.size());
   const ScriptLines lines(path, first.values[1].text);
@@ -103,8 +103,7 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
   Line line;
   std::optional<std::string> current;
   if (machine != nullptr) current = machine->currentFolder();
-  const std::optional<Script> script =
-      open(in, report.scriptName(), current, text, ahead, line);
+  const std::optional<Script> script = open(in, report.scriptName(), current, text, ahead, line);
   if (!script) return false;
   Names names;
   std::optional<Site> site;
@@ -127,8 +126,7 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
     report.flush(summary.entries);
     return true;
   }
-  if (!site) report.note(kNotChecked);
-  report.summarize(summary);
+  report.summarize(summary, site ? std::string_view() : kNotChecked);
   return true;
 }
 
@@ -150,7 +148,7 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine) {
     if (!next(*script, in, ahead, text, number, line)) break;
   }
   if (in.bad()) {
-    report.flush(site.entries());
+    report.flush(0);
     return true;
   }
   site.summarize(report);

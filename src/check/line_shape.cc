@@ -63,12 +63,14 @@ std::optional<std::size_t> pathSizeOfKeep(std::string_view line, std::string_vie
   line.remove_prefix(kCopy.size());
   data = data.substr(0, kKeptWidth);
   std::optional<std::size_t> found;
-  for (std::size_t at = line.find(data); at != std::string_view::npos; at = line.find(data, at + 1)) {
+  for (std::size_t at = line.find(data); at != std::string_view::npos;
+       at = line.find(data, at + 1)) {
     if (line.size() - at > kKeptWidth) continue;
     for (std::size_t blank = at; blank-- > 0;) {
       if (line[blank] != ' ') continue;
       const std::string_view path = line.substr(blank + 1, at - blank - 1);
-      if (path.size() > blank || !pathAndInput.starts_with(path) || !line.starts_with(path)) continue;
+      if (path.size() > blank || !pathAndInput.starts_with(path) || !line.starts_with(path))
+        continue;
       if (found && *found != path.size()) return std::nullopt;
       found = path.size();
     }

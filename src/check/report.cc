@@ -1,5 +1,7 @@
 #include "check/report.h"
 
+#include <algorithm>
+
 #include "check/file_names.h"
 #include "check/rules.h"
 
@@ -15,7 +17,12 @@ static std::string keyOf(const Rule& rule, const Cause& cause) {
 Report::Report(std::string_view scriptName, std::FILE* out) : name_(scriptName), out_(out) {}
 
 void Report::ignore(const Rule& rule) {
-  ignored_.try_emplace(&rule, 0);
+  tallies_[&rule].ignored = true;
+}
+
+bool Report::ignores(const Rule& rule) const {
+  const auto found = tallies_.find(&rule);
+  return found != tallies_.end() && found->second.ignored;
 }
 
 bool Report::reached(const Line& line, const Rule& rule, const Cause& cause) {
@@ -24,43 +31,33 @@ bool Report::reached(const Line& line, const Rule& rule, const Cause& cause) {
   if (found == byCause_.end()) return false;
   if (found->second != kLeftOut) {
     findings_[found->second].reach.add(line);
-    tags_[&rule].second.add(line);
+    tallies_[&rule].reach.add(line);
   }
   return true;
 }
 
 void Report::add(const Line& line, const Rule& rule, std::span<const Cause> causes,
                  std::string_view message) {
-  std::size_t fresh = 0;
-  for (const Cause& cause : causes)
-    fresh += reached(line, rule, cause) ? 0 : 1;
-  if (fresh == 0) return;
-  ++made_;
-  const auto left = ignored_.find(&rule);
-  const std::size_t index = left != ignored_.end() ? kLeftOut : findings_.size();
-  for (const Cause& cause : causes) {
-    if (cause.kind != Cause::Kind::kLine) byCause_.try_emplace(keyOf(rule, cause), index);
-  }
-  if (index == kLeftOut) {
-    ++left->second;
+  if (std::ranges::all_of(causes, [&](const Cause& cause) { return reached(line, rule, cause); }))
     return;
+  ++made_;
+  Tally& tally = tallies_[&rule];
+  ++tally.findings;
+  for (const Cause& cause : causes) {
+    if (cause.kind != Cause::Kind::kLine)
+      byCause_.try_emplace(keyOf(rule, cause), tally.ignored ? kLeftOut : findings_.size());
   }
-  ++(rule.severity == Severity::kError ? errors_ : warnings_);
+  if (tally.ignored) return;
   findings_.push_back({line.number, &rule, std::string(message), {}});
   findings_.back().reach.add(line);
+  tally.reach.add(line);
   --findings_.back().reach.more;  // its own line
-  ++tags_[&rule].first;
-  tags_[&rule].second.add(line);
 }
 
 void Report::Reach::add(const Line& line) {
   ++more;
   if (line.entry != 0 && line.entry != lastEntry) ++entries;
   if (line.entry != 0) lastEntry = line.entry;
-}
-
-void Report::note(std::string_view message) {
-  notes_.push_back(name_ + ": note: " + std::string(message));
 }
 
 void Report::flush(std::uint64_t entries) {
@@ -76,53 +73,57 @@ void Report::flush(std::uint64_t entries) {
     write(text.append(" [").append(finding.rule->tag).append("]"));
   }
   findings_.clear();
-  for (const std::string& note : notes_)
-    write(note);
-  notes_.clear();
 }
 
-void Report::summarize(const ScriptSummary& summary) {
+void Report::summarize(const ScriptSummary& summary, std::string_view note) {
   std::string description = counted(summary.entries, "entry");
   description.append(summary.chaining ? ", chaining on, " : ", chaining off, ");
   description.append(counted(summary.keptPerEntry, "file")).append(" kept per entry");
-  summarize(description, summary.entries);
+  summarize(description, summary.entries, note);
 }
 
-void Report::summarize(std::string_view description, std::uint64_t entries) {
+void Report::summarize(std::string_view description, std::uint64_t entries, std::string_view note) {
   flush(entries);
-  if (errors_ + warnings_ > 0) {
-    write(name_ + ": note: multikevra-check --explain TAG tells what a finding means");
-    std::string tags;
-    for (const Rule* rule : allRules()) {
-      const auto found = tags_.find(rule);
-      if (found == tags_.end() || found->second.first == 0) continue;
-      const std::uint64_t touched = found->second.second.entries;
-      tags.append(tags.empty() ? "" : ", ").append(rule->tag).append(" ");
-      tags.append(std::to_string(found->second.first));
-      if (touched > 0) tags.append(" (" + counted(touched, "entry") + ")");
+  if (!note.empty()) write(name_ + ": note: " + std::string(note));
+  std::string tags;  // the findings by tag, then those left out
+  std::string left;
+  std::uint64_t leftOut = 0;
+  for (const Rule* rule : allRules()) {
+    const auto found = tallies_.find(rule);
+    if (found == tallies_.end() || found->second.findings == 0) continue;
+    const Tally& tally = found->second;
+    if (tally.ignored) {
+      leftOut += tally.findings;
+      left.append(left.empty() ? " (" : ", ").append(rule->tag);
+      continue;
     }
+    tags.append(tags.empty() ? "" : ", ").append(rule->tag);
+    tags.append(" " + std::to_string(tally.findings));
+    if (tally.reach.entries > 0) tags.append(" (" + counted(tally.reach.entries, "entry") + ")");
+  }
+  if (!tags.empty()) {
+    write(name_ + ": note: multikevra-check --explain TAG tells what a finding means");
     write(name_ + ": findings by tag: " + tags);
   }
   std::string text = name_ + ": " + std::string(description) + ": ";
-  text.append(counted(errors_, "error")).append(", ").append(counted(warnings_, "warning"));
-  if (!ignored_.empty()) {
-    std::uint64_t count = 0;
-    std::string tags;
-    for (const Rule* rule : allRules()) {
-      const auto left = ignored_.find(rule);
-      if (left == ignored_.end() || left->second == 0) continue;
-      count += left->second;
-      tags.append(tags.empty() ? " (" : ", ").append(rule->tag);
-    }
-    text.append(", ").append(std::to_string(count)).append(" ignored").append(tags);
-    if (!tags.empty()) text.append(")");
+  text.append(counted(count(Severity::kError), "error")).append(", ");
+  text.append(counted(count(Severity::kWarning), "warning"));
+  if (std::ranges::any_of(tallies_, [](const auto& tally) { return tally.second.ignored; })) {
+    text.append(", " + std::to_string(leftOut) + " ignored" + left + (left.empty() ? "" : ")"));
   }
   write(text);
 }
 
+std::uint64_t Report::count(Severity severity) const {
+  std::uint64_t findings = 0;
+  for (const auto& [rule, tally] : tallies_)
+    findings += !tally.ignored && rule->severity == severity ? tally.findings : 0;
+  return findings;
+}
+
 int Report::exitStatus() const {
-  if (errors_ > 0) return 2;
-  return warnings_ > 0 ? 1 : 0;
+  if (count(Severity::kError) > 0) return 2;
+  return count(Severity::kWarning) > 0 ? 1 : 0;
 }
 
 void Report::write(std::string_view text) {

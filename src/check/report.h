@@ -20,9 +20,10 @@ namespace mk::check {
 struct Cause {
   // A kept file's output file name and suffix are told apart by their place among the entry's
   // keep lines (unit 1, 2, ...); a data name and an information text by their entry.
+  // clang-format off
   enum class Kind : unsigned char {
-    kLine, kBatch, kDirectory, kInputName, kOutputFile, kSuffix, kDataName, kInformation, kFile
-  };
+      kLine, kBatch, kDirectory, kInputName, kOutputFile, kSuffix, kDataName, kInformation, kFile};
+  // clang-format on
   Kind kind = Kind::kLine;
   std::uint64_t unit = 0;  // the line, the place, the entry
   std::string file;        // the key of a file or folder
@@ -45,7 +46,7 @@ class Report {
   void ignore(const Rule& rule);
 
   // True when the findings of `rule` are left out: a rule left out need not look.
-  [[nodiscard]] bool ignores(const Rule& rule) const { return ignored_.contains(&rule); }
+  [[nodiscard]] bool ignores(const Rule& rule) const;
 
   // True when `cause` has a finding of `rule` already (or one left out): that finding then
   // reaches `line` too, and the rule adds none. Never for a line's own cause.
@@ -67,21 +68,19 @@ class Report {
   // How many findings were added, those left out included.
   [[nodiscard]] std::uint64_t made() const { return made_; }
 
-  // Adds the note "NAME: note: MESSAGE", written after the findings.
-  void note(std::string_view message);
-
-  // Writes the findings and the notes so far, as the findings of a script of `entries` entries
-  // (a finding whose cause reaches every entry says so).
+  // Writes the findings, as those of a script of `entries` entries (a finding whose cause
+  // reaches every entry says so).
   void flush(std::uint64_t entries);
 
-  // Writes the findings and notes, then, when there are findings, a note that --explain tells
-  // more and a line counting them per tag and the entries each tag touches, then the summary
-  // line "NAME: E entries, chaining on|off, K files kept per entry: X errors, Y warnings", and
-  // where findings were left out ", N ignored (TAG, ...)" with the tags that occurred.
-  void summarize(const ScriptSummary& summary);
+  // Writes the findings, the note "NAME: note: NOTE" when given, and, when there are findings,
+  // a note that --explain tells more and a line counting them by tag with the entries each
+  // tag touches; then the summary line "NAME: DESCRIPTION: X errors, Y warnings", and where
+  // findings were left out ", N ignored (TAG, ...)" with the tags that occurred.
+  void summarize(std::string_view description, std::uint64_t entries, std::string_view note = {});
 
-  // The same with the summary line "NAME: DESCRIPTION: X errors, Y warnings".
-  void summarize(std::string_view description, std::uint64_t entries);
+  // The same with the description of the script "E entries, chaining on|off, K files kept per
+  // entry".
+  void summarize(const ScriptSummary& summary, std::string_view note = {});
 
   // The script's name as the user gave it.
   [[nodiscard]] const std::string& scriptName() const { return name_; }
@@ -90,7 +89,7 @@ class Report {
   [[nodiscard]] int exitStatus() const;
 
  private:
-  struct Reach {  // the lines a finding's causes reach, or a tag's findings, and their entries
+  struct Reach {  // how many more lines a finding's causes (or a rule's) reach, in what entries
     std::uint64_t more = 0;
     std::uint64_t entries = 0;
     std::uint64_t lastEntry = 0;
@@ -102,19 +101,21 @@ class Report {
     std::string message;
     Reach reach;
   };
-  static constexpr std::size_t kLeftOut = SIZE_MAX;  // the finding of a cause was left out
+  struct Tally {  // a rule's findings
+    bool ignored = false;
+    std::uint64_t findings = 0;
+    Reach reach;
+  };
+  static constexpr std::size_t kLeftOut = SIZE_MAX;
+  [[nodiscard]] std::uint64_t count(Severity severity) const;
   void write(std::string_view text);
 
   std::string name_;
   std::FILE* out_;
-  std::uint64_t errors_ = 0;
-  std::uint64_t warnings_ = 0;
   std::uint64_t made_ = 0;
-  std::map<const Rule*, std::uint64_t> ignored_;  // the rules left out, and their findings
-  std::vector<Finding> findings_;                 // in the order they were added
-  std::map<std::string, std::size_t> byCause_;    // tag and cause: the finding (or kLeftOut)
-  std::map<const Rule*, std::pair<std::uint64_t, Reach>> tags_;  // findings, and their reach
-  std::vector<std::string> notes_;
+  std::vector<Finding> findings_;               // in the order they were added
+  std::map<std::string, std::size_t> byCause_;  // tag and cause: the finding, or kLeftOut
+  std::map<const Rule*, Tally> tallies_;
 };
 
 // "1 error", "2 errors": `count` and `noun`, with an s unless the count is 1.

@@ -1,6 +1,7 @@
 #include "check/value_words.h"
 
 #include <algorithm>
+#include <array>
 
 #include "check/file_names.h"
 
@@ -8,22 +9,10 @@ namespace mk::check {
 
 using Kind = Cause::Kind;
 
-static std::string_view kindName(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::kDirectoryPath:
-      return "directory path";
-    case ValueKind::kInputName:
-      return "input name";
-    case ValueKind::kDataName:
-      return "data name";
-    case ValueKind::kInformation:
-      return "information text";
-    case ValueKind::kOutputFile:
-      return "output file name";
-    default:
-      return "kept name";
-  }
-}
+// What each ValueKind is, in its order.
+constexpr std::array<std::string_view, 6> kKindNames = {"directory path",   "input name",
+                                                        "data name",        "information text",
+                                                        "output file name", "kept name"};
 
 std::string inQuotes(std::string_view text) {
   return std::string("\"").append(text).append("\"");
@@ -45,34 +34,27 @@ Cause dataCause(const Line& line) {
 
 Fault faultAt(const Line& line, std::size_t at) {
   const NamedValue* value = valueAt(line.shape, line.text, at);
-  const auto cause = [&](Kind kind, std::uint64_t unit) { return Fault{value, {kind, unit, {}}, at}; };
-  if (value == nullptr) return cause(Kind::kLine, line.number);
-  switch (value->kind) {
-    case ValueKind::kDirectoryPath:
-      return cause(Kind::kDirectory, 0);
-    case ValueKind::kInputName:
-      return cause(Kind::kInputName, 0);
-    case ValueKind::kOutputFile:
-      return cause(Kind::kOutputFile, line.slot);
-    case ValueKind::kInformation:
-      return line.entry == 0 ? Fault{value, dataCause(line), at}
-                             : cause(Kind::kInformation, line.entry);
-    case ValueKind::kKeptName: {
-      const auto offset = static_cast<std::size_t>(line.text.data() + at - value->text.data());
-      if (line.entry != 0 && value->text.starts_with(line.data) && offset >= line.data.size())
-        return cause(Kind::kSuffix, line.slot);
-      return Fault{value, dataCause(line), at};
-    }
-    default:
-      return Fault{value, dataCause(line), at};
-  }
+  if (value == nullptr) return {nullptr, {Kind::kLine, line.number, {}}, at};
+  // By ValueKind, in its order; a kept name's past the data name is the suffix's.
+  constexpr std::array<Kind, 6> kKinds = {Kind::kDirectory,   Kind::kInputName,  Kind::kDataName,
+                                          Kind::kInformation, Kind::kOutputFile, Kind::kDataName};
+  Kind kind = kKinds[static_cast<std::size_t>(value->kind)];
+  if (value->kind == ValueKind::kKeptName && line.entry != 0 &&
+      value->text.starts_with(line.data) &&
+      line.text.data() + at >= value->text.data() + line.data.size())
+    kind = Kind::kSuffix;
+  if (line.entry == 0 && (kind == Kind::kDataName || kind == Kind::kInformation))
+    return {value, dataCause(line), at};
+  const bool perEntry = kind == Kind::kDataName || kind == Kind::kInformation;
+  const bool perKeep = kind == Kind::kOutputFile || kind == Kind::kSuffix;
+  return {value, {kind, perEntry ? line.entry : perKeep ? line.slot : 0, {}}, at};
 }
 
 std::string describe(const Line& line, const Fault& fault) {
   if (fault.value == nullptr) return "this line";
   if (fault.cause.kind == Kind::kSuffix)
     return "suffix " + inQuotes(fault.value->text.substr(line.data.size()));
-  std::string text(kindName(fault.value->kind));
+  std::string text(kKindNames[static_cast<std::size_t>(fault.value->kind)]);
   text.append(" ").append(inQuotes(fault.value->text));
   if (fault.cause.kind == Kind::kDataName || fault.cause.kind == Kind::kInformation)
     text.append(ofEntry(line));
@@ -80,39 +62,35 @@ std::string describe(const Line& line, const Fault& fault) {
 }
 
 std::string_view howToChange(const Cause& cause) {
-  switch (cause.kind) {
-    case Kind::kDirectory:
-      return "use another folder";
-    case Kind::kInputName:
-      return "rename the sample input";
-    case Kind::kOutputFile:
-      return "correct the output file name";
-    case Kind::kSuffix:
-      return "change the suffix";
-    case Kind::kDataName:
-      return "rename the data file";
-    case Kind::kInformation:
-      return "edit the information file";
-    default:
-      return "edit this line";
-  }
+  // By Cause::Kind, in its order.
+  // clang-format off
+  constexpr std::array<std::string_view, 9> kChanges = {
+      "edit this line", "edit this line", "use another folder", "rename the sample input",
+      "correct the output file name", "change the suffix", "rename the data file",
+      "edit the information file", "edit this line"};
+  // clang-format on
+  return kChanges[static_cast<std::size_t>(cause.kind)];
 }
 
 void reportFaults(Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
                   const Wording& what, const Wording& effect, const Wording& change) {
+  std::vector<Cause> seen;  // each cause once, those with no finding yet in `causes`
   std::vector<Cause> causes;
   std::erase_if(faults, [&](const Fault& fault) {
-    const bool known = report.reached(line, rule, fault.cause) ||
-                       std::ranges::any_of(causes, [&](const Cause& cause) {
-                         return cause.kind == fault.cause.kind && cause.unit == fault.cause.unit;
-                       });
-    if (!known) causes.push_back(fault.cause);
-    return known;
+    const auto same = [&](const Cause& cause) {
+      return cause.kind == fault.cause.kind && cause.unit == fault.cause.unit;
+    };
+    if (std::ranges::any_of(seen, same)) return true;
+    seen.push_back(fault.cause);
+    if (report.reached(line, rule, fault.cause)) return true;
+    causes.push_back(fault.cause);
+    return false;
   });
   if (faults.empty()) return;
   std::string message;
   for (const Fault& fault : faults)
-    message.append(message.empty() ? "" : " and ").append(describe(line, fault) + " " + what(fault));
+    message.append(message.empty() ? "" : " and ")
+        .append(describe(line, fault) + " " + what(fault));
   message.append(": ").append(effect(faults[0])).append("; ");
   message.append(faults.size() == 1 ? change(faults[0]) : "change each");
   report.add(line, rule, causes, message);

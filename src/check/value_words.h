@@ -48,10 +48,10 @@ std::string_view howToChange(const Cause& cause);
 // others reach this line): "F what(F) and G what(G): effect(F); CHANGE", where CHANGE is
 // change(F), or "change each" for several.
 using Wording = std::function<std::string(const Fault&)>;
-void reportFaults(Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
-                  const Wording& what, const Wording& effect,
-                  const Wording& change = [](const Fault& fault) {
-                    return std::string(howToChange(fault.cause));
-                  });
+void reportFaults(
+    Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
+    const Wording& what, const Wording& effect, const Wording& change = [](const Fault& fault) {
+      return std::string(howToChange(fault.cause));
+    });
 
 }  // namespace mk::check

@@ -73,10 +73,9 @@ void AfterSite::summarize(Report& report) {
   endEntry();
   std::string description = counted(entries_, "entry");
   if (!keepsFiles_) {
-    report.note(
-        "this script keeps no files: only the backup was checked; each run's output shows if it "
-        "worked");
-    report.summarize(description + ", no files kept", entries_);
+    report.summarize(description + ", no files kept", entries_,
+                     "this script keeps no files: only the backup was checked; each run's output "
+                     "shows if it worked");
     return;
   }
   if (complete_ == entries_) {

@@ -55,9 +55,6 @@ class AfterSite {
   // After the rules looked at a keep line of an entry: `found`, whether they found something.
   void end(bool found);
 
-  // The entries so far.
-  [[nodiscard]] std::uint64_t entries() const { return entries_; }
-
   // The summary line: the entries, how many left all their kept files, the first that did not.
   void summarize(Report& report);
 

@@ -18,9 +18,8 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
       [](const Fault&) { return "begins with a byte order mark (EF BB BF)"; },
       [](const Fault&) { return "its bytes join the name"; },
       [](const Fault& fault) {
-        return fault.value->kind == ValueKind::kDataName
-                   ? "save the list file without BOM"
-                   : "save the information file without BOM";
+        return fault.value->kind == ValueKind::kDataName ? "save the list file without BOM"
+                                                         : "save the information file without BOM";
       });
 }
 

@@ -1,49 +1,35 @@
 // special-char (in a file of its own name, cmd_char): & | < > or ^ outside double quotes, which cmd
 // acts on.
-#include <algorithm>
+#include <array>
 
 #include "check/rules/line/line_rule.h"
 
 namespace mk::check {
 
-// The first character of `line` from `from` on that cmd acts on outside double quotes (each
-// double quote opens or closes a quoted stretch): & | < > ^; or npos.
-static std::size_t findCommandCharacter(std::string_view line, std::size_t from) {
-  bool quoted = std::ranges::count(line.substr(0, from), '"') % 2 != 0;
-  for (std::size_t at = from; at < line.size(); ++at) {
-    const char c = line[at];
-    if (c == '"') quoted = !quoted;
-    if (!quoted && std::string_view("&|<>^").find(c) != std::string_view::npos) return at;
-  }
-  return std::string_view::npos;
-}
+constexpr std::string_view kActedOn = "&|<>^";
 
-static std::string_view effectOf(char c) {
-  switch (c) {
-    case '&':
-      return "starts a second command there";
-    case '|':
-      return "pipes into a second command there";
-    case '<':
-      return "reads input from the file after it";
-    case '>':
-      return "writes output to the file after it";
-    default:
-      return "drops it";
-  }
-}
+// What cmd does with each of & | < > ^, in that order.
+constexpr std::array<std::string_view, 5> kEffects = {
+    "starts a second command there", "pipes into a second command there",
+    "reads input from the file after it", "writes output to the file after it", "drops it"};
 
+// Each double quote opens or closes a quoted stretch, where cmd leaves the characters alone.
 static void find(const Script& /*script*/, const Line& line, Report& report) {
   std::vector<Fault> faults;
-  for (std::size_t at = findCommandCharacter(line.text, 0); at != std::string_view::npos;
-       at = findCommandCharacter(line.text, at + 1))
-    addFault(faults, line, at);
+  bool quoted = false;
+  for (std::size_t at = 0; at < line.text.size(); ++at) {
+    if (line.text[at] == '"') quoted = !quoted;
+    if (!quoted && kActedOn.find(line.text[at]) != std::string_view::npos)
+      addFault(faults, line, at);
+  }
   reportFaults(
       report, line, kSpecialChar, faults,
       [&](const Fault& fault) {
         return "holds " + inQuotes(line.text.substr(fault.at, 1)) + " outside quotes";
       },
-      [&](const Fault& fault) { return "cmd " + std::string(effectOf(line.text[fault.at])); });
+      [&](const Fault& fault) {
+        return "cmd " + std::string(kEffects[kActedOn.find(line.text[fault.at])]);
+      });
 }
 
 const LineRule kSpecialChar = {

@@ -12,16 +12,12 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
 const LineRule kCutShort = {
     {"cut-short", Severity::kWarning,
      "the last line has no line end: writing the script stopped there",
-     R"(multikevra ends every line it writes with CR LF, and a run that fails or is stopped ends
-after a whole line. A last line without a line end was cut while the script was written or
-copied (a full disk, a copy that stopped, an editor): the line may be cut in the middle, and
-the entries after it are missing. A line cut so that it is no line multikevra writes is not
-also reported as foreign-line.
+     R"(multikevra ends every line with CR LF, and a run that fails or is stopped ends after a whole
+line. A last line without a line end was cut while the script was written or copied (a full
+disk, a copy that stopped): the line may be cut in the middle (then it is not also reported as
+foreign-line), and the entries after it are missing.
 
-Example (the last line, without CR LF):
-  tc C:\kevra\quartz\quartz "macro filename {qz_0
-
-To mend: write the script anew with multikevra (with the same answers), and check it again.)"},
+To mend: write the script anew with multikevra, with the same answers, and check it again.)"},
     find};
 
 }  // namespace mk::check

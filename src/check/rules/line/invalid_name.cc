@@ -80,7 +80,8 @@ static void find(const Script& script, const Line& line, Report& report) {
   std::vector<Fault> faults;
   for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
     const InvalidName invalid = invalidOf(script, line, line.shape.values[i]);
-    if (invalid.fault != NameFault::kNone) faults.push_back(faultAt(line, offsetOf(line, invalid.part)));
+    if (invalid.fault != NameFault::kNone)
+      faults.push_back(faultAt(line, offsetOf(line, invalid.part)));
   }
   reportFaults(
       report, line, kInvalidName, faults,

@@ -20,21 +20,16 @@ static void find(const Script& script, const Line& line, Report& report) {
 const LineRule kNoBackslash = {
     {"no-backslash", Severity::kWarning,
      "the directory path does not end in \\: every name runs into its last folder's name",
-     R"(multikevra writes the directory path verbatim in front of every name, which is why the
-question says "remember the \s". Answered without the final backslash (C:\kevra\run2 for
-C:\kevra\run2\), every name runs into the last folder's name: the backup copies
-C:\kevra\run2quartz.inp, tc runs C:\kevra\run2quartz, and the kept files are written beside
-the folder, not in it. The keep lines tell where the path ends (a kept name is the path, the
-data name and the suffix), so the checker finds this when the script keeps files.
+     R"(multikevra writes the directory path verbatim in front of every name ("remember the \s").
+Without its final backslash (C:\kevra\run2 for C:\kevra\run2\) every name runs into the last
+folder's name: the backup copies C:\kevra\run2quartz.inp, tc runs C:\kevra\run2quartz, and the
+kept files land beside the folder. The first entry's keep lines tell where the path ends (a kept
+name is the path, the data name and the suffix), so this is found when the batch keeps files.
+It is a warning: a prefix may be meant (C:\kevra\run2_ for run2_quartz.inp); on the Windows
+machine, missing-input tells whether the sample input is there.
 
-Example:
-  copy C:\kevra\run2quartz.inp C:\kevra\run2quartz_orig.inp
-
-It is a warning: a prefix of the file names may be meant (C:\kevra\run2_ for run2_quartz.inp).
-On the Windows machine, missing-input tells whether the sample input is there.
-
-To mend: answer the directory question again with the final backslash (C:\kevra\run2\), or
---ignore no-backslash if the prefix is meant.)"},
+To mend: answer the directory with its final backslash and run multikevra again, or --ignore
+no-backslash if the prefix is meant.)"},
     find};
 
 }  // namespace mk::check

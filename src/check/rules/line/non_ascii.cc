@@ -1,32 +1,20 @@
 // non-ascii: bytes outside ASCII, which cmd reads in the console's code page.
-#include <algorithm>
-
 #include "check/rules/line/line_rule.h"
 
 namespace mk::check {
 
-// The first byte outside ASCII in `text` from `from` on, or npos.
-static std::size_t findNonAscii(std::string_view text, std::size_t from) {
-  const auto* at = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  return at == text.end() ? std::string_view::npos : static_cast<std::size_t>(at - text.begin());
-}
-
+// A byte order mark's bytes at the start of a data name, an information text or a kept name
+// are byte-order-mark's, which tells of them.
 static void find(const Script& /*script*/, const Line& line, Report& report) {
   std::vector<Fault> faults;
-  if (line.shape.valueCount == 0) {
-    if (const std::size_t at = findNonAscii(line.text, 0); at != std::string_view::npos)
-      faults.push_back(faultAt(line, at));
-  }
-  for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
-    const NamedValue& value = line.shape.values[i];
-    // A byte order mark's bytes are byte-order-mark's, which tells of them.
-    const bool mark = value.kind != ValueKind::kDirectoryPath &&
-                      value.kind != ValueKind::kInputName && startsWithByteOrderMark(value.text) &&
-                      !report.ignores(kByteOrderMark);
-    const std::size_t at = findNonAscii(value.text, mark ? 3 : 0);
-    if (at != std::string_view::npos)
-      faults.push_back(faultAt(line, offsetOf(line, value.text) + at));
+  for (std::size_t at = 0; at < line.text.size(); ++at) {
+    if (static_cast<unsigned char>(line.text[at]) < 0x80) continue;
+    const NamedValue* value = valueAt(line.shape, line.text, at);
+    if (value != nullptr && value->kind >= ValueKind::kDataName &&
+        startsWithByteOrderMark(value->text) && at < offsetOf(line, value->text) + 3 &&
+        !report.ignores(kByteOrderMark))
+      continue;
+    addFault(faults, line, at);
   }
   reportFaults(
       report, line, kNonAscii, faults, [](const Fault&) { return "holds non-ASCII bytes"; },

@@ -1,4 +1,7 @@
 // split-name: a name holding a character at which cmd takes names apart.
+#include <algorithm>
+#include <array>
+
 #include "check/rules/line/line_rule.h"
 
 namespace mk::check {
@@ -23,21 +26,11 @@ static std::size_t countNames(std::string_view arguments) {
   return names;
 }
 
-static std::string_view separatorName(char c) {
-  switch (c) {
-    case ' ':
-      return "a blank";
-    case '\t':
-      return "a tab";
-    case ',':
-      return "a comma";
-    case ';':
-      return "a semicolon";
-    case '"':
-      return "a double quote";
-    default:
-      return "an equals sign";
-  }
+static std::string separatorName(char c) {
+  constexpr std::string_view kSeparators = " \t,;=\"";
+  constexpr std::array<std::string_view, 6> kNames = {
+      "a blank", "a tab", "a comma", "a semicolon", "an equals sign", "a double quote"};
+  return std::string(kNames[std::min(kSeparators.find(c), kNames.size() - 1)]);
 }
 
 // The first character of `text` at which cmd splits names (blanks and tabs only when
@@ -66,7 +59,7 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   if (line.kind() == LineKind::kForeign) return;  // what its names mean is unknown
   const auto what = [&](const Fault& fault) {
     if (fault.at >= line.text.size()) return std::string("holds an empty name");
-    return "holds " + std::string(separatorName(line.text[fault.at]));
+    return "holds " + separatorName(line.text[fault.at]);
   };
   if (line.kind() == LineKind::kRun) {
     reportFaults(report, line, kSplitName, faultsOf(line), what,

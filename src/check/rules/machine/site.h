@@ -51,7 +51,6 @@ class Site {
   // I_orig.inp").
   [[nodiscard]] std::string describeTarget(const Line& line) const;
 
-
  private:
   struct Listing {
     bool folder = false;

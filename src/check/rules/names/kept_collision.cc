@@ -22,21 +22,19 @@ const NamesRule kKeptCollision = {
     {"kept-collision", Severity::kError,
      "a keep copy onto an earlier keep line's file, which is lost",
      R"(Two keep lines copy to one file: the later copy overwrites the earlier one, and one
-entry's result is lost. Most often a list line was given twice (the same data name twice, also
-found as duplicate-entry). A kept name is the data name followed by the suffix, cut to 20
-characters, and Windows ignores the case of letters and resolves . and .. in names: two data
-names that agree in their first 20 characters with the suffix, or differ only in case, make the
-same kept file too, and two suffixes of one entry that are the same do it in every entry. The
-message names the earlier line.
+entry's result is lost. Most often a list line was given twice (duplicate-entry finds it too).
+A kept name is the data name and the suffix cut to 20 characters, and Windows ignores case and
+resolves . and .. in names: data names that agree in their first 20 characters with the suffix,
+or differ only in case, make one kept file too, and so do two equal suffixes, in every entry.
+The message names the earlier line.
 
 Example:
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\quartz_series_0100K_
   ...
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\quartz_series_0100K_
 
-To mend: take the repeated line out of the list file; or make the data names or the suffixes
-differ within their first 20 characters (a shorter common prefix, a shorter suffix); then run
-multikevra again.)"},
+To mend: take the repeated line out of the list file, or make the data names or the suffixes
+differ within their first 20 characters; then run multikevra again.)"},
     find};
 
 }  // namespace mk::check
