@@ -90,12 +90,24 @@ static bool next(const Script& script, std::istream& in, std::deque<Text>& ahead
   return true;
 }
 
-static void count(const Line& line, ScriptSummary& summary) {
-  if (line.kind() == LineKind::kRun) ++summary.entries;
-  if (summary.entries != 1) return;
-  if (line.kind() == LineKind::kChaining) summary.chaining = true;
-  if (line.kind() == LineKind::kKeep) ++summary.keptPerEntry;
-}
+// What the summary line tells of the script: its entries, whether it chains them, the files
+// each keeps.
+struct ScriptSummary {
+  std::uint64_t entries = 0;
+  bool chaining = false;
+  std::uint64_t keptPerEntry = 0;
+
+  void count(const Line& line) {
+    if (line.kind() == LineKind::kRun) ++entries;
+    if (entries != 1) return;
+    if (line.kind() == LineKind::kChaining) chaining = true;
+    if (line.kind() == LineKind::kKeep) ++keptPerEntry;
+  }
+  [[nodiscard]] std::string description() const {
+    return counted(entries, "entry") + (chaining ? ", chaining on, " : ", chaining off, ") +
+           counted(keptPerEntry, "file") + " kept per entry";
+  }
+};
 
 bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
   Text text;
@@ -119,14 +131,14 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
         rule->find(line, names, *site, report);
     }
     names.record(line);
-    count(line, summary);
+    summary.count(line);
     if (!next(*script, in, ahead, text, number, line)) break;
   }
   if (in.bad()) {  // unreadable: no summary
     report.flush(summary.entries);
     return true;
   }
-  report.summarize(summary, site ? std::string_view() : kNotChecked);
+  report.summarize(summary.description(), summary.entries, site ? std::string_view() : kNotChecked);
   return true;
 }
 

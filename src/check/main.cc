@@ -13,7 +13,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "check/check.h"
@@ -39,13 +38,15 @@ constexpr std::string_view kHelp = R"(usage: multikevra-check [--ignore TAG[,TAG
 
 Reads a run script written by multikevra (default: multikevra.bat in the current folder)
 and reports, before it runs, every line that cmd will run differently from what it means
-and every file problem it can see. It writes nothing and changes no file. Run it where the
-script will run: in kevra's main directory, on the Windows machine.
+and every file problem it can see, without changing any file. Run it where the script will
+run: in kevra's main directory, on the Windows machine.
 
-Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], then one summary line.
---explain TAG tells what a finding means, what cmd or Windows does, and how to mend it.
---ignore TAG[,TAG...] (repeatable) leaves out findings you accept: they are not shown and
-do not count toward the exit status; the summary line says how many were left out.
+Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], on the first line its
+cause (an answer, an entry's data name or information, a file) reaches; then a count by tag
+and one summary line. --explain TAG tells what a finding means, what cmd or Windows does, and
+how to mend it. --ignore TAG[,TAG...] (repeatable) leaves out findings you accept: not shown,
+not counted toward the exit status, counted apart in the summary. A TAG may be given by a
+beginning of it that begins no other tag; --ignore=TAG and --explain=TAG are read too.
 
 Findings before a run:
 @BEFORE
@@ -93,14 +94,13 @@ static int help() {
 static const mk::check::Rule* knownTag(std::string_view tag) {
   const mk::check::Rule* rule = mk::check::ruleOf(tag);
   if (rule != nullptr) return rule;
-  std::string why = "unknown tag \"" + std::string(tag) + "\"";
-  const std::vector<std::string_view> tags = mk::check::tagsBeginning(tag);
+  const bool several = !tag.empty() && std::ranges::any_of(mk::check::allRules(), [&](auto* rule) {
+    return rule->tag.starts_with(tag);
+  });
+  std::string why =
+      (several ? "several tags begin \"" : "unknown tag \"") + std::string(tag) + "\"";
   const std::string_view nearest = mk::check::nearestTag(tag);
-  if (tags.size() == 2 || tags.size() == 3) {
-    why = "tag \"" + std::string(tag) + "\" could be " + std::string(tags[0]);
-    for (std::size_t i = 1; i < tags.size(); ++i)
-      why.append(i + 1 == tags.size() ? " or " : ", ").append(tags[i]);
-  } else if (tags.empty() && !nearest.empty()) {
+  if (!several && !nearest.empty()) {
     why.append("; did you mean \"").append(nearest).append("\"?");
   } else {
     why.append("; multikevra-check --help lists the tags");

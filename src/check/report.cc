@@ -26,7 +26,6 @@ bool Report::ignores(const Rule& rule) const {
 }
 
 bool Report::reached(const Line& line, const Rule& rule, const Cause& cause) {
-  if (cause.kind == Cause::Kind::kLine) return false;
   const auto found = byCause_.find(keyOf(rule, cause));
   if (found == byCause_.end()) return false;
   if (found->second != kLeftOut) {
@@ -43,10 +42,8 @@ void Report::add(const Line& line, const Rule& rule, std::span<const Cause> caus
   ++made_;
   Tally& tally = tallies_[&rule];
   ++tally.findings;
-  for (const Cause& cause : causes) {
-    if (cause.kind != Cause::Kind::kLine)
-      byCause_.try_emplace(keyOf(rule, cause), tally.ignored ? kLeftOut : findings_.size());
-  }
+  for (const Cause& cause : causes)
+    byCause_.try_emplace(keyOf(rule, cause), tally.ignored ? kLeftOut : findings_.size());
   if (tally.ignored) return;
   findings_.push_back({line.number, &rule, std::string(message), {}});
   findings_.back().reach.add(line);
@@ -73,13 +70,6 @@ void Report::flush(std::uint64_t entries) {
     write(text.append(" [").append(finding.rule->tag).append("]"));
   }
   findings_.clear();
-}
-
-void Report::summarize(const ScriptSummary& summary, std::string_view note) {
-  std::string description = counted(summary.entries, "entry");
-  description.append(summary.chaining ? ", chaining on, " : ", chaining off, ");
-  description.append(counted(summary.keptPerEntry, "file")).append(" kept per entry");
-  summarize(description, summary.entries, note);
 }
 
 void Report::summarize(std::string_view description, std::uint64_t entries, std::string_view note) {

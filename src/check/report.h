@@ -29,13 +29,6 @@ struct Cause {
   std::string file;        // the key of a file or folder
 };
 
-// What the summary line tells about the script.
-struct ScriptSummary {
-  std::uint64_t entries = 0;
-  bool chaining = false;
-  std::uint64_t keptPerEntry = 0;
-};
-
 class Report {
  public:
   // Writes to `out` (not owned); `scriptName` is the script's name as the user gave it.
@@ -49,7 +42,7 @@ class Report {
   [[nodiscard]] bool ignores(const Rule& rule) const;
 
   // True when `cause` has a finding of `rule` already (or one left out): that finding then
-  // reaches `line` too, and the rule adds none. Never for a line's own cause.
+  // reaches `line` too, and the rule adds none.
   bool reached(const Line& line, const Rule& rule, const Cause& cause);
 
   // Adds the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning) of `rule` on `line` about
@@ -77,10 +70,6 @@ class Report {
   // tag touches; then the summary line "NAME: DESCRIPTION: X errors, Y warnings", and where
   // findings were left out ", N ignored (TAG, ...)" with the tags that occurred.
   void summarize(std::string_view description, std::uint64_t entries, std::string_view note = {});
-
-  // The same with the description of the script "E entries, chaining on|off, K files kept per
-  // entry".
-  void summarize(const ScriptSummary& summary, std::string_view note = {});
 
   // The script's name as the user gave it.
   [[nodiscard]] const std::string& scriptName() const { return name_; }

@@ -77,18 +77,12 @@ bool isAfterRule(const Rule& rule) {
 }
 
 const Rule* ruleOf(std::string_view tag) {
-  const auto found = std::ranges::find(allRules(), tag, &Rule::tag);
-  if (found != allRules().end()) return *found;
-  const std::vector<std::string_view> tags = tagsBeginning(tag);
-  return tags.size() == 1 ? ruleOf(tags[0]) : nullptr;
-}
-
-std::vector<std::string_view> tagsBeginning(std::string_view text) {
-  std::vector<std::string_view> tags;
+  std::vector<const Rule*> begun;  // the rules whose tags begin with it
   for (const Rule* rule : allRules()) {
-    if (!text.empty() && rule->tag.starts_with(text)) tags.push_back(rule->tag);
+    if (rule->tag == tag) return rule;
+    if (!tag.empty() && rule->tag.starts_with(tag)) begun.push_back(rule);
   }
-  return tags;
+  return begun.size() == 1 ? begun[0] : nullptr;
 }
 
 std::string_view nearestTag(std::string_view text) {

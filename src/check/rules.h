@@ -6,7 +6,6 @@
 
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "check/rule.h"
 #include "check/rules/after/after.h"
@@ -30,9 +29,6 @@ bool isAfterRule(const Rule& rule);
 // The rule whose tag is `tag`, or else the one rule whose tag begins with it; nullptr when none
 // is, or several.
 const Rule* ruleOf(std::string_view tag);
-
-// The tags that begin with `text`.
-std::vector<std::string_view> tagsBeginning(std::string_view text);
 
 // The tag nearest to `text` (a misspelt tag: at most two letters added, dropped or changed),
 // or an empty view when none is near.

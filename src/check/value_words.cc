@@ -50,7 +50,7 @@ Fault faultAt(const Line& line, std::size_t at) {
   return {value, {kind, perEntry ? line.entry : perKeep ? line.slot : 0, {}}, at};
 }
 
-std::string describe(const Line& line, const Fault& fault) {
+static std::string describe(const Line& line, const Fault& fault) {
   if (fault.value == nullptr) return "this line";
   if (fault.cause.kind == Kind::kSuffix)
     return "suffix " + inQuotes(fault.value->text.substr(line.data.size()));
@@ -61,7 +61,7 @@ std::string describe(const Line& line, const Fault& fault) {
   return text;
 }
 
-std::string_view howToChange(const Cause& cause) {
+static std::string_view howToChange(const Cause& cause) {
   // By Cause::Kind, in its order.
   // clang-format off
   constexpr std::array<std::string_view, 9> kChanges = {
@@ -92,7 +92,9 @@ void reportFaults(Report& report, const Line& line, const Rule& rule, std::vecto
     message.append(message.empty() ? "" : " and ")
         .append(describe(line, fault) + " " + what(fault));
   message.append(": ").append(effect(faults[0])).append("; ");
-  message.append(faults.size() == 1 ? change(faults[0]) : "change each");
+  message.append(faults.size() > 1 ? "change each"
+                 : change          ? change(faults[0])
+                                   : std::string(howToChange(faults[0].cause)));
   report.add(line, rule, causes, message);
 }
 

@@ -36,22 +36,14 @@ Cause dataCause(const Line& line);
 // the suffix answer when it stands after the entry's data name, else in the entry's data name.
 Fault faultAt(const Line& line, std::size_t at);
 
-// `fault` named for a message: its value's kind and text, with the entry for an entry's value
-// (kept name "s 01.hkl" of entry 3); a suffix's part of a kept name alone; "this line" for none.
-std::string describe(const Line& line, const Fault& fault);
-
-// What the user changes to mend a fault of `cause`, as a short clause that can follow a
-// semicolon (multikevra is then run again: the explanations say so).
-std::string_view howToChange(const Cause& cause);
-
 // Adds the finding of `rule` on `line` for those of `faults` whose causes have none yet (the
-// others reach this line): "F what(F) and G what(G): effect(F); CHANGE", where CHANGE is
-// change(F), or "change each" for several.
+// others reach this line): "F what(F) and G what(G): effect(F); CHANGE". Each fault is named
+// by its value's kind and text, with the entry for an entry's value (kept name "s 01.hkl" of
+// entry 3), a suffix by its part of the kept name, none as "this line". CHANGE is change(F),
+// by default what the user changes to mend F's cause ("rename the data file"; multikevra is
+// then run again: the explanations say so), or "change each" for several.
 using Wording = std::function<std::string(const Fault&)>;
-void reportFaults(
-    Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
-    const Wording& what, const Wording& effect, const Wording& change = [](const Fault& fault) {
-      return std::string(howToChange(fault.cause));
-    });
+void reportFaults(Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
+                  const Wording& what, const Wording& effect, const Wording& change = nullptr);
 
 }  // namespace mk::check

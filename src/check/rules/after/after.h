@@ -2,8 +2,7 @@
 // line's kept file. They read the files through the machine's seam (machine.h), as the
 // AfterSite shows them: each kept file looked at once, beside the kept files of the entry
 // before. A new rule of this room: a file here named after its tag, defining its AfterRule,
-// declared below and listed in rules.cc;
-// this header brings what its code and message need.
+// declared below and listed in rules.cc; this header brings what its code and message need.
 #pragma once
 
 #include <cstdint>

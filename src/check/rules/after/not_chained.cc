@@ -21,8 +21,7 @@ const AfterRule kNotChained = {
 so that the next run starts from it, and after the batch the two hold the same bytes. They
 differ: the last chaining copy did not happen. It was refused (a read-only sample input,
 "Access is denied"), or the batch stopped before it, and the runs probably did not start from
-each other's results. (The backup cannot be judged after the batch: copy gives a copy its
-source's time. Before the batch, read-only finds a backup that will not be replaced.)
+each other's results.
 
 To mend: clear the sample input's read-only attribute (attrib -r), restore it from the backup,
 and run the batch again.)"},

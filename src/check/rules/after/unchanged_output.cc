@@ -27,11 +27,8 @@ const AfterRule kUnchangedOutput = {
      "a kept file with the entry before's bytes: its run probably failed",
      R"(The batch goes on after a failed run, and the failed entry's keep lines copy the output
 files the previous run left, under the failed entry's names: they look like results. A kept
-file with the same bytes as the same output's kept file of the entry before shows that.
-
-Example:
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\qz_0200K.hkl
-holds the same bytes as qz_0150K.hkl, kept by the entry before.
+file with the same bytes as the same output's kept file of the entry before shows that
+(qz_0200K.hkl holds the bytes of qz_0150K.hkl).
 
 To mend: run that entry again. If two entries really give the same file, nothing is wrong.)"},
     find};

@@ -28,11 +28,8 @@ const LineRule kByteOrderMark = {
      "a list or information file saved with a BOM: its bytes join a name",
      R"(Editors that save "UTF-8 with BOM" (Notepad, Excel) put the bytes EF BB BF at the start
 of the file. multikevra copies the list and information files byte for byte, so those bytes
-become the start of the first entry's data name or information text: tc is handed a name no
-file has, or receives them in its argument.
-
-Example (the list file's first line was s01):
-  tc C:\kevra\quartz\sample "macro filename {\xEF\xBB\xBFs01} macro information { } #define GUI_LINES"
+become the start of the first entry's data name or information text ({\xEF\xBB\xBFs01} for
+s01): tc is handed a name no file has, or receives them in its argument.
 
 To mend: save the file as UTF-8 without BOM, or as ANSI, and run multikevra again.)"},
     find};

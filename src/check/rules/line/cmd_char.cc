@@ -38,15 +38,14 @@ const LineRule kSpecialChar = {
      R"(Outside double quotes cmd acts on five characters before the command sees the line: &
 ends the command and starts a second one, | pipes it into another, < and > redirect its input
 and output (a > in a name creates a file of the rest), and ^ escapes the next character and is
-dropped itself.
+dropped itself. Inside tc's quoted argument they are harmless, unless a double quote in a name
+or an information text ends the quotes early.
 
-Example:
+Example (copies kevra.hkl to a file "r", then runs a command "d.hkl"):
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\r&d.hkl
-copies kevra.hkl to a file "r" and then tries to run a command "d.hkl".
 
 To mend: rename the data file or folder without these characters, correct the list file or the
-answers, and run multikevra again. Inside tc's quoted argument they are harmless, as long as
-no double quote in a name or an information text ends the quotes early.)"},
+answers, and run multikevra again.)"},
     find};
 
 }  // namespace mk::check

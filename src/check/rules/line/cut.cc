@@ -7,8 +7,7 @@ constexpr std::size_t kDataNameWidth = 80;
 constexpr std::size_t kKeptNameWidth = 20;
 constexpr std::size_t kInformationWidth = 180;
 
-// The length of `text` without the byte order mark it may begin with, unless byte-order-mark
-// tells of that mark.
+// The length of `text` without a byte order mark it begins with, unless byte-order-mark tells.
 static std::size_t lengthOf(std::string_view text, const Report& report) {
   const bool mark = startsWithByteOrderMark(text) && !report.ignores(kByteOrderMark);
   return text.size() - (mark ? 3 : 0);
@@ -29,8 +28,7 @@ static void findOnRun(const Line& line, Report& report) {
         return fault.value->kind == ValueKind::kDataName ? "has 80 characters"
                                                          : "has 180 characters";
       },
-      [](const Fault&) { return "all multikevra keeps, so probably cut"; },
-      [](const Fault&) { return "shorten it"; });
+      [](const Fault&) { return "all multikevra keeps, so probably cut"; });
 }
 
 // A kept name of 20 characters: its data name fills it, or the suffix was cut. The suffix
@@ -58,12 +56,10 @@ const LineRule kCut = {
      "a value as long as multikevra cuts it (80, 20 or 180): probably cut",
      R"(multikevra keeps 80 characters of a data name, writes 20 of a kept name and reads 180
 columns of an information line. A value of exactly that length was probably longer and cut: a
-data name then names another file, a kept name lost its suffix in part or whole, an information
-text lost its end. A kept name cut in the first entry is taken for the suffix's doing (one
-finding for all entries); one cut in later entries only, for their data names' (one each).
-
-Example:
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\quartz_series_0100K_
+data name then names another file, a kept name lost its suffix in part or whole (quartz_series_
+0100K_ for quartz_series_0100K_a.hkl), an information text lost its end. A kept name cut in the
+first entry is taken for the suffix's doing (one finding for all entries), one cut in later
+entries only for their data names' (one each).
 
 To mend: use shorter data names or suffixes, or shorten the information line to 179
 characters, and run multikevra again. If the value is whole as it stands, nothing is wrong.)"},

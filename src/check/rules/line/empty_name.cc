@@ -15,9 +15,6 @@ const LineRule kEmptyName = {
      R"(A list file line that begins with a comma, or a blank line inside quotes, gives an empty
 data name: the run line hands tc "macro filename {}", and that run has no data to refine.
 
-Example:
-  tc C:\kevra\quartz\sample "macro filename {} macro information { } #define GUI_LINES"
-
 To mend: give the entry a name in the list file and run multikevra again.)"},
     find};
 

@@ -14,12 +14,9 @@ const LineRule kForeignLine = {
     {"foreign-line", Severity::kWarning,
      "a line multikevra does not write: checked only for its characters",
      R"(The line matches none of the lines multikevra writes with this script's directory path
-and input name: the script was edited, or joined from two scripts. The checker does not know
-what such a line means, so it looks only at what cmd does with its characters (%, & | < > ^,
-bytes outside ASCII).
-
-Example:
-  echo starting the batch
+and input name (an echo line, say): the script was edited, or joined from two scripts. The
+checker does not know what such a line means, so it looks only at what cmd does with its
+characters (%, & | < > ^, bytes outside ASCII).
 
 To mend: nothing, if the edit was meant; otherwise write the script anew with multikevra.)"},
     find};

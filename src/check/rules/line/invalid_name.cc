@@ -98,11 +98,10 @@ const LineRule kInvalidName = {
      "a name no Windows file can have (* ? < > | \" : tab, a device)",
      R"(Windows refuses * ? < > | and the double quote in file names, a colon anywhere but after
 a drive letter, and the bytes 1 to 31 (a tab among them). A part whose text before the first
-dot is CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9 (any case, any extension) names a device, not a
-file. So tc is handed a data name no data file can have, a keep copy fails or goes to a device
-(nul.hkl keeps nothing, con.hkl writes to the console), and on NTFS a kept name with a colon
-writes a hidden stream of another file (run:1.xy.hkl). Neighbours such as com10.xy, conx.xy,
-nul_a or lpt are fine.
+dot is CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9 (any case, any extension) names a device. So
+tc is handed a data name no file can have, a keep copy fails or goes to a device (nul.hkl keeps
+nothing, con.hkl writes to the console), and on NTFS a kept name with a colon writes a hidden
+stream of another file (run:1.xy.hkl). Neighbours such as com10.xy, conx.xy or nul_a are fine.
 
 Example:
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\nul.hkl

@@ -1,7 +1,6 @@
 // The rules that read a line's own text: what cmd does with its characters, names no file can
 // have, values empty or cut. A new rule of this room: a file here named after its tag, defining
-// its LineRule, declared below and listed in rules.cc;
-// this header brings what its code and message need.
+// its LineRule, declared below and listed in rules.cc; this header brings what it needs.
 #pragma once
 
 #include <string>

@@ -25,8 +25,8 @@ Without its final backslash (C:\kevra\run2 for C:\kevra\run2\) every name runs i
 folder's name: the backup copies C:\kevra\run2quartz.inp, tc runs C:\kevra\run2quartz, and the
 kept files land beside the folder. The first entry's keep lines tell where the path ends (a kept
 name is the path, the data name and the suffix), so this is found when the batch keeps files.
-It is a warning: a prefix may be meant (C:\kevra\run2_ for run2_quartz.inp); on the Windows
-machine, missing-input tells whether the sample input is there.
+A prefix may be meant (C:\kevra\run2_ for run2_quartz.inp): on the Windows machine,
+missing-input tells whether the sample input is there.
 
 To mend: answer the directory with its final backslash and run multikevra again, or --ignore
 no-backslash if the prefix is meant.)"},

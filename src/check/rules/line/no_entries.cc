@@ -12,9 +12,9 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
 const LineRule kNoEntries = {
     {"no-entries", Severity::kWarning, "the script runs no entry: it backs up the input and stops",
      R"(The script has its two opening lines and no run line: the number of files was answered
-with 0 or less, or multikevra stopped before the first entry (an empty or unreadable list file:
-"list in: end of file" or "read start: can't read file" on standard error). It backs up the
-sample input, deletes tc's output, and refines nothing.
+with 0 or less, or multikevra stopped before the first entry at an empty or unreadable list
+file ("list in: end of file", "read start: can't read file"). It backs up the sample input,
+deletes tc's output, and refines nothing.
 
 To mend: check the list file and the count, and run multikevra again.)"},
     find};

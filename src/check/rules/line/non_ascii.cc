@@ -26,10 +26,7 @@ const LineRule kNonAscii = {
      R"(cmd reads a batch file in the console's code page (850, 437 or 1252 on most machines),
 while the list file was written by an editor in its own encoding, often UTF-8. An accented
 name (a u with umlaut is the two bytes C3 BC in UTF-8, and two other characters in code page
-850) may then name another file than the one on disk, or pass other text to tc.
-
-Example, with the bytes written as \xNN:
-  tc C:\kevra\quartz\sample "macro filename {gr\xC3\xBCn01} macro information { } #define GUI_LINES"
+850: gr\xC3\xBCn01) may then name another file than the one on disk, or pass other text to tc.
 
 To mend: rename the data files (and folders) with plain ASCII names, correct the list file and
 run multikevra again.)"},

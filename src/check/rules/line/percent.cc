@@ -19,13 +19,11 @@ const LineRule kPercent = {
     {"percent", Severity::kError, "a % in a line: cmd replaces %NAME% and %1 and drops a lone %",
      R"(cmd reads every % of a batch file before it runs the line: %NAME% becomes the value
 of the environment variable NAME (or nothing), %1 to %9 the batch's own arguments, and a lone %
-is dropped. A % that multikevra wrote into a name or an information text therefore reaches tc,
-copy or del as other text than written. A %% is read as one %; the checker cannot tell whether
-it was meant so, and reports it too.
+is dropped, so tc, copy or del get other text than written. A %% is read as one %; whether it
+was meant so cannot be told, and it is reported too.
 
-Example:
+Example (tc receives the information text "RATE 50 "):
   tc C:\kevra\quartz\sample "macro filename {s01} macro information {RATE 50% } #define GUI_LINES"
-tc receives the information text "RATE 50 ".
 
 To mend: take the % out of the list file, the information file or the answers (the message
 names the value) and run multikevra again.)"},

@@ -25,8 +25,7 @@ cut in pieces, and the rest of the line, now outside quotes, is open to cmd's & 
 Example:
   tc C:\kevra\quartz\sample "macro filename {s01} macro information {TITLE "quartz" } #define GUI_LINES"
 
-To mend: take the double quotes out of the list file or the information file and run
-multikevra again.)"},
+To mend: take the double quotes out of the list or information file; run multikevra again.)"},
     find};
 
 }  // namespace mk::check

@@ -18,21 +18,18 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
       [&](const Fault&) { return effect; },
       [](const Fault& fault) {
         const Cause::Kind kind = fault.cause.kind;
-        return kind == Cause::Kind::kSuffix || kind == Cause::Kind::kLine
-                   ? std::string(howToChange(fault.cause))
-                   : std::string("write it with backslashes");
+        return kind == Cause::Kind::kSuffix ? "change the suffix"
+               : kind == Cause::Kind::kLine ? "edit this line"
+                                            : "write it with backslashes";
       });
 }
 
 const LineRule kSlash = {
     {"slash", Severity::kError, "a / on a copy or del line: cmd reads a switch, and the line fails",
      R"(tc, as any program, takes C:/kevra/quartz/sample as a path, but cmd's own copy and del
-read a / as the start of a switch (/Y, /B, /Q ...): "copy C:/kevra/quartz/sample.inp ..." fails
-with "Invalid switch" and copies nothing. Every backup, delete, chaining and keep line of such a
-script fails; the run lines work.
-
-Example:
-  copy C:/kevra/quartz/sample.inp C:/kevra/quartz/sample_orig.inp
+read a / as the start of a switch (/Y, /B, /Q ...): "copy C:/kevra/quartz/sample.inp
+C:/kevra/quartz/sample_orig.inp" fails with "Invalid switch" and copies nothing. Every backup,
+delete, chaining and keep line of such a script fails; the run lines work.
 
 To mend: answer the directory path with backslashes (C:\kevra\quartz\), use data names and
 suffixes without /, and run multikevra again.)"},

@@ -87,10 +87,9 @@ const LineRule kSplitName = {
     {"split-name", Severity::kError,
      "a name holds a blank, tab, comma, ; or =: cmd reads more names",
      R"(copy and del take their names apart at blanks, tabs, commas, semicolons and equals
-signs; multikevra writes names without quotes. A kept name "s 01.hkl" makes the keep line
-"copy P kevra.hkl P s 01.hkl", three names, and the copy fails or copies other files. On a run
-line the directory path and input name stand in front of tc's quoted argument: a blank there
-hands tc other arguments than written.
+signs, and multikevra writes names without quotes: the keep line of the kept name "s 01.hkl"
+holds three names, and the copy fails or copies other files. On a run line a blank in the
+directory path or the input name, in front of tc's quoted argument, hands tc other arguments.
 
 Example:
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s 01.hkl

@@ -51,7 +51,7 @@ then copy asks "Overwrite ...? (Yes/No/All):" before it replaces a file that exi
 overnight batch waits at that question until someone answers. With chaining on, the first
 chaining copy replaces the sample input, so the batch stops there; otherwise the backup line
 asks when the backup exists, and a keep line when its kept file exists. Reported once, on the
-first line that will ask, with the count of lines that ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
+first line that will ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
 
 To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)"},
     find};

@@ -37,10 +37,10 @@ const MachineRule kMissingData = {
      R"(No file of the entry's data name D exists, neither D itself nor D followed by a dot and
 any extension, in the current folder or in the directory path. That run then reads no data and
 writes no output, and its keep lines copy the previous run's output files under this entry's
-names, where they look like results. It is a warning, not an error: kevra forms the data
-file's name from the filename macro inside the input file, which the checker does not read;
-but a name with no file of its stem anywhere is almost surely a typo or the wrong folder. A
-data name that is a stem (qz_0100K beside qz_0100K.xye) is fine.
+names, where they look like results. It is a warning: kevra forms the data file's name from the
+filename macro inside the input file, which the checker does not read; but a name with no file
+of its stem anywhere is almost surely a typo or the wrong folder (a stem, qz_0100K beside
+qz_0100K.xye, is fine).
 
 To mend: correct the list file and run multikevra again, or run the check in the folder the
 batch runs from.)"},

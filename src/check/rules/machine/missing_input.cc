@@ -46,8 +46,8 @@ const MachineRule kMissingInput = {
      R"(The checker looks for P I.inp as cmd will, from the folder it runs in. When it is
 missing, the backup fails and every run of tc starts without its input; when P's folder does
 not exist, the data files there are missing too (not reported one by one). When a folder in P
-begins with the input name, the directory path probably lacks its final backslash
-(D:\xrd\batch answered for D:\xrd\batch\): the message says so.
+begins with the input name, P probably lacks its final backslash (D:\xrd\batch for
+D:\xrd\batch\): the message says so.
 
 To mend: correct the directory path (ending in \) or the input name and run multikevra again;
 or run the check, and the batch, in kevra's main directory when the names are relative.)"},

@@ -21,8 +21,7 @@ const MachineRule kNoFolder = {
      R"(A kept name with a folder in it (the list names raw\s01.xy, so the kept file is
 P raw\s01.xy.hkl) makes the keep copy write into a folder under P. copy creates no folders:
 when that folder does not exist, every copy into it fails with "The system cannot find the
-path specified", and nothing is kept. Reported once per missing folder, on the first keep line
-that needs it.
+path specified", and nothing is kept. Reported once per missing folder.
 
 To mend: create the folder before the batch runs (mkdir C:\kevra\quartz\raw), or use data
 names without a folder and run multikevra again.)"},

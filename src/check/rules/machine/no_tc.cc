@@ -14,16 +14,14 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
 
 const MachineRule kNoTc = {
     {"no-tc", Severity::kError, "(on Windows) cmd finds no tc here: every run fails",
-     R"(A run line starts "tc" without a folder or an extension. cmd looks for it as for any
-command: in the current folder, then in each folder of PATH in order, trying in each folder
-every extension of PATHEXT in its order (.COM;.EXE;.BAT;.CMD when PATHEXT is unset). When none
-is found, every run line fails with "'tc' is not recognized as an internal or external
-command", the keep lines copy nothing new, and the batch refines nothing. This happens when
-the batch is started from another folder than kevra's main directory, and kevra is not on
-PATH. The checker looks from the folder, and with the PATH, of the window it runs in.
+     R"(A run line starts "tc" without a folder or an extension. cmd looks for it in the current
+folder, then in each folder of PATH in order, trying in each every extension of PATHEXT in its
+order (.COM;.EXE;.BAT;.CMD when unset). When none is found, every run line fails with "'tc' is
+not recognized as an internal or external command" and the batch refines nothing: it was
+started from another folder than kevra's main directory, and kevra is not on PATH. The checker
+looks from the folder, and with the PATH, of the window it runs in.
 
-To mend: run the batch, and this check, from kevra's main directory (cd /d C:\kevra), or put
-kevra's folder on PATH.)"},
+To mend: run the batch and this check from kevra's main directory, or put it on PATH.)"},
     find};
 
 }  // namespace mk::check

@@ -27,8 +27,7 @@ file gets the output file (kevra.hkl) inside it and no file of the kept name is 
 named as the backup gets the sample input inside it, and a folder named as tc's output makes
 the batch wait at del's question until someone answers. Reported once per name.
 
-To mend: rename or move the folder before the batch runs, or change the data name or the
-suffix and run multikevra again.)"},
+To mend: move the folder away before the batch runs, or change the data name or suffix.)"},
     find};
 
 }  // namespace mk::check

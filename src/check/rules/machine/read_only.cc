@@ -30,14 +30,11 @@ const MachineRule kReadOnly = {
 is denied" and the batch goes on. Files arrive read-only from a CD or DVD or from some
 archivers, and users mark results read-only to keep them. So a read-only backup of an earlier
 batch stays (with chaining, tonight's sample input is then kept nowhere), a read-only sample
-input under chaining lets no chaining copy through (each run starts from the first input, as if
-not chained), a read-only kept file of an earlier batch stays under this entry's name, and a
-read-only tc output is never deleted. Reported once per file, on the first line that would
-replace or delete it. Files the batch only reads (the data files, the sample input without
-chaining, tc.exe) may be read-only.
-
-The checker sees the read-only attribute only: a file that Windows refuses for its permissions
-(an access control list, a share opened read-only) is not seen.
+input under chaining lets no chaining copy through (each run starts from the first input), a
+read-only kept file of an earlier batch stays under this entry's name, and a read-only tc output
+is never deleted. Files the batch only reads (the data files, the sample input without
+chaining, tc.exe) may be read-only. Only the attribute is seen: a file that Windows refuses for
+its permissions (an access control list, a share opened read-only) is not.
 
 To mend: clear the attribute (attrib -r C:\kevra\quartz\sample.inp, or untick Read-only in the
 file's Properties), or move the file away, before the batch runs.)"},

@@ -20,8 +20,7 @@ const MachineRule kReplacesKept = {
      R"(The kept files of an earlier batch are there (the batch runs again, or another batch
 with the same data names and suffixes): this batch replaces them without a word, and the
 earlier results are lost unless they were moved first. One warning for the whole script, on
-the first keep line whose kept file exists, with the count of the others: a rerun is often
-what was meant.
+the first keep line whose kept file exists, saying how far they reach: a rerun is often meant.
 
 To mend: move the earlier kept files to another folder first, if you want to keep them; if
 the rerun is meant, --ignore replaces-kept.)"},

@@ -2,8 +2,8 @@
 // and its backup, tc as cmd finds it, the data files, the kept files' folders, copy's question,
 // the kept files of an earlier batch. They read the machine through its seam (machine.h) as the
 // Site shows it: each folder listed once. A new rule of this room: a file here named after its
-// tag, defining its MachineRule, declared below and listed in rules.cc;
-// this header brings what its code and message need.
+// tag, defining its MachineRule, declared below and listed in rules.cc; this header brings
+// what its code and message need.
 #pragma once
 
 #include <cstdint>

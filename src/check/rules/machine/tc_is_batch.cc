@@ -21,15 +21,12 @@ const MachineRule kTcIsBatch = {
      "(on Windows) the tc cmd finds first is a .bat or .cmd file: only one run starts",
      R"(When the first tc that cmd finds is a batch file (tc.bat or tc.cmd, as wrappers are
 often installed), cmd runs it in place of the rest of multikevra.bat: a batch file started from
-another without "call" never returns to it. The first run is the last line that runs: its
-keep lines and every entry after it are silently skipped.
+another without "call" never returns to it. The first run is the last line that runs: its keep
+lines and every entry after it are silently skipped (C:\tools\tc.bat found on PATH before the
+folder of tc.exe, say).
 
-Example: C:\tools\tc.bat found on PATH before the folder of tc.exe, for the line
-  tc C:\kevra\quartz\sample "macro filename {qz_0100K} macro information { } #define GUI_LINES"
-
-To mend: put the folder of tc.exe ahead of the batch file's on PATH, or run the batch from a
-folder where tc is the program (kevra's main directory, where tc.exe comes first, as .EXE comes
-before .BAT in PATHEXT).)"},
+To mend: put the folder of tc.exe ahead of the batch file's on PATH, or run the batch from
+kevra's main directory, where tc.exe comes first (.EXE comes before .BAT in PATHEXT).)"},
     find};
 
 }  // namespace mk::check

@@ -17,13 +17,8 @@ const NamesRule kDuplicateEntry = {
     {"duplicate-entry", Severity::kWarning,
      "a data name an earlier entry ran: the same data runs twice",
      R"(Two entries name the same data file (Windows ignores the case of letters, and resolves
-. and .. in names): the batch refines the same data twice, and usually another entry was meant.
-The message names the earlier run line.
-
-Example:
-  tc C:\kevra\quartz\sample "macro filename {s01} macro information { } #define GUI_LINES"
-  ...
-  tc C:\kevra\quartz\sample "macro filename {S01} macro information { } #define GUI_LINES"
+. and .. in names: s01, S01 and raw\..\s01 are one file): the batch refines the same data
+twice, and usually another entry was meant. The message names the earlier run line.
 
 To mend: check the list file. If the data is meant to run twice, --ignore duplicate-entry.)"},
     find};

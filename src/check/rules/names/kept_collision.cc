@@ -24,14 +24,9 @@ const NamesRule kKeptCollision = {
      R"(Two keep lines copy to one file: the later copy overwrites the earlier one, and one
 entry's result is lost. Most often a list line was given twice (duplicate-entry finds it too).
 A kept name is the data name and the suffix cut to 20 characters, and Windows ignores case and
-resolves . and .. in names: data names that agree in their first 20 characters with the suffix,
-or differ only in case, make one kept file too, and so do two equal suffixes, in every entry.
-The message names the earlier line.
-
-Example:
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\quartz_series_0100K_
-  ...
-  copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\quartz_series_0100K_
+resolves . and .. in names: data names that agree in their first 20 characters with the suffix
+(quartz_series_0100K_a and _b with .hkl), or differ only in case, make one kept file too, and
+so do two equal suffixes, in every entry. The message names the earlier line.
 
 To mend: take the repeated line out of the list file, or make the data names or the suffixes
 differ within their first 20 characters; then run multikevra again.)"},

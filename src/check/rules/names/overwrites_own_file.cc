@@ -71,8 +71,7 @@ lost, or a later run reads the copy instead of its data), or the running script 
 the new file from the old position). The finding stands on the later of the two lines and names
 the other.
 
-To mend: change the data name or the suffix so that no kept name is one of these files, and
-run multikevra again.)"},
+To mend: change the data name or suffix so that no kept name is one of these files.)"},
     find};
 
 }  // namespace mk::check
