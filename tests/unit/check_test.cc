@@ -19,6 +19,7 @@
 #include "check/layout_match.h"
 #include "check/machine.h"
 #include "check/rules.h"
+#include "check_findings.h"
 #include "script/script_lines.h"
 
 namespace mk::check {
@@ -61,26 +62,6 @@ struct Batch {
     return text;
   }
 };
-
-// The findings of the check of `text` without a machine, as "LINE TAG", and the report.
-std::pair<std::vector<std::string>, std::string> findingsOf(const std::string& text) {
-  char* buffer = nullptr;
-  std::size_t length = 0;
-  std::FILE* out = open_memstream(&buffer, &length);
-  {
-    Report report("multikevra.bat", out);
-    std::istringstream in(text);
-    EXPECT_TRUE(checkBeforeRun(in, report, nullptr));
-  }
-  std::fclose(out);
-  const std::string report(buffer, length);
-  std::free(buffer);  // NOLINT(cppcoreguidelines-no-malloc): open_memstream's buffer
-  std::vector<std::string> findings;
-  const std::regex finding(R"(multikevra\.bat:(\d+): (?:error|warning): .* \[([a-z-]+)\])");
-  for (std::sregex_iterator at(report.begin(), report.end(), finding), end; at != end; ++at)
-    findings.push_back((*at)[1].str() + " " + (*at)[2].str());
-  return {findings, report};
-}
 
 // Each row makes one mistake in a batch of 40 entries: the check finds each of its causes once
 // per tag, on the first line the cause reaches, and nothing else.
@@ -159,13 +140,13 @@ TEST(OneFindingPerCauseTest, EachMistakeOnce) {
     SCOPED_TRACE(c.what);
     Batch made = batch;
     c.make(made);
-    const auto [findings, report] = findingsOf(made.script());
+    const auto [findings, report] = checked(nullptr, made.script());
     EXPECT_EQ(findings, c.findings(made)) << report;
   }
   // Cut while written: the last line's start stays, without its line end.
   std::string text = batch.script();
   text.resize(text.size() - 30);
-  const auto [findings, report] = findingsOf(text);
+  const auto [findings, report] = checked(nullptr, text);
   EXPECT_EQ(findings, std::vector<std::string>{line(batch.keep(40) + 1, "cut-short")}) << report;
 }
 

@@ -17,6 +17,7 @@
 #include "check/file_names.h"
 #include "check/machine.h"
 #include "check/report.h"
+#include "check_findings.h"
 
 namespace mk::check {
 namespace {
@@ -115,28 +116,6 @@ std::string script(const std::vector<std::string>& lines, const std::string& pat
     text += "\r\n";
   }
   return text;
-}
-
-// The report's findings as "LINE TAG", and the whole report.
-std::pair<std::vector<std::string>, std::string> check(const Machine& machine,
-                                                       const std::string& text,
-                                                       bool after = false) {
-  char* buffer = nullptr;
-  std::size_t length = 0;
-  std::FILE* out = open_memstream(&buffer, &length);
-  {
-    Report report("multikevra.bat", out);
-    std::istringstream in(text);
-    EXPECT_TRUE(after ? checkAfterRun(in, report, machine) : checkBeforeRun(in, report, &machine));
-  }
-  std::fclose(out);
-  const std::string report(buffer, length);
-  std::free(buffer);  // NOLINT(cppcoreguidelines-no-malloc): open_memstream's buffer
-  std::vector<std::string> findings;
-  const std::regex finding(R"(multikevra\.bat:(\d+): (?:error|warning): .* \[([a-z-]+)\])");
-  for (std::sregex_iterator at(report.begin(), report.end(), finding), end; at != end; ++at)
-    findings.push_back((*at)[1].str() + " " + (*at)[2].str());
-  return {findings, report};
 }
 
 struct Case {
@@ -259,7 +238,7 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const MemoryMachine machine(c.current, c.variables, c.entries);
-    const auto [findings, report] = check(machine, script(c.lines));
+    const auto [findings, report] = checked(&machine, script(c.lines));
     EXPECT_EQ(findings, c.findings) << report;
   }
 }
@@ -291,7 +270,8 @@ TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
       if (!holds.empty()) entries.push_back("C:\\q\\" + name + "|" + holds);
     }
     SCOPED_TRACE(testing::PrintToString(changed));
-    const auto [found, report] = check(MemoryMachine("C:\\q", {}, entries), script(lines), true);
+    const MemoryMachine memory("C:\\q", {}, entries);
+    const auto [found, report] = checked(&memory, script(lines), true);
     EXPECT_EQ(found, findings) << report;
   }
 }
@@ -303,7 +283,7 @@ TEST(MachineCheckTest, MessagesNameWhatTheMachineHolds) {
       script({"run s01", "chain", "keep kevra.hkl k01.hkl", "run s02", "keep kevra.hkl k02.hkl"},
              "C:\\xrd\\");
   const std::string report =
-      check(machine, std::regex_replace(text, std::regex("sample"), "batchbase")).second;
+      checked(&machine, std::regex_replace(text, std::regex("sample"), "batchbase")).second;
   for (const char* part : {
            "\"C:\\xrd\\batch\" is a folder: answer \"C:\\xrd\\batch\\\"",
            "cmd finds no tc in \"C:\\w\" nor in the 2 folders of PATH",
