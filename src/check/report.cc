@@ -63,9 +63,9 @@ void Report::flush(std::uint64_t entries) {
     text.append(finding.rule->severity == Severity::kError ? ": error: " : ": warning: ");
     text.append(finding.message);
     if (entries > 1 && finding.reach.entries == entries) {
-      text.append(" (and on every entry)");
+      text.append(" (on every entry)");
     } else if (finding.reach.more > 0) {
-      text.append(" (and " + counted(finding.reach.more, "more line") + ")");
+      text.append(" (").append(counted(finding.reach.more, "more line")).append(")");
     }
     write(text.append(" [").append(finding.rule->tag).append("]"));
   }
@@ -88,7 +88,7 @@ void Report::summarize(std::string_view description, std::uint64_t entries, std:
       continue;
     }
     tags.append(tags.empty() ? "" : ", ").append(rule->tag);
-    tags.append(" " + std::to_string(tally.findings));
+    tags.append(1, ' ').append(std::to_string(tally.findings));
     if (tally.reach.entries > 0) tags.append(" (" + counted(tally.reach.entries, "entry") + ")");
   }
   if (!tags.empty()) {

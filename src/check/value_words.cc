@@ -10,9 +10,8 @@ namespace mk::check {
 using Kind = Cause::Kind;
 
 // What each ValueKind is, in its order.
-constexpr std::array<std::string_view, 6> kKindNames = {"directory path",   "input name",
-                                                        "data name",        "information text",
-                                                        "output file name", "kept name"};
+constexpr std::array<std::string_view, 6> kKindNames = {
+    "directory path", "input name", "data name", "information", "output file name", "kept name"};
 
 std::string inQuotes(std::string_view text) {
   return std::string("\"").append(text).append("\"");
@@ -20,7 +19,7 @@ std::string inQuotes(std::string_view text) {
 
 std::string asResolved(std::string_view name) {
   if (isPlainName(name) || name.empty()) return inQuotes(name);
-  return inQuotes(name) + " (to Windows " + inQuotes(normalName(name)) + ")";
+  return inQuotes(name) + " (Windows: " + inQuotes(normalName(name)) + ")";
 }
 
 std::string ofEntry(const Line& line) {
@@ -50,13 +49,13 @@ Fault faultAt(const Line& line, std::size_t at) {
   return {value, {kind, perEntry ? line.entry : perKeep ? line.slot : 0, {}}, at};
 }
 
-static std::string describe(const Line& line, const Fault& fault) {
+static std::string describe(const Line& line, const Fault& fault, bool withEntry) {
   if (fault.value == nullptr) return "this line";
   if (fault.cause.kind == Kind::kSuffix)
     return "suffix " + inQuotes(fault.value->text.substr(line.data.size()));
   std::string text(kKindNames[static_cast<std::size_t>(fault.value->kind)]);
   text.append(" ").append(inQuotes(fault.value->text));
-  if (fault.cause.kind == Kind::kDataName || fault.cause.kind == Kind::kInformation)
+  if (withEntry && (fault.cause.kind == Kind::kDataName || fault.cause.kind == Kind::kInformation))
     text.append(ofEntry(line));
   return text;
 }
@@ -87,14 +86,14 @@ void reportFaults(Report& report, const Line& line, const Rule& rule, std::vecto
     return false;
   });
   if (faults.empty()) return;
-  std::string message;
+  std::string message;  // the entry named once
   for (const Fault& fault : faults)
     message.append(message.empty() ? "" : " and ")
-        .append(describe(line, fault) + " " + what(fault));
-  message.append(": ").append(effect(faults[0])).append("; ");
-  message.append(faults.size() > 1 ? "change each"
-                 : change          ? change(faults[0])
-                                   : std::string(howToChange(faults[0].cause)));
+        .append(describe(line, fault, message.empty()) + " " + what(fault));
+  message.append(": ").append(effect(faults[0]));
+  if (faults.size() == 1)
+    message.append("; ").append(change ? change(faults[0])
+                                       : std::string(howToChange(faults[0].cause)));
   report.add(line, rule, causes, message);
 }
 

@@ -38,10 +38,10 @@ Fault faultAt(const Line& line, std::size_t at);
 
 // Adds the finding of `rule` on `line` for those of `faults` whose causes have none yet (the
 // others reach this line): "F what(F) and G what(G): effect(F); CHANGE". Each fault is named
-// by its value's kind and text, with the entry for an entry's value (kept name "s 01.hkl" of
-// entry 3), a suffix by its part of the kept name, none as "this line". CHANGE is change(F),
-// by default what the user changes to mend F's cause ("rename the data file"; multikevra is
-// then run again: the explanations say so), or "change each" for several.
+// by its value's kind and text, the first with the entry for an entry's value (kept name "s
+// 01.hkl" of entry 3), a suffix by its part of the kept name, none as "this line". CHANGE, for
+// one fault, is change(F), by default what the user changes to mend F's cause ("rename the
+// data file"; multikevra is then run again: the explanations say so).
 using Wording = std::function<std::string(const Fault&)>;
 void reportFaults(Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
                   const Wording& what, const Wording& effect, const Wording& change = nullptr);

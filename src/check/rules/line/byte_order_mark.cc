@@ -15,12 +15,9 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   }
   reportFaults(
       report, line, kByteOrderMark, faults,
-      [](const Fault&) { return "begins with a byte order mark (EF BB BF)"; },
-      [](const Fault&) { return "its bytes join the name"; },
-      [](const Fault& fault) {
-        return fault.value->kind == ValueKind::kDataName ? "save the list file without BOM"
-                                                         : "save the information file without BOM";
-      });
+      [](const Fault&) { return "begins with a byte order mark"; },
+      [](const Fault&) { return "its bytes join it"; },
+      [](const Fault&) { return "save the file without BOM"; });
 }
 
 const LineRule kByteOrderMark = {

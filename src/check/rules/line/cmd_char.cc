@@ -10,8 +10,8 @@ constexpr std::string_view kActedOn = "&|<>^";
 
 // What cmd does with each of & | < > ^, in that order.
 constexpr std::array<std::string_view, 5> kEffects = {
-    "starts a second command there", "pipes into a second command there",
-    "reads input from the file after it", "writes output to the file after it", "drops it"};
+    "starts a second command", "pipes it into a command", "redirects the input",
+    "redirects the output", "drops it"};
 
 // Each double quote opens or closes a quoted stretch, where cmd leaves the characters alone.
 static void find(const Script& /*script*/, const Line& line, Report& report) {
@@ -24,9 +24,7 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   }
   reportFaults(
       report, line, kSpecialChar, faults,
-      [&](const Fault& fault) {
-        return "holds " + inQuotes(line.text.substr(fault.at, 1)) + " outside quotes";
-      },
+      [&](const Fault& fault) { return "holds " + inQuotes(line.text.substr(fault.at, 1)); },
       [&](const Fault& fault) {
         return "cmd " + std::string(kEffects[kActedOn.find(line.text[fault.at])]);
       });

@@ -28,7 +28,7 @@ static void findOnRun(const Line& line, Report& report) {
         return fault.value->kind == ValueKind::kDataName ? "has 80 characters"
                                                          : "has 180 characters";
       },
-      [](const Fault&) { return "all multikevra keeps, so probably cut"; });
+      [](const Fault&) { return "probably cut"; });
 }
 
 // A kept name of 20 characters: its data name fills it, or the suffix was cut. The suffix
@@ -42,7 +42,7 @@ static void findOnKeep(const Line& line, Report& report) {
   const bool suffix = fits && line.entry == 1;
   report.add(line, kCut, suffix ? suffixCause : dataCause(line),
              "kept name " + inQuotes(kept->text) + (suffix ? "" : ofEntry(line)) +
-                 " has 20 characters, all multikevra writes: its suffix is probably cut; " +
+                 " has 20 characters: suffix probably cut; " +
                  (suffix ? "shorten the suffix or data name" : "shorten the data name"));
 }
 

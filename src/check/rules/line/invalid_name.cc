@@ -10,15 +10,12 @@ static std::string whyInvalid(const NamedValue& value, const InvalidName& invali
     case NameFault::kWildcard:
       return "holds the wildcard " + inQuotes(invalid.part);
     case NameFault::kForbidden:
-      return "holds " + (invalid.part == "\"" ? "a double quote" : inQuotes(invalid.part)) +
-             ", forbidden in names";
+      return invalid.part == "\"" ? "holds a double quote"
+                                  : "holds the forbidden " + inQuotes(invalid.part);
     case NameFault::kColon:
-      return "holds a colon not after a drive";
-    case NameFault::kControl: {
-      static constexpr std::string_view kDigits = "0123456789ABCDEF";
-      const auto byte = static_cast<unsigned char>(invalid.part[0]);
-      return std::string("holds the control byte 0x") + kDigits[byte >> 4U] + kDigits[byte & 15U];
-    }
+      return "holds a stray colon";
+    case NameFault::kControl:
+      return "holds a control byte";
     default:
       if (invalid.part.size() == value.text.size())
         return "names the device " + deviceOf(invalid.part);
@@ -35,7 +32,7 @@ static std::string whatFollows(const NamedValue& value, const InvalidName& inval
     case ValueKind::kInputName:
       return device ? "the backup and the runs reach a device" : "the backup and every run fail";
     case ValueKind::kDataName:
-      return device ? "tc reads a device, not data" : "no file can have it";
+      return device ? "tc reads a device" : "no file can have it";
     case ValueKind::kOutputFile:
       return device ? "the copy reads a device" : "the copy fails";
     default:

@@ -17,8 +17,8 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
     addFault(faults, line, at);
   }
   reportFaults(
-      report, line, kNonAscii, faults, [](const Fault&) { return "holds non-ASCII bytes"; },
-      [](const Fault&) { return "cmd may read other characters"; });
+      report, line, kNonAscii, faults, [](const Fault&) { return "holds non-ASCII"; },
+      [](const Fault&) { return "cmd may misread it"; });
 }
 
 const LineRule kNonAscii = {

@@ -12,7 +12,7 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
     addFault(faults, line, at);
   reportFaults(
       report, line, kPercent, faults, [](const Fault&) { return "holds \"%\""; },
-      [](const Fault&) { return "cmd runs this line with other text"; });
+      [](const Fault&) { return "cmd runs other text"; });
 }
 
 const LineRule kPercent = {

@@ -13,7 +13,7 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   }
   reportFaults(
       report, line, kQuote, faults, [](const Fault&) { return "holds a double quote"; },
-      [](const Fault&) { return "it ends tc's argument early"; });
+      [](const Fault&) { return "it ends tc's argument"; });
 }
 
 const LineRule kQuote = {

@@ -39,7 +39,7 @@ static void find(const Line& line, const Names& names, Site& site, Report& repor
   if (!target) return;
   report.add(line, kCopyPrompts, Cause{Cause::Kind::kBatch, 0, {}},
              "COPYCMD is " + inQuotes(*copycmd) + ": copy asks before it replaces " +
-                 inQuotes(*target) + ", and the batch waits; type set COPYCMD= first");
+                 inQuotes(*target) + ", and the batch waits; set COPYCMD= first");
 }
 
 const MachineRule kCopyPrompts = {

@@ -8,9 +8,8 @@ static void find(const Script& /*script*/, const Line& line, const Names& names,
   const std::uint64_t earlier = names.dataLine(line.dataKey);
   if (earlier == 0) return;
   report.add(line, kDuplicateEntry, dataCause(line),
-             "data name " + asResolved(line.data) + ofEntry(line) + " was run on line " +
-                 std::to_string(earlier) +
-                 " already: the same data runs twice; check the list file");
+             "data name " + asResolved(line.data) + ofEntry(line) + " ran on line " +
+                 std::to_string(earlier) + " already: it runs twice; check the list file");
 }
 
 const NamesRule kDuplicateEntry = {

@@ -13,9 +13,9 @@ static void find(const Script& /*script*/, const Line& line, const Names& names,
   const Cause cause = suffix ? Cause{Cause::Kind::kSuffix, line.slot, {}} : dataCause(line);
   report.add(line, kKeptCollision, cause,
              "kept name " + asResolved(line.value(ValueKind::kKeptName)) +
-                 (suffix ? "" : ofEntry(line)) + " is also the kept name of line " +
-                 std::to_string(earlier) + ": this copy overwrites it; " +
-                 (suffix ? "change the suffix" : "change data name or suffix"));
+                 (suffix ? "" : ofEntry(line)) + " is line " + std::to_string(earlier) +
+                 "'s too: this copy overwrites it; " +
+                 (suffix ? "change the suffix" : "check the list file"));
 }
 
 const NamesRule kKeptCollision = {

@@ -4,17 +4,16 @@
 
 namespace mk::check {
 
-constexpr std::string_view kFix = "; change data name or suffix";
+constexpr std::string_view kFix = "; rename the data file";
 
 // What the keep line's copy onto the batch's own file `own` does.
 static std::string whatItOverwrites(const Script& script, const Line& line, const OwnFileOf& own) {
   const std::string& path = script.path();
   switch (own.file) {
     case OwnFile::kItself:
-      return "the file this line copies: cmd copies no file onto itself";
+      return "the file it copies: copy refuses that";
     case OwnFile::kSampleInput:
-      return "the sample input " + inQuotes(path + script.sampleInput) +
-             ": later runs start from it";
+      return "the sample input " + inQuotes(path + script.sampleInput) + ", which later runs read";
     case OwnFile::kTcOutput:
       return "tc's output " + inQuotes(path + script.tcOutput) + ": this run's output is lost";
     case OwnFile::kBackup:
@@ -23,7 +22,7 @@ static std::string whatItOverwrites(const Script& script, const Line& line, cons
       return "the output file that line " + std::to_string(own.line) +
              " copies: later copies take " + inQuotes(line.value(ValueKind::kOutputFile));
     case OwnFile::kDataFile:
-      return "the data file of line " + std::to_string(own.line) + ": that data is lost";
+      return "the data file of line " + std::to_string(own.line) + ", which is lost";
     default:
       return "this script: cmd reads on in the copy";
   }
