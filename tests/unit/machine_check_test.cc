@@ -125,6 +125,7 @@ struct Case {
   std::vector<std::string> lines;    // of script()
   std::vector<std::string> findings;
   const char* current = "C:\\q";
+  const char* path = "C:\\q\\";  // P
 };
 
 const std::vector<std::string> kBatch = {"C:\\q\\sample.inp", "C:\\q\\tc.exe", "C:\\q\\s01",
@@ -234,11 +235,27 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
        {"run s01", "keep kevra.hkl s01.hkl", "run .\\S01", "keep kevra.hkl x\\..\\s01.hkl.",
         "keep kevra.lst sample.inp "},
        {"5 duplicate-entry", "6 kept-collision", "7 overwrites-own-file"}},
+      // The data files missing where names run into P, or in a P that does not exist, are that
+      // finding's.
+      {"a directory that does not exist",
+       {},
+       with({"C:\\w\\tc.exe"}),
+       {"run s01", "keep kevra.hkl s01.hkl", "run s02", "keep kevra.hkl s02.hkl"},
+       {"1 missing-input"},
+       "C:\\w",
+       "C:\\gone\\"},
+      {"a directory without its final backslash",
+       {},
+       with({"C:\\q\\run2\\", "C:\\w\\tc.exe"}),
+       {"run s01", "keep kevra.hkl s01.hkl", "run s02", "keep kevra.hkl s02.hkl"},
+       {"1 no-backslash", "1 missing-input"},
+       "C:\\w",
+       "C:\\q\\run2"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const MemoryMachine machine(c.current, c.variables, c.entries);
-    const auto [findings, report] = checked(&machine, script(c.lines));
+    const auto [findings, report] = checked(&machine, script(c.lines, c.path));
     EXPECT_EQ(findings, c.findings) << report;
   }
 }
