@@ -156,34 +156,51 @@ static int checkScript(const std::string& name, bool after,
   }
 }
 
+// --help or --version, `option`, one of `count` arguments.
+static int helpOrVersion(std::string_view option, std::size_t count) {
+  if (count != 1) return notChecked(std::string(option) + " stands alone; " + std::string(kUsage));
+  if (option == "--help") return help();
+  std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
+  return 0;
+}
+
+// The rules of the list of tags `tags` (TAG[,TAG...]), added to `rules`; false, having said
+// so, at a tag that names none.
+static bool addRules(std::string_view tags, std::vector<const mk::check::Rule*>& rules) {
+  for (;;) {
+    const std::size_t comma = tags.find(',');
+    const mk::check::Rule* rule = knownTag(tags.substr(0, comma));
+    if (rule == nullptr) return false;
+    rules.push_back(rule);
+    if (comma == std::string_view::npos) return true;
+    tags.remove_prefix(comma + 1);
+  }
+}
+
+// The value of a long option written --OPTION=VALUE, which `argument` then keeps without it.
+static std::optional<std::string_view> valueIn(std::string_view& argument) {
+  const std::size_t equals = argument.find('=');
+  if (!argument.starts_with("--") || equals == std::string_view::npos) return std::nullopt;
+  const std::string_view value = argument.substr(equals + 1);
+  argument = argument.substr(0, equals);
+  return value;
+}
+
 int main(int argc, char** argv) {
   std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
   if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
-  const auto alone = [&](std::string_view option) {
-    return notChecked(std::string(option) + " stands alone; " + std::string(kUsage));
-  };
   bool after = false;
   std::optional<std::string> name;
   std::vector<const mk::check::Rule*> ignored;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string_view argument = arguments[i];
-    // --ignore=TAGS and --explain=TAG, as long options are written too
-    std::optional<std::string_view> value;
-    if (const std::size_t equals = argument.find('=');
-        argument.starts_with("--") && equals != std::string_view::npos) {
-      value = argument.substr(equals + 1);
-      argument = argument.substr(0, equals);
-    }
+    const std::optional<std::string_view> value = valueIn(argument);
     const bool last = !value && i + 1 == arguments.size();
     const auto valueOf = [&] { return value ? *value : std::string_view(arguments[++i]); };
     if (value && (argument == "--help" || argument == "--version" || argument == "--after"))
       return notChecked(std::string(argument) + " takes no value; " + std::string(kUsage));
-    if (argument == "--help" || argument == "--version") {
-      if (arguments.size() != 1) return alone(argument);
-      if (argument == "--help") return help();
-      std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
-      return 0;
-    }
+    if (argument == "--help" || argument == "--version")
+      return helpOrVersion(argument, arguments.size());
     if (argument == "--explain") {
       if (arguments.size() != (value ? 1 : 2) || last) {
         return notChecked("--explain takes one tag and stands alone; " + std::string(kUsage));
@@ -194,15 +211,7 @@ int main(int argc, char** argv) {
       after = true;
     } else if (argument == "--ignore") {
       if (last) return notChecked("--ignore takes a tag or a list of tags; " + std::string(kUsage));
-      std::string_view tags = valueOf();
-      for (;;) {
-        const std::size_t comma = tags.find(',');
-        const mk::check::Rule* rule = knownTag(tags.substr(0, comma));
-        if (rule == nullptr) return kNotChecked;
-        ignored.push_back(rule);
-        if (comma == std::string_view::npos) break;
-        tags.remove_prefix(comma + 1);
-      }
+      if (!addRules(valueOf(), ignored)) return kNotChecked;
     } else if (argument.starts_with("--")) {
       return notChecked("unknown option \"" + std::string(argument) + "\"; " + std::string(kUsage));
     } else if (name) {

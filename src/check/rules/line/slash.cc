@@ -10,11 +10,11 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   for (std::size_t at = line.text.find('/'); at != std::string_view::npos;
        at = line.text.find('/', at + 1))
     addFault(faults, line, at);
-  const std::string effect = line.kind() == LineKind::kDeleteOutput ? "del takes it for a switch"
-                                                                    : "copy takes it for a switch";
+  const char* effect = line.kind() == LineKind::kDeleteOutput ? "del takes it for a switch"
+                                                              : "copy takes it for a switch";
   reportFaults(
       report, line, kSlash, faults, [](const Fault&) { return "holds \"/\""; },
-      [&](const Fault&) { return effect; },
+      [&](const Fault&) { return std::string(effect); },
       [](const Fault& fault) {
         const Cause::Kind kind = fault.cause.kind;
         return kind == Cause::Kind::kSuffix ? "change the suffix"

@@ -80,7 +80,8 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   }
   const std::string names = std::string(command) + " reads " + std::to_string(count) +
                             " names, not " + std::to_string(meant);
-  reportFaults(report, line, kSplitName, faults, what, [&](const Fault&) { return names; });
+  reportFaults(report, line, kSplitName, faults, what,
+               [&](const Fault&) { return std::string(names); });
 }
 
 const LineRule kSplitName = {
