@@ -10,7 +10,7 @@ static std::string_view whatFollows(const Line& line) {
     case LineKind::kDeleteOutput:
       return "del refuses to delete it";
     case LineKind::kChaining:
-      return "copy refuses it, and no run starts from the last";
+      return "copy refuses it, and the runs are not chained";
     default:
       return "copy refuses it, and the earlier file stays under this name";
   }
