@@ -142,7 +142,8 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
   return true;
 }
 
-bool checkAfterRun(std::istream& in, Report& report, const Machine& machine) {
+bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
+                   const std::function<void(const AfterSite&)>& morning) {
   Text text;
   std::deque<Text> ahead;
   Line line;
@@ -152,10 +153,12 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine) {
   AfterSite site(machine, *script);
   for (std::uint64_t number = 2;; ++number) {
     if (site.begin(line)) {
-      const std::uint64_t before = report.made();
-      for (const AfterRule* rule : afterRules())
+      for (const AfterRule* rule : afterRules()) {
+        const std::uint64_t before = report.made();
         rule->find(line, site, report);
-      if (line.kind() == LineKind::kKeep) site.end(report.made() != before);
+        if (report.made() != before && !report.ignores(*rule)) site.worsen(*rule);
+      }
+      if (line.kind() == LineKind::kKeep) site.end();
     }
     if (!next(*script, in, ahead, text, number, line)) break;
   }
@@ -164,6 +167,7 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine) {
     return true;
   }
   site.summarize(report);
+  if (morning) morning(site);
   return true;
 }
 

@@ -2,6 +2,7 @@
 // in the order of their lists (rules.h), the names it holds recorded for the lines after it.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <string>
 
@@ -22,7 +23,11 @@ bool readScriptLine(std::istream& in, std::string& line);
 // (in.bad()), the report ends with the findings so far, without its summary.
 bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine);
 
-// The same after the batch ran on `machine`: what it left.
-bool checkAfterRun(std::istream& in, Report& report, const Machine& machine);
+class AfterSite;
+
+// The same after the batch ran on `machine`: what it left; then, with `morning`, hands it the
+// whole night as the site shows it, after the summary.
+bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
+                   const std::function<void(const AfterSite&)>& morning = nullptr);
 
 }  // namespace mk::check

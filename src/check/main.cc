@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <new>
@@ -18,6 +19,7 @@
 #include "check/check.h"
 #include "check/machine.h"
 #include "check/report.h"
+#include "check/rerun.h"
 #include "check/rules.h"
 
 #ifndef MULTIKEVRA_VERSION
@@ -27,12 +29,13 @@
 constexpr int kNotChecked = 3;
 constexpr std::string_view kProgram = "multikevra-check";
 constexpr std::string_view kUsage =
-    "usage: multikevra-check [--after] [--ignore TAG[,TAG...]] [SCRIPT] | --explain TAG | --help "
+    "usage: multikevra-check [--after [--rerun] [--table FILE]] [--ignore TAG[,TAG...]] [SCRIPT] | "
+    "--explain TAG | --help "
     "| --version";
 
 // The help; each list of findings (@BEFORE, @AFTER) is filled in from the rules.
 constexpr std::string_view kHelp = R"(usage: multikevra-check [--ignore TAG[,TAG...]] [SCRIPT]
-       multikevra-check --after [--ignore TAG[,TAG...]] [SCRIPT]
+       multikevra-check --after [--rerun] [--table FILE.csv] [--ignore TAG[,TAG...]] [SCRIPT]
        multikevra-check --explain TAG
        multikevra-check --help | --version
 
@@ -51,7 +54,9 @@ beginning of it that begins no other tag; --ignore=TAG and --explain=TAG are rea
 Findings before a run:
 @BEFORE
 With --after, run where the batch ran, after it ran, it reports instead what the batch left.
-The summary names the first entry that did not leave all its kept files.
+The summary names the first entry that did not leave all its kept files. --rerun writes
+rerun.lst, rerun.inf and rerun.ans, from which multikevra writes a batch of the entries to run
+again, and prints the commands to type; --table FILE.csv writes a row per entry.
 Findings with --after:
 @AFTER
 Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be
@@ -120,19 +125,64 @@ static int explain(std::string_view tag) {
   return 0;
 }
 
-static int readAndCheck(const std::string& name, bool after,
-                        std::span<const mk::check::Rule* const> ignored) {
+// What the command line asks for besides the script.
+struct Request {
+  bool after = false;
+  bool rerun = false;                // --rerun
+  std::optional<std::string> table;  // --table FILE
+  std::vector<const mk::check::Rule*> ignored;
+};
+
+// Writes `text` to the new file `file`; false, having said so, when it cannot.
+static bool writeFile(const std::string& file, const std::string& text) {
+  std::ofstream out(file);  // text: CR LF on Windows, as multikevra reads its files there
+  out << text;
+  if (out.flush()) return true;
+  notChecked("cannot write \"" + file + "\"");
+  return false;
+}
+
+// Writes what --rerun and --table ask for of the night of the script `name`, as `site` saw it;
+// false, having said so, when a file cannot be written.
+static bool writeMorning(const mk::check::AfterSite& site, const Request& request,
+                         const std::string& name) {
+  if (request.table && !writeFile(*request.table, mk::check::nightTable(site))) return false;
+  if (!request.rerun) return true;
+  const auto say = [](const std::string& line) {
+    std::printf("%s\n", mk::check::printable(line).c_str());
+  };
+  const mk::check::Rerun rerun = mk::check::planRerun(site);
+  if (!rerun.why.empty()) {
+    say(name + ": note: nothing written to run again: " + rerun.why);
+    return true;
+  }
+  if (!writeFile("rerun.lst", rerun.list) || !writeFile("rerun.ans", rerun.answers) ||
+      (!rerun.information.empty() && !writeFile("rerun.inf", rerun.information)))
+    return false;
+  for (const std::string& note : rerun.notes)
+    say(name + ": note: " + note);
+  say(name + ": note: type these commands, in order:");
+  for (const std::string& command : rerun.commands)
+    say(command);
+  return true;
+}
+
+static int readAndCheck(const std::string& name, const Request& request) {
   errno = 0;
   std::ifstream file(name, std::ios::binary);
   if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
   mk::check::Report report(name, stdout);
-  for (const mk::check::Rule* rule : ignored)
+  for (const mk::check::Rule* rule : request.ignored)
     report.ignore(*rule);
   const std::unique_ptr<mk::check::Machine> machine =
       mk::check::kChecksFiles ? mk::check::thisMachine() : nullptr;
   errno = 0;
-  const bool ours = after ? mk::check::checkAfterRun(file, report, *machine)
-                          : mk::check::checkBeforeRun(file, report, machine.get());
+  bool written = true;
+  const auto morning = [&](const mk::check::AfterSite& site) {
+    written = writeMorning(site, request, name);
+  };
+  const bool ours = request.after ? mk::check::checkAfterRun(file, report, *machine, morning)
+                                  : mk::check::checkBeforeRun(file, report, machine.get());
   if (file.bad()) return notChecked(cannotRead(name, errno != 0 ? errno : EIO));
   if (!ours) {
     return notChecked("\"" + name +
@@ -140,15 +190,14 @@ static int readAndCheck(const std::string& name, bool after,
                       "copy line \"copy P I.inp P I_orig.inp\"");
   }
   if (std::fflush(stdout) != 0) return notChecked("cannot write the report");
-  return report.exitStatus();
+  return written ? report.exitStatus() : kNotChecked;
 }
 
 // Checks the script `name`; a check that runs out of memory ends with "not checked", as a
 // script that cannot be read does.
-static int checkScript(const std::string& name, bool after,
-                       std::span<const mk::check::Rule* const> ignored) {
+static int checkScript(const std::string& name, const Request& request) {
   try {
-    return readAndCheck(name, after, ignored);
+    return readAndCheck(name, request);
   } catch (const std::bad_alloc&) {
     return notChecked("cannot check \"" + name + "\": not enough memory");
   } catch (const std::length_error& error) {
@@ -186,18 +235,32 @@ static std::optional<std::string_view> valueIn(std::string_view& argument) {
   return value;
 }
 
+// True, having said so, when a file that --rerun or --table would write exists already.
+static bool refusesFiles(const Request& request) {
+  std::vector<std::string> files;
+  if (request.rerun) files = {"rerun.lst", "rerun.inf", "rerun.ans"};
+  if (request.table) files.push_back(*request.table);
+  for (const std::string& file : files) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) continue;
+    notChecked("\"" + file + "\" exists: move it away first; nothing was written");
+    return true;
+  }
+  return false;
+}
+
 int main(int argc, char** argv) {
   std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
   if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
-  bool after = false;
+  Request request;
   std::optional<std::string> name;
-  std::vector<const mk::check::Rule*> ignored;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string_view argument = arguments[i];
     const std::optional<std::string_view> value = valueIn(argument);
     const bool last = !value && i + 1 == arguments.size();
     const auto valueOf = [&] { return value ? *value : std::string_view(arguments[++i]); };
-    if (value && (argument == "--help" || argument == "--version" || argument == "--after"))
+    if (value && (argument == "--help" || argument == "--version" || argument == "--after" ||
+                  argument == "--rerun"))
       return notChecked(std::string(argument) + " takes no value; " + std::string(kUsage));
     if (argument == "--help" || argument == "--version")
       return helpOrVersion(argument, arguments.size());
@@ -207,11 +270,12 @@ int main(int argc, char** argv) {
       }
       return explain(valueOf());
     }
-    if (argument == "--after") {
-      after = true;
-    } else if (argument == "--ignore") {
-      if (last) return notChecked("--ignore takes a tag or a list of tags; " + std::string(kUsage));
-      if (!addRules(valueOf(), ignored)) return kNotChecked;
+    if (argument == "--after" || argument == "--rerun") {
+      (argument == "--after" ? request.after : request.rerun) = true;
+    } else if (argument == "--ignore" || argument == "--table") {
+      if (last) return notChecked(std::string(argument) + " takes a value; " + std::string(kUsage));
+      if (argument == "--table") request.table = valueOf();
+      if (argument == "--ignore" && !addRules(valueOf(), request.ignored)) return kNotChecked;
     } else if (argument.starts_with("--")) {
       return notChecked("unknown option \"" + std::string(argument) + "\"; " + std::string(kUsage));
     } else if (name) {
@@ -220,10 +284,13 @@ int main(int argc, char** argv) {
       name = argument;
     }
   }
-  if (after && !mk::check::kChecksFiles) {
+  if ((request.rerun || request.table) && !request.after)
+    return notChecked("--rerun and --table go with --after; " + std::string(kUsage));
+  if (request.after && !mk::check::kChecksFiles) {
     return notChecked(
         "the results of a batch can only be checked where it ran: run multikevra-check --after "
         "on the Windows machine, in kevra's main directory");
   }
-  return checkScript(name.value_or("multikevra.bat"), after, ignored);
+  return refusesFiles(request) ? kNotChecked
+                               : checkScript(name.value_or("multikevra.bat"), request);
 }

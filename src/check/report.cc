@@ -60,6 +60,7 @@ void Report::Reach::add(const Line& line) {
 }
 
 void Report::flush(std::uint64_t entries) {
+  std::ranges::stable_sort(findings_, {}, &Finding::line);  // a finding may come after its line
   for (const Finding& finding : findings_) {
     std::string text = name_ + ":" + std::to_string(finding.line);
     text.append(finding.rule->severity == Severity::kError ? ": error: " : ": warning: ");

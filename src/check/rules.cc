@@ -24,8 +24,8 @@ constexpr std::array<const MachineRule*, 10> kMachineRules = {
     &kNoFolder,     &kReplacesKept,     &kCopyPrompts, &kReadOnly,  &kNotAFile,
 };
 
-constexpr std::array<const AfterRule*, 5> kAfterRules = {
-    &kNoBackup, &kNotKept, &kStale, &kUnchangedOutput, &kNotChained,
+constexpr std::array<const AfterRule*, 6> kAfterRules = {
+    &kNoBackup, &kNotKept, &kReplaced, &kStale, &kUnchangedOutput, &kNotChained,
 };
 
 // The edit distance between `a` and `b` (letters added, dropped or changed).

@@ -17,6 +17,7 @@
 #include "check/file_names.h"
 #include "check/machine.h"
 #include "check/report.h"
+#include "check/rerun.h"
 #include "check_findings.h"
 
 namespace mk::check {
@@ -99,14 +100,17 @@ class MemoryMachine final : public Machine {
   std::set<std::string> folders_;      // folded
 };
 
-// The script's lines, with P C:\q\ and I sample: "run D", "chain", "keep O N".
+// The script's lines, with P C:\q\ and I sample: "run D", "run D|T" (T the information text,
+// its final blank included), "chain", "keep O N".
 std::string script(const std::vector<std::string>& lines, const std::string& path = "C:\\q\\") {
   std::string text =
       "copy " + path + "sample.inp " + path + "sample_orig.inp\r\ndel " + path + "sample.out\r\n";
   for (const std::string& line : lines) {
     if (line.starts_with("run ")) {
-      text += "tc " + path + "sample \"macro filename {" + line.substr(4) +
-              "} macro information { } #define GUI_LINES\"";
+      const std::size_t bar = std::min(line.find('|'), line.size());
+      text += "tc " + path + "sample \"macro filename {" + line.substr(4, bar - 4) +
+              "} macro information {" + (bar < line.size() ? line.substr(bar + 1) : " ") +
+              "} #define GUI_LINES\"";
     } else if (line == "chain") {
       text += "copy " + path + "sample.out " + path + "sample.inp";
     } else {
@@ -260,37 +264,175 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
   }
 }
 
-// What a batch of two chained entries, one kept file each, left: each row changes the files of
-// a batch that went right.
+// What a batch of three chained entries, one kept file each, left: each row changes the files
+// (or the lines) of a batch that went right; the summary counts the entries that left theirs.
 TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
-  const std::vector<std::string> lines = {"run s01", "chain", "keep kevra.hkl s01.hkl",
-                                          "run s02", "chain", "keep kevra.hkl s02.hkl"};
+  const std::vector<std::string> night = {"run s01", "chain", "keep kevra.hkl s01.hkl",
+                                          "run s02", "chain", "keep kevra.hkl s02.hkl",
+                                          "run s03", "chain", "keep kevra.hkl s03.hkl"};
   const std::map<std::string, std::string> right = {
-      {"multikevra.bat", "@10"}, {"sample_orig.inp", "=in"}, {"sample.inp", "=out2"},
-      {"sample.out", "=out2"},   {"s01.hkl", "@20=h1"},      {"s02.hkl", "@30=h2"}};
-  const std::vector<std::pair<std::map<std::string, std::string>, std::vector<std::string>>> cases =
-      {
-          {{}, {}},
-          {{{"sample_orig.inp", ""}}, {"1 no-backup"}},
-          {{{"sample.inp", "=out1"}}, {"4 not-chained"}},
-          {{{"sample.out", ""}}, {"4 not-chained"}},
-          {{{"s02.hkl", ""}}, {"8 not-kept"}},
-          {{{"s02.hkl", "@5=h2"}}, {"8 stale"}},
-          {{{"s02.hkl", "@30=h1"}}, {"8 unchanged-output"}},
-      };
-  for (const auto& [changed, findings] : cases) {
+      {"multikevra.bat", "@10"}, {"sample_orig.inp", "=in"}, {"sample.inp", "=out3"},
+      {"sample.out", "=out3"},   {"s01.hkl", "@20=h1"},      {"s02.hkl", "@30=h2"},
+      {"s03.hkl", "@40=h3"}};
+  const std::string all = "3 entries, all of which left all their kept files";
+  const std::string second =
+      "2 of which left all their kept files, the first that did not is "
+      "the run on line 6";
+  struct Case {
+    std::map<std::string, std::string> changed;
+    std::vector<std::string> findings;
+    std::string summary;
+    std::vector<std::string> lines = {};  // none: the night's
+  };
+  const std::vector<Case> cases = {
+      {{}, {}, all},
+      {{{"sample_orig.inp", ""}}, {"1 no-backup"}, all},
+      {{{"sample.inp", "=out1"}}, {"4 not-chained"}, all},
+      {{{"sample.out", ""}}, {"4 not-chained"}, all},
+      {{{"s02.hkl", ""}}, {"8 not-kept"}, second},
+      {{{"s02.hkl", "@5=h2"}}, {"8 stale"}, second},
+      {{{"s02.hkl", "@30=h1"}}, {"8 unchanged-output"}, second},
+      // Only the entry before's kept files count: entry 3's holds entry 1's bytes.
+      {{{"s03.hkl", "@40=h1"}}, {}, all},
+      // Entry 2's name is entry 1's file too: entry 1's result was replaced.
+      {{},
+       {"5 replaced"},
+       "2 of which left all their kept files, the first that did not is the run on line 3",
+       {"run s01", "chain", "keep kevra.hkl s01.hkl", "run .\\S01", "chain",
+        "keep kevra.hkl .\\s01.hkl", "run s03", "chain", "keep kevra.hkl s03.hkl"}},
+  };
+  for (const Case& c : cases) {
     std::map<std::string, std::string> files = right;
-    for (const auto& [name, holds] : changed)
+    for (const auto& [name, holds] : c.changed)
       files[name] = holds;
     std::vector<std::string> entries;
     for (const auto& [name, holds] : files) {
       if (!holds.empty()) entries.push_back("C:\\q\\" + name + "|" + holds);
     }
-    SCOPED_TRACE(testing::PrintToString(changed));
+    SCOPED_TRACE(testing::PrintToString(c.changed) + testing::PrintToString(c.lines));
     const MemoryMachine memory("C:\\q", {}, entries);
-    const auto [found, report] = checked(&memory, script(lines), true);
-    EXPECT_EQ(found, findings) << report;
+    const auto [found, report] = checked(&memory, script(c.lines.empty() ? night : c.lines), true);
+    EXPECT_EQ(found, c.findings) << report;
+    EXPECT_NE(report.find(c.summary), std::string::npos) << report;
   }
+}
+
+// The rerun of a night of three entries, the second of which failed: each row a night (its
+// lines and how it differs from one that went right) and what runs again, how it starts and
+// why not; and the night's table.
+TEST(RerunTest, WhatRunsAgainAndHow) {
+  const std::map<std::string, std::string> right = {
+      {"multikevra.bat", "@10"}, {"sample_orig.inp", "=in"}, {"sample.inp", "=out3"},
+      {"sample.out", "=out3"},   {"s01.hkl", "@20=h1"},      {"s02.hkl", "@30=h1"},
+      {"s 02.hkl", "@30=h1"},    {"s03.hkl", "@40=h3"},      {"s01.out", "@20=o1"},
+      {"s02.out", "@30=o1"},     {"s03.out", "@40=o3"}};
+  const auto night = [](bool chain, bool output, std::vector<std::string> data) {
+    std::vector<std::string> lines;
+    for (const std::string& name : data) {
+      lines.push_back("run " + name);
+      if (chain) lines.emplace_back("chain");
+      lines.push_back("keep kevra.hkl " + name.substr(0, name.find('|')) + ".hkl");
+      if (output) lines.push_back("keep sample.out " + name.substr(0, name.find('|')) + ".out");
+    }
+    return lines;
+  };
+  const std::string keep = "copy \"C:\\q\\sample_orig.inp\" \"C:\\q\\sample_orig.inp.night\"";
+  const std::string script = "copy \"multikevra.bat\" \"multikevra.bat.night\"";
+  const std::string sample = "copy \"C:\\q\\sample.inp\" \"C:\\q\\sample.inp.night\"";
+  const auto commands = [](std::vector<std::string> first) {
+    first.insert(first.end(), {"multikevra < rerun.ans", "multikevra.bat"});
+    return first;
+  };
+  struct Case {
+    const char* what;
+    std::vector<std::string> lines;
+    std::map<std::string, std::string> changed;
+    std::string why;
+    std::string list = {};
+    std::string answers = {};
+    std::vector<std::string> commands = {};
+    std::string information = {};
+    std::string row = {};  // of the table, without the time
+  };
+  const std::string answers = "C:\\q\\\nrerun.lst\n";
+  const std::vector<Case> cases = {
+      {"no chaining: the entry that failed",
+       night(false, false, {"s01", "s02", "s03"}),
+       {},
+       "",
+       "s02\n",
+       answers + "1\nsample\nn\nn\ny\n1\nkevra.hkl\n.hkl\n",
+       commands({keep, script}),
+       "",
+       "2,\"s02\",5,unchanged-output,1,"},
+      {"chaining, tc's output kept: from the entry before's",
+       night(true, true, {"s01", "s02", "s03"}),
+       {},
+       "",
+       "s02\ns03\n",
+       answers + "2\nsample\nn\ny\ny\n2\nkevra.hkl\n.hkl\nsample.out\n.out\n",
+       commands({keep, script, sample, "copy \"C:\\q\\s01.out\" \"C:\\q\\sample.inp\""})},
+      {"chaining, tc's output not kept: the whole batch from the backup",
+       night(true, false, {"s01", "s02", "s03"}),
+       {},
+       "",
+       "s01\ns02\ns03\n",
+       answers + "3\nsample\nn\ny\ny\n1\nkevra.hkl\n.hkl\n",
+       commands({keep, script, sample, "copy \"C:\\q\\sample_orig.inp\" \"C:\\q\\sample.inp\""})},
+      {"chaining without a backup",
+       night(true, false, {"s01", "s02", "s03"}),
+       {{"sample_orig.inp", ""}},
+       "the chain cannot be rebuilt: the entry before kept no copy of tc's output, and there is no "
+       "backup"},
+      {"nothing failed",
+       night(false, false, {"s01", "s02", "s03"}),
+       {{"s02.hkl", "@30=h2"}},
+       "every entry left its kept files"},
+      {"names read back, information, a name taken",
+       night(false, false, {"s01|A ", "s 02|TEMP  200 ", "s03|B "}),
+       {{"multikevra.bat.night", "=x"}},
+       "",
+       "'s 02'\n",
+       answers + "1\nsample\ny\nrerun.inf\nn\ny\n1\nkevra.hkl\n.hkl\n",
+       commands({keep, "copy \"multikevra.bat\" \"multikevra.bat.night2\""}),
+       "TEMP  200\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::map<std::string, std::string> files = right;
+    for (const auto& [name, holds] : c.changed)
+      files[name] = holds;
+    std::vector<std::string> entries;
+    for (const auto& [name, holds] : files) {
+      if (!holds.empty()) entries.push_back("C:\\q\\" + name + "|" + holds);
+    }
+    const MemoryMachine memory("C:\\q", {}, entries);
+    Rerun rerun;
+    std::string table;
+    std::FILE* out = std::tmpfile();
+    Report report("multikevra.bat", out);
+    std::istringstream in(::mk::check::script(c.lines));
+    checkAfterRun(in, report, memory, [&](const AfterSite& site) {
+      rerun = planRerun(site);
+      table = nightTable(site);
+    });
+    std::fclose(out);
+    EXPECT_EQ(rerun.why, c.why);
+    EXPECT_EQ(rerun.list, c.list);
+    EXPECT_EQ(rerun.answers, c.answers);
+    EXPECT_EQ(rerun.commands, c.commands);
+    EXPECT_EQ(rerun.information, c.information);
+    EXPECT_TRUE(table.starts_with("entry,data name,run line,outcome,kept files present,"));
+    EXPECT_NE(table.find("\n" + c.row), std::string::npos) << table;
+  }
+  for (const auto& [name, item] :
+       std::vector<std::pair<const char*, const char*>>{{"s01", "s01"},
+                                                        {"a,b", "'a,b'"},
+                                                        {"it's", "'it''s'"},
+                                                        {"3*x", "'3*x'"},
+                                                        {"", "''"},
+                                                        {"d:/x", "'d:/x'"}})
+    EXPECT_EQ(listItem(name), item);
 }
 
 TEST(MachineCheckTest, MessagesNameWhatTheMachineHolds) {

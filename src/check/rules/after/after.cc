@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 #include <utility>
+
+#include "check/file_names.h"
 
 namespace mk::check {
 
@@ -26,70 +29,86 @@ bool AfterSite::older(const KeptFile& kept) const {
 }
 
 bool AfterSite::begin(const Line& line) {
+  regular_ = regular_ && line.kind() != LineKind::kForeign;
   if (line.kind() == LineKind::kRun) {
     endEntry();
-    ++entries_;
-    runLine_ = line.number;
+    EntryLeft& entry = entries_.emplace_back();
+    entry.runLine = line.number;
+    entry.data = line.data;
+    entry.information = line.value(ValueKind::kInformation);
+    information_ = information_ || line.has(ValueKind::kInformation);
   }
+  chaining_ = chaining_ || line.kind() == LineKind::kChaining;
   if (line.kind() != LineKind::kKeep || line.entry == 0) {
     return line.number == 1 || line.kind() == LineKind::kChaining;
   }
-  keepsFiles_ = true;
-  KeptFile file{std::string(line.value(ValueKind::kOutputFile)),
-                script_.path() + std::string(line.value(ValueKind::kKeptName)),
-                {},
-                line.number,
-                {}};
+  const std::string_view output = line.value(ValueKind::kOutputFile);
+  const std::string_view kept = line.value(ValueKind::kKeptName);
+  const std::string_view suffix = kept.starts_with(line.data) ? kept.substr(line.data.size()) : "";
+  if (line.entry == 1 && line.slot > keeps_.size()) keeps_.emplace_back(output, suffix);
+  if (line.slot > keeps_.size() || keeps_[line.slot - 1].first != output) regular_ = false;
+  if (regular_ && suffix.size() > keeps_[line.slot - 1].second.size())
+    keeps_[line.slot - 1].second = suffix;
+  KeptFile file{std::string(output), script_.path() + std::string(kept), {}, line.number, {}, 0, 0};
   file.name = script_.absolute(file.file);
   file.written = machine_.written(file.name);
+  const auto [at, first] = keptAt_.try_emplace(foldCase(file.name), line.number, line.entry);
+  if (!first) std::tie(file.earlierLine, file.earlierEntry) = at->second;
+  EntryLeft& entry = entries_.back();
+  entry.outcome = std::min(entry.outcome, Outcome::kDone);
+  if (equalIgnoringCase(line.outputKey, script_.tcOutputKey)) entry.keptOutput = file.file;
   current_.push_back(std::move(file));
   return true;
 }
 
-void AfterSite::end(bool found) {
+void AfterSite::worsen(const AfterRule& rule) {
+  if (rule.outcome == Outcome::kUnknown) return;
+  const bool earlier = rule.outcome == Outcome::kReplaced;
+  EntryLeft& entry = earlier ? entries_[kept().earlierEntry - 1] : entries_.back();
+  entry.outcome = std::min(entry.outcome, rule.outcome);
+}
+
+void AfterSite::end() {
   const KeptFile& file = current_.back();
-  if (found) entryComplete_ = false;
-  if (!file.written || older(file)) return;
+  if (!file.written) return;
+  EntryLeft& entry = entries_.back();
+  ++entry.present;
+  entry.newest = entry.newest ? std::max(*entry.newest, *file.written) : *file.written;
+  if (older(file)) return;
   oldest_ = oldest_ ? std::min(*oldest_, *file.written) : *file.written;
   newest_ = newest_ ? std::max(*newest_, *file.written) : *file.written;
 }
 
-// The entry that ends here: counted complete when every keep line found its file, of this
-// batch and not the entry before's again. Its kept files become the ones to compare with.
+// The entry that ends here, whose kept files become the ones to compare with: it keeps as many
+// files as the first, or the batch is not as multikevra writes it.
 void AfterSite::endEntry() {
-  if (entries_ > 0) {
-    if (entryComplete_) {
-      ++complete_;
-    } else if (firstIncomplete_ == 0) {
-      firstIncomplete_ = runLine_;
-    }
-  }
-  entryComplete_ = true;
+  if (!entries_.empty() && current_.size() != keeps_.size()) regular_ = false;
   before_.swap(current_);
   current_.clear();
 }
 
 void AfterSite::summarize(Report& report) {
   endEntry();
-  std::string description = counted(entries_, "entry");
-  if (!keepsFiles_) {
-    report.summarize(description + ", no files kept", entries_,
+  const std::uint64_t entries = entries_.size();
+  std::string description = counted(entries, "entry");
+  if (keeps_.empty()) {
+    report.summarize(description + ", no files kept", entries,
                      "this script keeps no files: only the backup was checked; each run's output "
                      "shows if it worked");
     return;
   }
-  if (complete_ == entries_) {
-    description += entries_ == 1 ? ", which" : ", all of which";
+  const auto done = [](const EntryLeft& entry) { return entry.outcome == Outcome::kDone; };
+  const auto complete = static_cast<std::uint64_t>(std::ranges::count_if(entries_, done));
+  if (complete == entries) {
+    description += entries == 1 ? ", which" : ", all of which";
   } else {
-    description += ", " + std::to_string(complete_) + " of which";
+    description += ", " + std::to_string(complete) + " of which";
   }
-  description += complete_ == 1 ? " left all its kept files" : " left all their kept files";
-  if (firstIncomplete_ != 0) {
-    description +=
-        ", the first that did not is the run on line " + std::to_string(firstIncomplete_);
-  }
+  description += complete == 1 ? " left all its kept files" : " left all their kept files";
+  if (const auto first = std::ranges::find_if_not(entries_, done); first != entries_.end())
+    description += ", the first that did not is the run on line " + std::to_string(first->runLine);
   if (oldest_) description += "; kept files written within " + duration(*newest_ - *oldest_);
-  report.summarize(description, entries_);
+  report.summarize(description, entries);
 }
 
 }  // namespace mk::check

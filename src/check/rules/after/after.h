@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "check/machine.h"
@@ -21,6 +23,10 @@ namespace mk::check {
 
 using FileTime = std::filesystem::file_time_type;
 
+// What an entry left, the worst first: its keep lines' worst finding, or done; unknown for a
+// batch that keeps no files.
+enum class Outcome : unsigned char { kNotKept, kReplaced, kUnchangedOutput, kStale, kDone, kUnknown };
+
 // A keep line's kept file, as the batch left it.
 struct KeptFile {
   std::string output;  // O
@@ -28,7 +34,22 @@ struct KeptFile {
   std::string name;    // its absolute name on the machine
   std::uint64_t line = 0;
   std::optional<FileTime> written;  // nothing: it does not exist
+  std::uint64_t earlierLine = 0;    // an earlier keep line that copied to it, and its entry
+  std::uint64_t earlierEntry = 0;
 };
+
+// An entry of the batch and what it left.
+struct EntryLeft {
+  std::uint64_t runLine = 0;
+  std::string data;         // D
+  std::string information;  // T; empty without information
+  Outcome outcome = Outcome::kUnknown;
+  std::uint64_t present = 0;        // its kept files that exist
+  std::optional<FileTime> newest;   // the newest of them
+  std::string keptOutput;           // P N of its kept copy of tc's output, if it keeps one
+};
+
+struct AfterRule;
 
 // The machine after the batch, as the rules see it, and the entries so far.
 class AfterSite {
@@ -51,11 +72,26 @@ class AfterSite {
   // lines of an entry.
   bool begin(const Line& line);
 
-  // After the rules looked at a keep line of an entry: `found`, whether they found something.
-  void end(bool found);
+  // After `rule` found something on the line: the entry its finding is about (replaced's, the
+  // earlier one) left no better than the rule's outcome.
+  void worsen(const AfterRule& rule);
+
+  // After the rules looked at a keep line of an entry.
+  void end();
 
   // The summary line: the entries, how many left all their kept files, the first that did not.
   void summarize(Report& report);
+
+  // After the last line: the entries, whether the batch chains them and hands them information,
+  // and its kept files: each one's output file name and suffix (as far as the kept names show
+  // it); `regular` when every line is one multikevra writes and every entry keeps those files.
+  [[nodiscard]] const std::vector<EntryLeft>& entries() const { return entries_; }
+  [[nodiscard]] bool chaining() const { return chaining_; }
+  [[nodiscard]] bool information() const { return information_; }
+  [[nodiscard]] const std::vector<std::pair<std::string, std::string>>& keeps() const {
+    return keeps_;
+  }
+  [[nodiscard]] bool regular() const { return regular_; }
 
  private:
   void endEntry();
@@ -65,12 +101,12 @@ class AfterSite {
   std::optional<FileTime> scriptWritten_;
   std::vector<KeptFile> before_;
   std::vector<KeptFile> current_;
-  std::uint64_t entries_ = 0;
-  std::uint64_t complete_ = 0;         // entries that left all their kept files
-  std::uint64_t firstIncomplete_ = 0;  // the run line of the first entry that did not (0: none)
-  std::uint64_t runLine_ = 0;
-  bool entryComplete_ = true;
-  bool keepsFiles_ = false;
+  std::vector<EntryLeft> entries_;
+  std::vector<std::pair<std::string, std::string>> keeps_;
+  std::unordered_map<std::string, std::pair<std::uint64_t, std::uint64_t>> keptAt_;  // by folded name
+  bool chaining_ = false;
+  bool information_ = false;
+  bool regular_ = true;
   std::optional<FileTime> oldest_;  // of the kept files of this batch
   std::optional<FileTime> newest_;
 };
@@ -78,10 +114,12 @@ class AfterSite {
 struct AfterRule : Rule {
   // Adds the rule's findings on `line`, looking at `site`.
   void (*find)(const Line& line, const AfterSite& site, Report& report);
+  Outcome outcome;  // what an entry left where it finds something (kUnknown: no entry's)
 };
 
 extern const AfterRule kNoBackup;
 extern const AfterRule kNotKept;
+extern const AfterRule kReplaced;
 extern const AfterRule kStale;
 extern const AfterRule kUnchangedOutput;
 extern const AfterRule kNotChained;

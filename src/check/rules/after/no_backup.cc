@@ -20,6 +20,7 @@ it with its result.
 
 To mend: restore the sample input from elsewhere if chaining was on; run multikevra-check
 before the next batch.)"},
-    find};
+    find,
+    Outcome::kUnknown};
 
 }  // namespace mk::check

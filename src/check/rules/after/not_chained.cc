@@ -25,6 +25,7 @@ each other's results.
 
 To mend: clear the sample input's read-only attribute (attrib -r), restore it from the backup,
 and run the batch again.)"},
-    find};
+    find,
+    Outcome::kUnknown};
 
 }  // namespace mk::check

@@ -17,7 +17,8 @@ const AfterRule kNotKept = {
      R"(A keep line's file P N is missing after the batch: the entry's run made no such output
 file (it failed, or was stopped), or the copy itself failed. The message names the run line.
 
-To mend: run that entry again (a list file with only the entries that failed).)"},
-    find};
+To mend: run that entry again: --after --rerun writes its input and the commands to type.)"},
+    find,
+    Outcome::kNotKept};
 
 }  // namespace mk::check

@@ -18,7 +18,8 @@ const AfterRule kStale = {
 it, and this batch's copy did not replace it, because the run made no output file or the copy
 failed.
 
-To mend: run that entry again.)"},
-    find};
+To mend: run that entry again (--after --rerun).)"},
+    find,
+    Outcome::kStale};
 
 }  // namespace mk::check

@@ -30,7 +30,8 @@ files the previous run left, under the failed entry's names: they look like resu
 file with the same bytes as the same output's kept file of the entry before shows that
 (qz_0200K.hkl holds the bytes of qz_0150K.hkl).
 
-To mend: run that entry again. If two entries really give the same file, nothing is wrong.)"},
-    find};
+To mend: run that entry again (--after --rerun). If two entries give the same file, all is well.)"},
+    find,
+    Outcome::kUnchangedOutput};
 
 }  // namespace mk::check

@@ -1,0 +1,150 @@
+#include "check/rerun.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <ctime>
+
+namespace mk::check {
+
+// By Outcome, in its order: as the tags of the findings that make them.
+constexpr std::array<std::string_view, 6> kOutcomes = {"not-kept", "replaced", "unchanged-output",
+                                                       "stale",    "done",     "unknown"};
+
+constexpr std::string_view kMendFirst =
+    "a later entry replaced an entry's kept files: mend the list file, then run that entry again";
+
+std::string listItem(std::string_view name) {
+  const std::size_t digits = name.find_first_not_of("0123456789");
+  const bool counted = digits != 0 && digits != std::string_view::npos && name[digits] == '*';
+  if (!name.empty() && !counted && name.find_first_of(" \t,/'\"") == std::string_view::npos)
+    return std::string(name);
+  std::string item = "'";
+  for (const char c : name)
+    item.append(c == '\'' ? 2 : 1, c);
+  return item + "'";
+}
+
+// `name` (as the script names it) followed by ".night", ".night2", ...: a name no file has.
+static std::string aside(const AfterSite& site, const std::string& name) {
+  for (int n = 1;; ++n) {
+    std::string kept = name + ".night" + (n > 1 ? std::to_string(n) : "");
+    if (site.machine().kind(site.script().absolute(kept)) == EntryKind::kNone) return kept;
+  }
+}
+
+static std::string copy(std::string_view from, std::string_view to) {
+  return "copy " + inQuotes(from) + " " + inQuotes(to);
+}
+
+// The entries (from 0) to run again into `again`, and with chaining the copy it starts with
+// into `start`; or why none.
+static std::string choose(const AfterSite& site, std::vector<std::size_t>& again,
+                          std::string& start) {
+  const std::vector<EntryLeft>& entries = site.entries();
+  const auto is = [](Outcome outcome) {
+    return [outcome](const EntryLeft& entry) { return entry.outcome == outcome; };
+  };
+  const bool replaced = std::ranges::any_of(entries, is(Outcome::kReplaced));
+  if (!site.regular())
+    return "this script is not as multikevra writes it: its rerun cannot be told";
+  if (site.keeps().empty()) return "this batch keeps no files: which entries failed cannot be told";
+  if (site.chaining() && replaced) return std::string(kMendFirst);
+  const Script& script = site.script();
+  auto first = static_cast<std::size_t>(std::ranges::find_if_not(entries, is(Outcome::kDone)) -
+                                        entries.begin());
+  for (std::size_t i = 0; i < entries.size() && !site.chaining(); ++i) {
+    const Outcome outcome = entries[i].outcome;
+    if (outcome != Outcome::kDone && outcome != Outcome::kReplaced) again.push_back(i);
+  }
+  if (site.chaining() && first < entries.size()) {
+    if (first > 0 && !entries[first - 1].keptOutput.empty()) {
+      start = copy(entries[first - 1].keptOutput, script.path() + script.sampleInput);
+    } else if (site.machine().kind(script.backupKey) == EntryKind::kFile) {
+      first = 0;  // the whole batch, from the original sample input
+      start = copy(script.path() + script.backup, script.path() + script.sampleInput);
+    } else {
+      return "the chain cannot be rebuilt: the entry before kept no copy of tc's output, and "
+             "there is no backup";
+    }
+    for (std::size_t i = first; i < entries.size(); ++i)
+      again.push_back(i);
+  }
+  if (again.empty()) return replaced ? std::string(kMendFirst) : "every entry left its kept files";
+  return {};
+}
+
+Rerun planRerun(const AfterSite& site) {
+  Rerun rerun;
+  std::vector<std::size_t> again;
+  std::string start;
+  rerun.why = choose(site, again, start);
+  if (!rerun.why.empty()) return rerun;
+  const Script& script = site.script();
+  for (const std::size_t i : again) {
+    rerun.list += listItem(site.entries()[i].data) + "\n";
+    std::string_view text = site.entries()[i].information;
+    if (text.ends_with(' ')) text.remove_suffix(1);  // the blank the end rule adds
+    if (site.information()) rerun.information.append(text).append("\n");
+  }
+  rerun.answers = script.path() + "\nrerun.lst\n" + std::to_string(again.size()) + "\n" +
+                  script.input() + (site.information() ? "\ny\nrerun.inf\n" : "\nn\n") +
+                  (site.chaining() ? "y\n" : "n\n") + "y\n" + std::to_string(site.keeps().size()) +
+                  "\n";
+  for (const auto& [output, suffix] : site.keeps())
+    rerun.answers += output + "\n" + suffix + "\n";
+  if (std::ranges::any_of(site.entries(), [](const EntryLeft& entry) {
+        return entry.outcome == Outcome::kReplaced;
+      }))
+    rerun.notes.emplace_back(kMendFirst);
+  const EntryLeft& first = site.entries()[again.front()];
+  rerun.notes.push_back("rerun.lst" + std::string(site.information() ? ", rerun.inf" : "") +
+                        " and rerun.ans hold the " + counted(again.size(), "entry") +
+                        " to run again, the first entry " + std::to_string(again.front() + 1) +
+                        " (the run on line " + std::to_string(first.runLine) + ")");
+  std::vector<std::string> kept;  // the night's files, and where they are kept
+  if (site.machine().kind(script.backupKey) == EntryKind::kFile)
+    kept.push_back(script.path() + script.backup);
+  kept.push_back(script.name);
+  if (site.chaining()) kept.push_back(script.path() + script.sampleInput);
+  std::string where;
+  for (const std::string& name : kept) {
+    const std::string night = aside(site, name);
+    rerun.commands.push_back(copy(name, night));
+    where.append(where.empty() ? "" : ", ").append(inQuotes(night));
+  }
+  rerun.notes.push_back("the first copies keep the night's files as " + where +
+                        ": the rerun replaces the backup and multikevra.bat");
+  if (!start.empty()) rerun.commands.push_back(start);
+  rerun.commands.emplace_back("multikevra < rerun.ans");
+  rerun.commands.emplace_back("multikevra.bat");
+  return rerun;
+}
+
+// `time` as local time, "YYYY-MM-DD HH:MM:SS".
+static std::string localTime(FileTime time) {
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(
+      std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+          std::chrono::file_clock::to_sys(time)));
+  const std::tm* local = std::localtime(&seconds);
+  std::array<char, 20> text{};
+  if (local != nullptr) std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", local);
+  return text.data();
+}
+
+std::string nightTable(const AfterSite& site) {
+  std::string table = "entry,data name,run line,outcome,kept files present,newest kept file\n";
+  std::uint64_t number = 0;
+  for (const EntryLeft& entry : site.entries()) {
+    std::string data;
+    for (const char c : entry.data)
+      data.append(c == '"' ? 2 : 1, c);
+    table += std::to_string(++number) + ",\"" + data + "\"," + std::to_string(entry.runLine) + "," +
+             std::string(kOutcomes[static_cast<std::size_t>(entry.outcome)]) + "," +
+             std::to_string(entry.present) + "," + (entry.newest ? localTime(*entry.newest) : "") +
+             "\n";
+  }
+  return table;
+}
+
+}  // namespace mk::check

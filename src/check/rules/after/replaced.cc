@@ -1,0 +1,31 @@
+// replaced: a kept file that a later keep line of the batch copied onto.
+#include "check/rules/after/after.h"
+
+namespace mk::check {
+
+// Found on the later line, the finding stands on the earlier one, whose result is lost.
+static void find(const Line& line, const AfterSite& site, Report& report) {
+  if (line.kind() != LineKind::kKeep || site.kept().earlierLine == 0) return;
+  Line earlier;
+  earlier.number = site.kept().earlierLine;
+  earlier.entry = site.kept().earlierEntry;
+  report.add(earlier, kReplaced,
+             "kept file " + inQuotes(site.kept().file) + " holds the copy of line " +
+                 std::to_string(line.number) + ", of entry " + std::to_string(line.entry) +
+                 ": this entry's result is lost; check the list file");
+}
+
+const AfterRule kReplaced = {
+    {"replaced", Severity::kError,
+     "a kept file that a later keep line copied onto: the earlier entry's result is lost",
+     R"(Two keep lines of the batch copy to one file, as Windows resolves names (s01.xy and
+.\s01.xy, S01 and s01 are one file): the later copy replaced the earlier entry's kept file, which
+now holds the later entry's output. Before the batch, kept-collision tells of it. Such an entry
+is not run again by --rerun: its rerun would replace the later entry's file in turn.
+
+To mend: make the list file's names differ (take a line given twice out), and run the entry
+again.)"},
+    find,
+    Outcome::kReplaced};
+
+}  // namespace mk::check

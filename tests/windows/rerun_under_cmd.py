@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""The morning after, under Wine's own cmd: --after --rerun and the commands it prints.
+
+Each row of NIGHTS is a batch written by multikevra.exe in a scratch folder (relative names,
+sample input "sample", the stand-in tc.exe), some of whose data files are missing, so that those
+runs fail. cmd runs it; the missing data files are then made (the morning's mend), and
+multikevra-check.exe --after --rerun writes rerun.lst, rerun.inf and rerun.ans and prints the
+commands to type. They are run in order under cmd (multikevra.exe lies in the folder). Then:
+the rerun batch's lines are the night's lines of the entries run again, byte for byte; --after
+finds every entry of the rerun done; the entries not run again keep their kept files' bytes; the
+night's backup, script and (with chaining) sample input are kept where the checker said; with
+chaining the first run of the rerun starts from the entry before's output, or, when that was not
+kept, the whole batch from the original sample input.
+
+Two more: an existing rerun.lst stays as it was, and the checker ends with status 3 and writes
+nothing; data names s01.xy and .\\s01.xy are one file, so the second entry's keep line replaces
+the first's kept file, and --after names the first's keep line with replaced.
+
+Usage: rerun_under_cmd.py --program multikevra.exe --checker multikevra-check.exe --tc tc.exe
+"""
+
+import argparse
+import pathlib
+import re
+import shutil
+import sys
+import tempfile
+
+from wine_run import wine
+
+SAMPLE = b"sample input\r\n"
+RAW_DATA = b"raw data\r\n"
+
+# what, data names, the ones missing at night, information lines (None: none), chaining, the kept
+# files (output file name, suffix), the entries (from 1) --rerun must run again.
+NIGHTS = [
+    ("no chaining, with information", ["s01", "s 02", "s03", "s04"], ["s 02", "s04"],
+     ["TEMP  100", "TEMP  150", "TEMP 200", "TEMP  250"], False, [("kevra.hkl", ".hkl")], [2, 4]),
+    ("chaining, tc's output kept", ["s01", "s02", "s03", "s04"], ["s03"], None, True,
+     [("kevra.hkl", ".hkl"), ("sample.out", ".out")], [3, 4]),
+    ("chaining, tc's output not kept", ["s01", "s02", "s03"], ["s02"], None, True,
+     [("kevra.hkl", ".hkl")], [1, 2, 3]),
+]
+
+
+def night(args, work, names, missing, infos, chain, keeps):
+    """Writes the batch in `work` and runs it under cmd; returns the script's bytes."""
+    shutil.copyfile(args.tc, work / "tc.exe")
+    shutil.copyfile(args.program, work / "multikevra.exe")
+    (work / "list.txt").write_text("".join(f"'{name}'\n" for name in names))
+    for name in names:
+        if name not in missing:
+            (work / name).write_bytes(RAW_DATA)
+    (work / "sample.inp").write_bytes(SAMPLE)
+    answers = ["", "list.txt", str(len(names)), "sample"]
+    if infos is None:
+        answers.append("n")
+    else:
+        (work / "info.txt").write_text("\n".join(infos) + "\n")
+        answers += ["y", "info.txt"]
+    answers += ["y" if chain else "n", "y", str(len(keeps))]
+    for output, suffix in keeps:
+        answers += [output, suffix]
+    made = wine([args.program], cwd=work, stdin="\n".join(answers).encode() + b"\n")
+    if made.returncode != 0:
+        sys.exit(f"multikevra.exe failed: {made.stderr.decode('latin-1')}")
+    wine(["cmd", "/c", "multikevra.bat"], cwd=work)
+    return (work / "multikevra.bat").read_bytes()
+
+
+def entry_lines(script):
+    """The script's opening lines, and each entry's lines from its run line on."""
+    lines = script.split(b"\r\n")[:-1]
+    runs = [i for i, line in enumerate(lines) if line.startswith(b"tc ")]
+    return lines[:2], [lines[a:b] for a, b in zip(runs, runs[1:] + [len(lines)])]
+
+
+def check_night(args, work, row):
+    """Runs one row of NIGHTS in the empty folder `work`; returns its problems."""
+    _, names, missing, infos, chain, keeps, again = row
+    script = night(args, work, names, missing, infos, chain, keeps)
+    kept = {path.name: path.read_bytes() for path in work.iterdir()
+            if path.suffix in (".hkl", ".out") and path.name != "sample.out"}
+    for name in missing:  # the morning's mend
+        (work / name).write_bytes(RAW_DATA)
+    said = wine([args.checker, "--after", "--rerun"], cwd=work)
+    report = said.stdout.decode("latin-1").replace("\r\n", "\n").splitlines()
+    if "multikevra.bat: note: type these commands, in order:" not in report:
+        return [f"--after --rerun (status {said.returncode}) printed no commands:\n" +
+                "\n".join(report)]
+    commands = report[report.index("multikevra.bat: note: type these commands, in order:") + 1:]
+    for command in commands:
+        wine(["cmd", "/c", command], cwd=work)
+
+    problems = []
+    opening, entries = entry_lines(script)
+    rerun_opening, rerun_entries = entry_lines((work / "multikevra.bat").read_bytes())
+    if rerun_opening != opening or rerun_entries != [entries[k - 1] for k in again]:
+        problems.append(f"the rerun's lines are not the night's of entries {again}")
+    morning = wine([args.checker, "--after"], cwd=work).stdout.decode("latin-1").splitlines()
+    whole = f"multikevra.bat: {len(again)} entr{'y' if len(again) == 1 else 'ies'}, "
+    if not morning or not morning[-1].startswith(whole + ("which" if len(again) == 1 else
+                                                         "all of which") + " left all"):
+        problems.append("--after on the rerun does not find every entry done:\n" +
+                        "\n".join(morning))
+    for number, name in enumerate(names, 1):
+        for _, suffix in keeps:
+            if number not in again and (work / (name + suffix)).read_bytes() != kept[name + suffix]:
+                problems.append(f"the kept file {name + suffix} of entry {number} changed")
+    nights = {pathlib.Path(re.findall(r'"([^"]*)"', c)[0]).name: re.findall(r'"([^"]*)"', c)[1]
+              for c in commands if c.startswith("copy ") and ".night" in c}
+    if (work / nights.get("sample_orig.inp", "?")).read_bytes() != SAMPLE:
+        problems.append("the night's backup, the original sample input, was not kept")
+    if (work / nights.get("multikevra.bat", "?")).read_bytes() != script:
+        problems.append("the night's script was not kept")
+    if chain:
+        first = again[0]
+        before = (b"".join(f"run of {n}\r\n".encode() for n in names[:first - 1]))
+        if (work / (names[first - 1] + ".hkl")).read_bytes() != f"hkl of {names[first - 1]}\r\n".encode():
+            problems.append(f"entry {first} left no output of its own")
+        if (".out" in [s for _, s in keeps] and (work / (names[first - 1] + ".out")).read_bytes()
+                != SAMPLE + before + f"run of {names[first - 1]}\r\n".encode()):
+            problems.append(f"the rerun's first run, entry {first}, did not start from entry "
+                            f"{first - 1}'s output")
+        if (work / "sample.out").read_bytes() != SAMPLE + b"".join(
+                f"run of {n}\r\n".encode() for n in names):
+            problems.append("the rerun's last output is not the chain of every entry")
+    return problems
+
+
+def check_existing_list(args, work):
+    """An existing rerun.lst: status 3, nothing written, the file as it was."""
+    night(args, work, ["s01", "s02"], ["s02"], None, False, [("kevra.hkl", ".hkl")])
+    (work / "rerun.lst").write_bytes(b"an earlier rerun's list\r\n")
+    said = wine([args.checker, "--after", "--rerun"], cwd=work)
+    if said.returncode != 3 or (work / "rerun.ans").exists() or \
+            (work / "rerun.lst").read_bytes() != b"an earlier rerun's list\r\n":
+        return [f"an existing rerun.lst: status {said.returncode}, {said.stderr!r}"]
+    return []
+
+
+def check_replaced(args, work):
+    """s01.xy and .\\s01.xy: the second entry's keep line replaces the first's kept file."""
+    night(args, work, ["s01.xy", ".\\s01.xy"], [".\\s01.xy"], None, False, [("kevra.hkl", ".hkl")])
+    report = wine([args.checker, "--after"], cwd=work).stdout.decode("latin-1")
+    if not re.search(r"^multikevra\.bat:4: error: .*\[replaced\]\r?$", report, re.MULTILINE):
+        return ["--after does not name line 4 with [replaced]:\n" + report]
+    return []
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--checker", required=True)
+    parser.add_argument("--tc", required=True)
+    args = parser.parse_args()
+    args.program, args.checker = (str(pathlib.Path(name).resolve())
+                                  for name in (args.program, args.checker))
+    rows = [(row[0], lambda a, w, row=row: check_night(a, w, row)) for row in NIGHTS]
+    rows += [("an existing rerun.lst", check_existing_list),
+             ("s01.xy and .\\s01.xy", check_replaced)]
+    failed = 0
+    for what, check in rows:
+        work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-rerun-"))
+        try:
+            problems = check(args, work)
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+        print(("passed " if not problems else "FAILED ") + what)
+        if problems:
+            failed += 1
+            print("\n".join(problems))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
