@@ -148,9 +148,7 @@ static bool writeMorning(const mk::check::AfterSite& site, const Request& reques
                          const std::string& name) {
   if (request.table && !writeFile(*request.table, mk::check::nightTable(site))) return false;
   if (!request.rerun) return true;
-  const auto say = [](const std::string& line) {
-    std::printf("%s\n", mk::check::printable(line).c_str());
-  };
+  const auto say = [](const std::string& line) { std::puts(mk::check::printable(line).c_str()); };
   const mk::check::Rerun rerun = mk::check::planRerun(site);
   if (!rerun.why.empty()) {
     say(name + ": note: nothing written to run again: " + rerun.why);

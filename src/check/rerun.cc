@@ -37,22 +37,22 @@ static std::string copy(std::string_view from, std::string_view to) {
   return "copy " + inQuotes(from) + " " + inQuotes(to);
 }
 
-// The entries (from 0) to run again into `again`, and with chaining the copy it starts with
-// into `start`; or why none.
+// The entries (from 0) to run again into `again`, with chaining the copy it starts with into
+// `start`, and a note on replaced entries into `notes`; or why none.
 static std::string choose(const AfterSite& site, std::vector<std::size_t>& again,
-                          std::string& start) {
+                          std::string& start, std::vector<std::string>& notes) {
   const std::vector<EntryLeft>& entries = site.entries();
-  const auto is = [](Outcome outcome) {
-    return [outcome](const EntryLeft& entry) { return entry.outcome == outcome; };
-  };
-  const bool replaced = std::ranges::any_of(entries, is(Outcome::kReplaced));
+  const bool replaced = std::ranges::any_of(
+      entries, [](const EntryLeft& entry) { return entry.outcome == Outcome::kReplaced; });
   if (!site.regular())
     return "this script is not as multikevra writes it: its rerun cannot be told";
   if (site.keeps().empty()) return "this batch keeps no files: which entries failed cannot be told";
   if (site.chaining() && replaced) return std::string(kMendFirst);
+  if (replaced) notes.emplace_back(kMendFirst);
   const Script& script = site.script();
-  auto first = static_cast<std::size_t>(std::ranges::find_if_not(entries, is(Outcome::kDone)) -
-                                        entries.begin());
+  std::size_t first = 0;
+  while (first < entries.size() && entries[first].outcome == Outcome::kDone)
+    ++first;
   for (std::size_t i = 0; i < entries.size() && !site.chaining(); ++i) {
     const Outcome outcome = entries[i].outcome;
     if (outcome != Outcome::kDone && outcome != Outcome::kReplaced) again.push_back(i);
@@ -78,7 +78,7 @@ Rerun planRerun(const AfterSite& site) {
   Rerun rerun;
   std::vector<std::size_t> again;
   std::string start;
-  rerun.why = choose(site, again, start);
+  rerun.why = choose(site, again, start, rerun.notes);
   if (!rerun.why.empty()) return rerun;
   const Script& script = site.script();
   for (const std::size_t i : again) {
@@ -93,10 +93,6 @@ Rerun planRerun(const AfterSite& site) {
                   "\n";
   for (const auto& [output, suffix] : site.keeps())
     rerun.answers += output + "\n" + suffix + "\n";
-  if (std::ranges::any_of(site.entries(), [](const EntryLeft& entry) {
-        return entry.outcome == Outcome::kReplaced;
-      }))
-    rerun.notes.emplace_back(kMendFirst);
   const EntryLeft& first = site.entries()[again.front()];
   rerun.notes.push_back("rerun.lst" + std::string(site.information() ? ", rerun.inf" : "") +
                         " and rerun.ans hold the " + counted(again.size(), "entry") +

@@ -34,7 +34,7 @@ RAW_DATA = b"raw data\r\n"
 # what, data names, the ones missing at night, information lines (None: none), chaining, the kept
 # files (output file name, suffix), the entries (from 1) --rerun must run again.
 NIGHTS = [
-    ("no chaining, with information", ["s01", "s 02", "s03", "s04"], ["s 02", "s04"],
+    ("no chaining, with information", ["s01", "it's02", "s03", "s04"], ["it's02", "s04"],
      ["TEMP  100", "TEMP  150", "TEMP 200", "TEMP  250"], False, [("kevra.hkl", ".hkl")], [2, 4]),
     ("chaining, tc's output kept", ["s01", "s02", "s03", "s04"], ["s03"], None, True,
      [("kevra.hkl", ".hkl"), ("sample.out", ".out")], [3, 4]),
@@ -47,7 +47,8 @@ def night(args, work, names, missing, infos, chain, keeps):
     """Writes the batch in `work` and runs it under cmd; returns the script's bytes."""
     shutil.copyfile(args.tc, work / "tc.exe")
     shutil.copyfile(args.program, work / "multikevra.exe")
-    (work / "list.txt").write_text("".join(f"'{name}'\n" for name in names))
+    quoted = ("'" + name.replace("'", "''") + "'" for name in names)
+    (work / "list.txt").write_text("".join(f"{item}\n" for item in quoted))
     for name in names:
         if name not in missing:
             (work / name).write_bytes(RAW_DATA)
@@ -89,8 +90,10 @@ def check_night(args, work, row):
         return [f"--after --rerun (status {said.returncode}) printed no commands:\n" +
                 "\n".join(report)]
     commands = report[report.index("multikevra.bat: note: type these commands, in order:") + 1:]
-    for command in commands:
-        wine(["cmd", "/c", command], cwd=work)
+    for command in commands:  # as typed: each a line of its own to cmd, quotes and all
+        (work / "typed.bat").write_bytes(command.encode("latin-1") + b"\r\n")
+        wine(["cmd", "/c", "typed.bat"], cwd=work)
+    (work / "typed.bat").unlink()
 
     problems = []
     opening, entries = entry_lines(script)

@@ -79,8 +79,7 @@ void AfterSite::end() {
   newest_ = newest_ ? std::max(*newest_, *file.written) : *file.written;
 }
 
-// The entry that ends here, whose kept files become the ones to compare with: it keeps as many
-// files as the first, or the batch is not as multikevra writes it.
+// The entry that ends here, whose kept files become the ones to compare with, keeps as many.
 void AfterSite::endEntry() {
   if (!entries_.empty() && current_.size() != keeps_.size()) regular_ = false;
   before_.swap(current_);

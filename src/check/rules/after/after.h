@@ -82,9 +82,9 @@ class AfterSite {
   // The summary line: the entries, how many left all their kept files, the first that did not.
   void summarize(Report& report);
 
-  // After the last line: the entries, whether the batch chains them and hands them information,
-  // and its kept files: each one's output file name and suffix (as far as the kept names show
-  // it); `regular` when every line is one multikevra writes and every entry keeps those files.
+  // After the last line: the entries, whether they chain and get information, each kept file's
+  // output file name and suffix (as far as the kept names show it); `regular` when every line
+  // is one multikevra writes and every entry keeps those files.
   [[nodiscard]] const std::vector<EntryLeft>& entries() const { return entries_; }
   [[nodiscard]] bool chaining() const { return chaining_; }
   [[nodiscard]] bool information() const { return information_; }
