@@ -39,10 +39,9 @@ constexpr std::string_view kHelp = R"(usage: multikevra-check [--ignore TAG[,TAG
        multikevra-check --explain TAG
        multikevra-check --help | --version
 
-Reads a run script written by multikevra (default: multikevra.bat in the current folder)
-and reports, before it runs, every line that cmd will run differently from what it means
-and every file problem it can see, without changing any file. Run it where the script will
-run: in kevra's main directory, on the Windows machine.
+Reads a run script written by multikevra (default: multikevra.bat in the current folder) and
+reports, before it runs, every line that cmd will run differently from what it means and every
+file problem it can see. Run it where the script will run: in kevra's main directory.
 
 Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], on the first line its
 cause (an answer, an entry's data name or information, a file) reaches; then a count by tag
@@ -54,9 +53,8 @@ beginning of it that begins no other tag; --ignore=TAG and --explain=TAG are rea
 Findings before a run:
 @BEFORE
 With --after, run where the batch ran, after it ran, it reports instead what the batch left.
-The summary names the first entry that did not leave all its kept files. --rerun writes
-rerun.lst, rerun.inf and rerun.ans, from which multikevra writes a batch of the entries to run
-again, and prints the commands to type; --table FILE.csv writes a row per entry.
+The summary names the first entry that did not leave its kept files. --rerun writes the input
+of a batch of the entries to run again and the commands to type; --table FILE a row per entry.
 Findings with --after:
 @AFTER
 Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be
@@ -158,7 +156,7 @@ static bool writeMorning(const mk::check::AfterSite& site, const Request& reques
       (!rerun.information.empty() && !writeFile("rerun.inf", rerun.information)))
     return false;
   for (const std::string& note : rerun.notes)
-    say(name + ": note: " + note);
+    say(std::string(name).append(": note: ").append(note));
   say(name + ": note: type these commands, in order:");
   for (const std::string& command : rerun.commands)
     say(command);
@@ -191,9 +189,31 @@ static int readAndCheck(const std::string& name, const Request& request) {
   return written ? report.exitStatus() : kNotChecked;
 }
 
-// Checks the script `name`; a check that runs out of memory ends with "not checked", as a
-// script that cannot be read does.
+// True, having said so, when a file that --rerun or --table would write exists already.
+static bool refusesFiles(const Request& request) {
+  std::vector<std::string> files;
+  if (request.rerun) files = {"rerun.lst", "rerun.inf", "rerun.ans"};
+  if (request.table) files.push_back(*request.table);
+  for (const std::string& file : files) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) continue;
+    notChecked("\"" + file + "\" exists: move it away first; nothing was written");
+    return true;
+  }
+  return false;
+}
+
+// Checks the script `name` as `request` asks; a check that runs out of memory ends with "not
+// checked", as a script that cannot be read does.
 static int checkScript(const std::string& name, const Request& request) {
+  if ((request.rerun || request.table) && !request.after)
+    return notChecked("--rerun and --table go with --after; " + std::string(kUsage));
+  if (request.after && !mk::check::kChecksFiles) {
+    return notChecked(
+        "the results of a batch can only be checked where it ran: run multikevra-check --after "
+        "on the Windows machine, in kevra's main directory");
+  }
+  if (refusesFiles(request)) return kNotChecked;
   try {
     return readAndCheck(name, request);
   } catch (const std::bad_alloc&) {
@@ -201,14 +221,6 @@ static int checkScript(const std::string& name, const Request& request) {
   } catch (const std::length_error& error) {
     return notChecked("cannot check \"" + name + "\": " + error.what());
   }
-}
-
-// --help or --version, `option`, one of `count` arguments.
-static int helpOrVersion(std::string_view option, std::size_t count) {
-  if (count != 1) return notChecked(std::string(option) + " stands alone; " + std::string(kUsage));
-  if (option == "--help") return help();
-  std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
-  return 0;
 }
 
 // The rules of the list of tags `tags` (TAG[,TAG...]), added to `rules`; false, having said
@@ -233,23 +245,30 @@ static std::optional<std::string_view> valueIn(std::string_view& argument) {
   return value;
 }
 
-// True, having said so, when a file that --rerun or --table would write exists already.
-static bool refusesFiles(const Request& request) {
-  std::vector<std::string> files;
-  if (request.rerun) files = {"rerun.lst", "rerun.inf", "rerun.ans"};
-  if (request.table) files.push_back(*request.table);
-  for (const std::string& file : files) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) continue;
-    notChecked("\"" + file + "\" exists: move it away first; nothing was written");
-    return true;
+// The status of --help, --version or --explain TAG, which stand alone, when `arguments` hold one.
+static std::optional<int> standAlone(std::span<char*> arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view option = arguments[i];
+    const std::optional<std::string_view> value = valueIn(option);
+    const bool alone = arguments.size() == (option == "--explain" && !value ? 2U : 1U);
+    if (option == "--explain" && alone && (value || i == 0))
+      return explain(value ? *value : std::string_view(arguments[1]));
+    if (option == "--explain")
+      return notChecked("--explain takes one tag and stands alone; " + std::string(kUsage));
+    if ((option == "--help" || option == "--version") && (!alone || value))
+      return notChecked(std::string(option) + " stands alone; " + std::string(kUsage));
+    if (option == "--help") return help();
+    if (option != "--version") continue;
+    std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
+    return 0;
   }
-  return false;
+  return std::nullopt;
 }
 
 int main(int argc, char** argv) {
   std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
   if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
+  if (const std::optional<int> status = standAlone(arguments)) return *status;
   Request request;
   std::optional<std::string> name;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -257,17 +276,8 @@ int main(int argc, char** argv) {
     const std::optional<std::string_view> value = valueIn(argument);
     const bool last = !value && i + 1 == arguments.size();
     const auto valueOf = [&] { return value ? *value : std::string_view(arguments[++i]); };
-    if (value && (argument == "--help" || argument == "--version" || argument == "--after" ||
-                  argument == "--rerun"))
+    if (value && (argument == "--after" || argument == "--rerun"))
       return notChecked(std::string(argument) + " takes no value; " + std::string(kUsage));
-    if (argument == "--help" || argument == "--version")
-      return helpOrVersion(argument, arguments.size());
-    if (argument == "--explain") {
-      if (arguments.size() != (value ? 1 : 2) || last) {
-        return notChecked("--explain takes one tag and stands alone; " + std::string(kUsage));
-      }
-      return explain(valueOf());
-    }
     if (argument == "--after" || argument == "--rerun") {
       (argument == "--after" ? request.after : request.rerun) = true;
     } else if (argument == "--ignore" || argument == "--table") {
@@ -282,13 +292,5 @@ int main(int argc, char** argv) {
       name = argument;
     }
   }
-  if ((request.rerun || request.table) && !request.after)
-    return notChecked("--rerun and --table go with --after; " + std::string(kUsage));
-  if (request.after && !mk::check::kChecksFiles) {
-    return notChecked(
-        "the results of a batch can only be checked where it ran: run multikevra-check --after "
-        "on the Windows machine, in kevra's main directory");
-  }
-  return refusesFiles(request) ? kNotChecked
-                               : checkScript(name.value_or("multikevra.bat"), request);
+  return checkScript(name.value_or("multikevra.bat"), request);
 }

@@ -16,8 +16,8 @@ constexpr std::string_view kMendFirst =
 
 std::string listItem(std::string_view name) {
   const std::size_t digits = name.find_first_not_of("0123456789");
-  const bool counted = digits != 0 && digits != std::string_view::npos && name[digits] == '*';
-  if (!name.empty() && !counted && name.find_first_of(" \t,/'\"") == std::string_view::npos)
+  const bool repeated = digits != 0 && digits != std::string_view::npos && name[digits] == '*';
+  if (!name.empty() && !repeated && name.find_first_of(" \t,/'\"") == std::string_view::npos)
     return std::string(name);
   std::string item = "'";
   for (const char c : name)
@@ -92,12 +92,11 @@ Rerun planRerun(const AfterSite& site) {
                   (site.chaining() ? "y\n" : "n\n") + "y\n" + std::to_string(site.keeps().size()) +
                   "\n";
   for (const auto& [output, suffix] : site.keeps())
-    rerun.answers += output + "\n" + suffix + "\n";
-  const EntryLeft& first = site.entries()[again.front()];
+    rerun.answers.append(output).append("\n").append(suffix).append("\n");
   rerun.notes.push_back("rerun.lst" + std::string(site.information() ? ", rerun.inf" : "") +
                         " and rerun.ans hold the " + counted(again.size(), "entry") +
-                        " to run again, the first entry " + std::to_string(again.front() + 1) +
-                        " (the run on line " + std::to_string(first.runLine) + ")");
+                        " to run again, from entry " + std::to_string(again.front() + 1) +
+                        " (line " + std::to_string(site.entries()[again.front()].runLine) + ")");
   std::vector<std::string> kept;  // the night's files, and where they are kept
   if (site.machine().kind(script.backupKey) == EntryKind::kFile)
     kept.push_back(script.path() + script.backup);
@@ -112,8 +111,7 @@ Rerun planRerun(const AfterSite& site) {
   rerun.notes.push_back("the first copies keep the night's files as " + where +
                         ": the rerun replaces the backup and multikevra.bat");
   if (!start.empty()) rerun.commands.push_back(start);
-  rerun.commands.emplace_back("multikevra < rerun.ans");
-  rerun.commands.emplace_back("multikevra.bat");
+  rerun.commands.insert(rerun.commands.end(), {"multikevra < rerun.ans", "multikevra.bat"});
   return rerun;
 }
 

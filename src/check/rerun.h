@@ -18,12 +18,10 @@ struct Rerun {
   std::vector<std::string> commands;       // to type, in order
 };
 
-// The rerun of the batch that `site` looked at, after its last line. Without chaining the
-// entries that did not leave their kept files run again (a replaced one only once the list
-// file is mended); with chaining those from the first such entry on, starting from the kept
-// copy of tc's output of the entry before, else from the backup (the whole batch). The first
-// commands keep the night's backup, script and (with chaining) sample input under names no file
-// has.
+// The rerun of the batch `site` looked at: without chaining its entries that did not leave their
+// kept files but were not replaced; with chaining those from the first such on, started from the
+// entry before's kept tc output, else the whole batch from the backup. The first commands keep
+// the night's backup, script and (chaining) sample input under names no file has.
 Rerun planRerun(const AfterSite& site);
 
 // The night in comma-separated values: a header, then a row per entry: its number, data name,

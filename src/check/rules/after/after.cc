@@ -43,13 +43,15 @@ bool AfterSite::begin(const Line& line) {
     return line.number == 1 || line.kind() == LineKind::kChaining;
   }
   const std::string_view output = line.value(ValueKind::kOutputFile);
-  const std::string_view kept = line.value(ValueKind::kKeptName);
-  const std::string_view suffix = kept.starts_with(line.data) ? kept.substr(line.data.size()) : "";
+  const std::string_view keptName = line.value(ValueKind::kKeptName);
+  const std::string_view suffix =
+      keptName.starts_with(line.data) ? keptName.substr(line.data.size()) : "";
   if (line.entry == 1 && line.slot > keeps_.size()) keeps_.emplace_back(output, suffix);
   if (line.slot > keeps_.size() || keeps_[line.slot - 1].first != output) regular_ = false;
   if (regular_ && suffix.size() > keeps_[line.slot - 1].second.size())
     keeps_[line.slot - 1].second = suffix;
-  KeptFile file{std::string(output), script_.path() + std::string(kept), {}, line.number, {}, 0, 0};
+  KeptFile file{
+      std::string(output), script_.path() + std::string(keptName), {}, line.number, {}, 0, 0};
   file.name = script_.absolute(file.file);
   file.written = machine_.written(file.name);
   const auto [at, first] = keptAt_.try_emplace(foldCase(file.name), line.number, line.entry);
@@ -88,18 +90,18 @@ void AfterSite::endEntry() {
 
 void AfterSite::summarize(Report& report) {
   endEntry();
-  const std::uint64_t entries = entries_.size();
-  std::string description = counted(entries, "entry");
+  const std::uint64_t count = entries_.size();
+  std::string description = counted(count, "entry");
   if (keeps_.empty()) {
-    report.summarize(description + ", no files kept", entries,
+    report.summarize(description + ", no files kept", count,
                      "this script keeps no files: only the backup was checked; each run's output "
                      "shows if it worked");
     return;
   }
   const auto done = [](const EntryLeft& entry) { return entry.outcome == Outcome::kDone; };
   const auto complete = static_cast<std::uint64_t>(std::ranges::count_if(entries_, done));
-  if (complete == entries) {
-    description += entries == 1 ? ", which" : ", all of which";
+  if (complete == count) {
+    description += count == 1 ? ", which" : ", all of which";
   } else {
     description += ", " + std::to_string(complete) + " of which";
   }
@@ -107,7 +109,7 @@ void AfterSite::summarize(Report& report) {
   if (const auto first = std::ranges::find_if_not(entries_, done); first != entries_.end())
     description += ", the first that did not is the run on line " + std::to_string(first->runLine);
   if (oldest_) description += "; kept files written within " + duration(*newest_ - *oldest_);
-  report.summarize(description, entries);
+  report.summarize(description, count);
 }
 
 }  // namespace mk::check
