@@ -59,7 +59,7 @@ Findings with --after:
 @AFTER
 Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be
 checked (missing, unreadable, or not written by multikevra; with --after, not on Windows),
-or an unknown option or tag.
+or an unknown option or tag, or a file that --rerun or --table would write exists.
 )";
 
 // Writes "multikevra-check: WHY" on standard error and returns the status for "not checked".
