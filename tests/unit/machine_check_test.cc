@@ -264,6 +264,19 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
   }
 }
 
+// The entries of a MemoryMachine in C:\q: the files `right` (name and what it holds) with those
+// of `changed` put in, an empty holding taking the file away.
+std::vector<std::string> filesOf(std::map<std::string, std::string> right,
+                                 const std::map<std::string, std::string>& changed) {
+  for (const auto& [name, holds] : changed)
+    right[name] = holds;
+  std::vector<std::string> entries;
+  for (const auto& [name, holds] : right) {
+    if (!holds.empty()) entries.push_back("C:\\q\\" + name + "|" + holds);
+  }
+  return entries;
+}
+
 // What a batch of three chained entries, one kept file each, left: each row changes the files
 // (or the lines) of a batch that went right; the summary counts the entries that left theirs.
 TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
@@ -302,13 +315,7 @@ TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
         "keep kevra.hkl .\\s01.hkl", "run s03", "chain", "keep kevra.hkl s03.hkl"}},
   };
   for (const Case& c : cases) {
-    std::map<std::string, std::string> files = right;
-    for (const auto& [name, holds] : c.changed)
-      files[name] = holds;
-    std::vector<std::string> entries;
-    for (const auto& [name, holds] : files) {
-      if (!holds.empty()) entries.push_back("C:\\q\\" + name + "|" + holds);
-    }
+    const std::vector<std::string> entries = filesOf(right, c.changed);
     SCOPED_TRACE(testing::PrintToString(c.changed) + testing::PrintToString(c.lines));
     const MemoryMachine memory("C:\\q", {}, entries);
     const auto [found, report] = checked(&memory, script(c.lines.empty() ? night : c.lines), true);
@@ -399,13 +406,7 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    std::map<std::string, std::string> files = right;
-    for (const auto& [name, holds] : c.changed)
-      files[name] = holds;
-    std::vector<std::string> entries;
-    for (const auto& [name, holds] : files) {
-      if (!holds.empty()) entries.push_back("C:\\q\\" + name + "|" + holds);
-    }
+    const std::vector<std::string> entries = filesOf(right, c.changed);
     const MemoryMachine memory("C:\\q", {}, entries);
     Rerun rerun;
     std::string table;
