@@ -32,17 +32,14 @@ name, so it cannot show that. The checker's case invalid-name-colon covers the f
 Usage: hazards_under_cmd.py --program multikevra.exe --checker multikevra-check.exe --tc tc.exe
 """
 
-import argparse
 import os
-import pathlib
 import re
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-from wine_run import ordinary_user, wine, wine_command
+from wine_run import ordinary_user, run_rows, test_arguments, wine, wine_command
 
 SAMPLE = b"sample input\r\n"
 EARLIER_BACKUP = b"an earlier batch's sample input\r\n"
@@ -387,13 +384,7 @@ def check_machine(args, work, row):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--checker", required=True)
-    parser.add_argument("--tc", required=True)
-    args = parser.parse_args()
-    args.program, args.checker = (str(pathlib.Path(name).resolve())
-                                  for name in (args.program, args.checker))
+    args = test_arguments()
 
     def described(row, passing):
         if row in MACHINE:
@@ -405,18 +396,9 @@ def main():
             said = f"line {row[3]} named; under cmd: " + "; ".join(row[4])
         return f"passed {what}: {said}" if passing else f"FAILED {what}:"
 
-    failed = 0
-    for row in MACHINE + HAZARDS:
-        work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-hazard-"))
-        try:
-            problems = (check_machine if row in MACHINE else check_hazard)(args, work, row)
-        finally:
-            shutil.rmtree(work, ignore_errors=True)
-        print(described(row, not problems))
-        if problems:
-            failed += 1
-            print("\n".join(problems))
-    return 1 if failed else 0
+    return run_rows([(lambda work, row=row: (check_machine if row in MACHINE else check_hazard)(
+        args, work, row), lambda passing, row=row: described(row, passing))
+        for row in MACHINE + HAZARDS], "multikevra-hazard-")
 
 
 if __name__ == "__main__":

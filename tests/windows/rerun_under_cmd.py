@@ -19,14 +19,12 @@ the first's kept file, and --after names the first's keep line with replaced.
 Usage: rerun_under_cmd.py --program multikevra.exe --checker multikevra-check.exe --tc tc.exe
 """
 
-import argparse
 import pathlib
 import re
 import shutil
 import sys
-import tempfile
 
-from wine_run import wine
+from wine_run import run_rows, test_arguments, wine
 
 SAMPLE = b"sample input\r\n"
 RAW_DATA = b"raw data\r\n"
@@ -163,30 +161,12 @@ def check_replaced(args, work):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--checker", required=True)
-    parser.add_argument("--tc", required=True)
-    args = parser.parse_args()
-    args.program, args.checker = (str(pathlib.Path(name).resolve())
-                                  for name in (args.program, args.checker))
-    rows = [(row[0], lambda a, w, row=row: check_night(a, w, row)) for row in NIGHTS]
-    rows += [("an existing rerun.lst", check_existing_list),
-             ("s01.xy and .\\s01.xy", check_replaced)]
-    failed = 0
-    for what, check in rows:
-        work = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-rerun-"))
-        try:
-            problems = check(args, work)
-        except RuntimeError as failure:
-            problems = [str(failure)]
-        finally:
-            shutil.rmtree(work, ignore_errors=True)
-        print(("passed " if not problems else "FAILED ") + what)
-        if problems:
-            failed += 1
-            print("\n".join(problems))
-    return 1 if failed else 0
+    args = test_arguments()
+    rows = [(lambda w, row=row: check_night(args, w, row), row[0]) for row in NIGHTS]
+    rows += [(lambda w: check_existing_list(args, w), "an existing rerun.lst"),
+             (lambda w: check_replaced(args, w), "s01.xy and .\\s01.xy")]
+    return run_rows([(check, lambda passing, what=what: ("passed " if passing else "FAILED ") +
+                      what) for check, what in rows], "multikevra-rerun-")
 
 
 if __name__ == "__main__":

@@ -19,14 +19,13 @@ Usage: run_example_script.py --program multikevra.exe --checker multikevra-check
                              --example EXAMPLE_DIR
 """
 
-import argparse
 import pathlib
 import re
 import shutil
 import sys
 import tempfile
 
-from wine_run import wine
+from wine_run import test_arguments, wine
 
 ORIGINAL_INPUT = b"quartz sample input\r\nSPACEGROUP P3221\r\n"
 RAW_DATA = b"raw data\r\n"  # what the stand-in tc.exe reads from each data file
@@ -151,14 +150,7 @@ def third_run_fails(args, example, work):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--checker", required=True)
-    parser.add_argument("--tc", required=True)
-    parser.add_argument("--example", required=True)
-    args = parser.parse_args()
-    args.program, args.checker = (str(pathlib.Path(name).resolve())
-                                  for name in (args.program, args.checker))
+    args = test_arguments("--example")
     example = pathlib.Path(args.example)
 
     scratch = pathlib.Path(tempfile.mkdtemp(prefix="multikevra-script-"))

@@ -1,8 +1,12 @@
 """Running Windows programs under Wine, for the Windows tests of tests/windows."""
 
+import argparse
 import os
+import pathlib
 import pwd
+import shutil
 import subprocess
+import tempfile
 
 # The ordinary user that root runs Wine as where a file's read-only attribute must count: Wine
 # refuses a write to a read-only file only to a user whose file mode forbids it. Its home holds
@@ -49,3 +53,37 @@ def wine(args, cwd, stdin=b"", env=None, user=None):
             return ran
         print(f"Wine did not start {args[0]}: running it once more")
     return ran
+
+
+def test_arguments(*extra):
+    """Parses a Windows test's options, --program, --checker, --tc and the options `extra`,
+    each required; the two programs' paths are made absolute, as the tests run them in scratch
+    folders."""
+    parser = argparse.ArgumentParser()
+    for option in ("--program", "--checker", "--tc", *extra):
+        parser.add_argument(option, required=True)
+    args = parser.parse_args()
+    args.program, args.checker = (str(pathlib.Path(name).resolve())
+                                  for name in (args.program, args.checker))
+    return args
+
+
+def run_rows(rows, prefix):
+    """Runs each row (check, said) of a test's table: check(work) in an empty scratch folder
+    named with `prefix` gives the row's problems (a RuntimeError's text is one), said(passed)
+    the line printed for it, followed by the problems. Returns the exit status: 1 when a row
+    failed, else 0."""
+    failed = 0
+    for check, said in rows:
+        work = pathlib.Path(tempfile.mkdtemp(prefix=prefix))
+        try:
+            problems = check(work)
+        except RuntimeError as failure:
+            problems = [str(failure)]
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+        print(said(not problems))
+        if problems:
+            failed += 1
+            print("\n".join(problems))
+    return 1 if failed else 0
