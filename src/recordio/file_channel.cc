@@ -10,10 +10,19 @@ namespace mk {
 
 namespace {
 
-// A channel over a file descriptor. Named files keep their path for reopening.
+// A channel over a file descriptor. Named files keep their path for reopening, and own their
+// descriptor: it is closed with the channel, whether or not close() came first. A standard
+// stream's descriptor (0-2, no path) stays open.
 class FileChannel : public Channel {
  public:
   FileChannel(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  FileChannel(const FileChannel&) = delete;
+  FileChannel& operator=(const FileChannel&) = delete;
+  FileChannel(FileChannel&&) = delete;
+  FileChannel& operator=(FileChannel&&) = delete;
+  ~FileChannel() override {
+    if (!path_.empty() && fd_ >= 0) platform::closeFile(fd_);
+  }
 
   long read(char* dest, std::size_t size) override { return platform::readFile(fd_, dest, size); }
   long write(const char* src, std::size_t size) override {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -74,6 +75,21 @@ TEST_F(FileUnitsTest, ValueLongerThanTheOutputBufferIsWrittenWhole) {
   writeRecords(kUnit, Layout("('next')"));
   closeAllUnits();
   EXPECT_EQ(stored(), "<" + value + ">\nnext\n");
+}
+
+// A unit reconnected, or dropped with the table, gives its file's descriptor back.
+TEST_F(FileUnitsTest, ReconnectAndResetCloseTheFile) {
+  store("abc\n");
+  const auto descriptors = [] {
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+  };
+  const auto before = descriptors();
+  for (int i = 0; i < 3; ++i) {
+    openUnit(kUnit, path());
+    openUnit(kUnit, path());
+    resetUnitTable();
+  }
+  EXPECT_EQ(descriptors(), before);
 }
 
 // A line end on the boundary of two 64 KiB reads (a line feed first in the block, also inside
