@@ -94,11 +94,13 @@ bool isPlainName(std::string_view name) {
 std::string normalName(std::string_view name) {
   std::string text(name);
   std::replace(text.begin(), text.end(), '/', '\\');
-  // The root: a drive "C:" alone or with a backslash, a backslash, or the two before a server.
+  // The root: a drive "C:" alone or with a backslash, a backslash, or "\\server\share\".
   std::size_t rootLength = text.size() >= 2 && isLetter(text[0]) && text[1] == ':' ? 2 : 0;
   const std::string_view afterDrive = std::string_view(text).substr(rootLength);
   if (rootLength == 0 && afterDrive.starts_with("\\\\")) {
-    rootLength = 2;
+    const std::size_t server = text.find('\\', 2);
+    const std::size_t share = server == std::string::npos ? server : text.find('\\', server + 1);
+    rootLength = share == std::string::npos ? text.size() : share + 1;
   } else if (afterDrive.starts_with('\\')) {
     rootLength += 1;
   }

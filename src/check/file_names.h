@@ -52,7 +52,8 @@ bool isPlainName(std::string_view name);
 // `name` as Windows resolves it, without the current folder: '/' read as '\', runs of '\' as
 // one, the parts "." dropped and ".." taking the part before it away (kept at the start of a
 // relative name, dropped at a root), one final dot of a part dropped, and all final dots and
-// blanks of the last part. A drive "C:" and a root '\' stay in front. "." for nothing left.
+// blanks of the last part. A drive "C:", a root '\' and "\\server\share\" stay in front, and
+// ".." does not leave them. "." for nothing left.
 std::string normalName(std::string_view name);
 
 // `name` made absolute against the absolute folder `current` ("C:\kevra") and normal: "C:\x"
