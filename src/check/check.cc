@@ -59,9 +59,8 @@ static std::optional<std::size_t> pathSizeOfFirstEntry(const LineShape& first, s
 
 // Reads the first line into `text` and makes `line` line 1 and the script it begins (on the
 // machine whose current folder is `current`); nothing when it is not a backup copy line.
-static std::optional<Script> open(std::istream& in, std::string_view name,
-                                  std::optional<std::string> current, Text& text,
-                                  std::deque<Text>& ahead, Line& line) {
+static std::optional<Script> open(std::istream& in, std::string_view name, const Machine* machine,
+                                  Text& text, std::deque<Text>& ahead, Line& line) {
   if (!read(in, text)) return std::nullopt;
   line.shape = recogniseFirstLine(text.text);
   if (line.kind() != LineKind::kBackup) return std::nullopt;
@@ -71,7 +70,7 @@ static std::optional<Script> open(std::istream& in, std::string_view name,
   line.text = text.text;
   line.ended = text.ended;
   line.last = text.last;
-  return Script(name, line.shape.values[0].text, line.shape.values[1].text, std::move(current));
+  return Script(name, line.shape.values[0].text, line.shape.values[1].text, machine);
 }
 
 // Makes `line` line `number` of `script`, from the lines read ahead or else from `in`, into
@@ -110,12 +109,16 @@ struct ScriptSummary {
 };
 
 bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
+  std::string note(kNotChecked);
+  if (machine != nullptr && doubleByte(machine->codePage())) {  // its names not taken apart
+    note = "files were not checked: names of the console's code page, " +
+           std::to_string(machine->codePage()) + ", cannot be taken apart byte by byte";
+    machine = nullptr;
+  }
   Text text;
   std::deque<Text> ahead;
   Line line;
-  std::optional<std::string> current;
-  if (machine != nullptr) current = machine->currentFolder();
-  const std::optional<Script> script = open(in, report.scriptName(), current, text, ahead, line);
+  const std::optional<Script> script = open(in, report.scriptName(), machine, text, ahead, line);
   if (!script) return false;
   Names names;
   std::optional<Site> site;
@@ -138,7 +141,7 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
     report.flush(summary.entries);
     return true;
   }
-  report.summarize(summary.description(), summary.entries, site ? std::string_view() : kNotChecked);
+  report.summarize(summary.description(), summary.entries, site ? std::string_view() : note);
   return true;
 }
 
@@ -147,8 +150,7 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
   Text text;
   std::deque<Text> ahead;
   Line line;
-  const std::optional<Script> script =
-      open(in, report.scriptName(), machine.currentFolder(), text, ahead, line);
+  const std::optional<Script> script = open(in, report.scriptName(), &machine, text, ahead, line);
   if (!script) return false;
   AfterSite site(machine, *script);
   for (std::uint64_t number = 2;; ++number) {

@@ -2,8 +2,14 @@
 // folder, the environment, what the folders hold and, after the batch, when its files were
 // written and what they hold. The checker runs on that machine, in the window and folder of the
 // batch; tests hold a machine in memory.
+//
+// Names cross the seam as cmd reads them: as the script's bytes, in the code page cmd reads the
+// batch in (codePage()). The machine decodes them into its own names, and writes the names it
+// gives back (the current folder, a folder's files, the environment) in that code page, "?" for
+// a letter the code page has not got.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -20,6 +26,12 @@ struct FolderEntry {
   EntryKind kind = EntryKind::kFile;
 };
 
+// A name as a list file saved in another code page than the console's meant it.
+struct Reading {
+  std::string name;      // written in the console's code page
+  std::string codePage;  // "UTF-8", "code page 1252"
+};
+
 class Machine {
  public:
   Machine() = default;
@@ -29,11 +41,26 @@ class Machine {
   Machine& operator=(Machine&&) = delete;
   virtual ~Machine() = default;
 
+  // The code page cmd reads the batch in: the console's, or the OEM code page without one
+  // (65001 is UTF-8).
+  [[nodiscard]] virtual unsigned codePage() const = 0;
+
+  // The key of `name`: two names have one key when they name one file, letters beyond ASCII
+  // compared without regard to case as Windows compares them ("É" and "é" are one name).
+  [[nodiscard]] virtual std::string key(std::string_view name) const = 0;
+
+  // What the bytes of `name` mean read as UTF-8 and in the ANSI code page, where that is other
+  // text than the console's code page reads and the console's code page can write it.
+  [[nodiscard]] virtual std::vector<Reading> readings(std::string_view name) const = 0;
+
   // The value of the environment variable `name`, or nothing when it is not set.
   [[nodiscard]] virtual std::optional<std::string> variable(std::string_view name) const = 0;
 
   // The current folder, absolute, as Windows writes it ("C:\kevra").
   [[nodiscard]] virtual std::string currentFolder() const = 0;
+
+  // The folder of this program's own file, absolute.
+  [[nodiscard]] virtual std::string programFolder() const = 0;
 
   // What the absolute name `name` is: nothing, a file or a folder.
   [[nodiscard]] virtual EntryKind kind(std::string_view name) const = 0;
@@ -62,7 +89,25 @@ inline constexpr bool kChecksFiles = true;
 inline constexpr bool kChecksFiles = false;
 #endif
 
-// The machine this program runs on: its file system and its process's environment.
+// True for the code pages whose letters take two bytes, the second of which may be a "\"
+// (932, 936, 949, 950): names written in them cannot be taken apart byte by byte.
+bool doubleByte(unsigned codePage);
+
+// True when the open files `a` and `b` hold the same bytes from where they stand on.
+bool sameBytes(std::FILE* a, std::FILE* b);
+
+// The machine this program runs on: its file system and its process's environment (on
+// Windows; elsewhere none, as the files are looked at on Windows only).
 std::unique_ptr<Machine> thisMachine();
+
+// Where cmd finds a command `name` typed without a folder on `machine`: the first file of the
+// name followed by an extension of PATHEXT (in its order; .COM;.EXE;.BAT;.CMD when unset), or,
+// with `asTyped`, of the name itself, in the current folder, then in each folder of PATH.
+struct CommandSearch {
+  std::optional<std::string> found;  // its absolute name; nothing when there is none
+  std::string extension;             // the extension it was found with
+  std::size_t pathFolders = 0;       // the folders of PATH looked in
+};
+CommandSearch findCommand(const Machine& machine, std::string_view name, bool asTyped = false);
 
 }  // namespace mk::check

@@ -172,6 +172,10 @@ static int readAndCheck(const std::string& name, const Request& request) {
     report.ignore(*rule);
   const std::unique_ptr<mk::check::Machine> machine =
       mk::check::kChecksFiles ? mk::check::thisMachine() : nullptr;
+  if (request.after && machine && mk::check::doubleByte(machine->codePage())) {
+    return notChecked("the batch's files cannot be looked at: names of the console's code page, " +
+                      std::to_string(machine->codePage()) + ", cannot be taken apart byte by byte");
+  }
   errno = 0;
   bool written = true;
   const auto morning = [&](const mk::check::AfterSite& site) {
@@ -218,7 +222,7 @@ static int checkScript(const std::string& name, const Request& request) {
     return readAndCheck(name, request);
   } catch (const std::bad_alloc&) {
     return notChecked("cannot check \"" + name + "\": not enough memory");
-  } catch (const std::length_error& error) {
+  } catch (const std::exception& error) {
     return notChecked("cannot check \"" + name + "\": " + error.what());
   }
 }
@@ -249,6 +253,7 @@ static std::optional<std::string_view> valueIn(std::string_view& argument) {
 static std::optional<int> standAlone(std::span<char*> arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string_view option = arguments[i];
+    if (option == "/?") option = "--help";  // as Windows programs take it
     const std::optional<std::string_view> value = valueIn(option);
     const bool alone = arguments.size() == (option == "--explain" && !value ? 2U : 1U);
     if (option == "--explain" && alone && (value || i == 0))
@@ -265,9 +270,7 @@ static std::optional<int> standAlone(std::span<char*> arguments) {
   return std::nullopt;
 }
 
-int main(int argc, char** argv) {
-  std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
-  if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
+static int run(std::span<char*> arguments) {
   if (const std::optional<int> status = standAlone(arguments)) return *status;
   Request request;
   std::optional<std::string> name;
@@ -293,4 +296,14 @@ int main(int argc, char** argv) {
     }
   }
   return checkScript(name.value_or("multikevra.bat"), request);
+}
+
+int main(int argc, char** argv) {
+  std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+  if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
+  try {
+    return run(arguments);
+  } catch (const std::exception& error) {
+    return notChecked(std::string("stopped: ") + error.what());
+  }
 }

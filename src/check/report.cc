@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "check/file_names.h"
+#include "check/machine.h"
 #include "check/rules.h"
 
 namespace mk::check {
@@ -11,7 +11,7 @@ namespace mk::check {
 static std::string keyOf(const Rule& rule, const Cause& cause) {
   std::string key(rule.tag);
   key.append(1, '\0').append(1, static_cast<char>(cause.kind)).append(std::to_string(cause.unit));
-  return key.append(1, '\0').append(foldCase(cause.file));
+  return key.append(1, '\0').append(cause.file);
 }
 
 Report::Report(std::string_view scriptName, std::FILE* out) : name_(scriptName), out_(out) {}
@@ -144,7 +144,7 @@ std::string printable(std::string_view text) {
   shown.reserve(text.size());
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 32 && byte != 127 && (byte < 128 || byte >= 160)) {
+    if (byte >= 32 && byte != 127 && (byte < 128 || byte >= 160 || kChecksFiles)) {
       shown += c;
     } else {
       shown.append(1, '<').append(1, kDigits[byte >> 4U]).append(1, kDigits[byte & 15U]) += '>';

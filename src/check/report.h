@@ -26,7 +26,7 @@ struct Cause {
   // clang-format on
   Kind kind = Kind::kLine;
   std::uint64_t unit = 0;  // the line, the place, the entry
-  std::string file;        // the key of a file or folder
+  std::string file;        // the key (Script::key) of a file or folder
 };
 
 class Report {
@@ -110,8 +110,9 @@ class Report {
 // "1 error", "2 errors": `count` and `noun`, with an s unless the count is 1.
 std::string counted(std::uint64_t count, std::string_view noun);
 
-// `text` as a report may show it: the bytes 0-31, 127 and 128-159, which terminals act on, as
-// "<1B>" (two hex digits in angle brackets; no Windows name holds a "<").
+// `text` as a report may show it: the bytes 0-31 and 127, which terminals act on, as "<1B>" (two
+// hex digits in angle brackets; no Windows name holds a "<"), and on Linux 128-159 too; on
+// Windows they are letters of the console's code page (ü, é).
 std::string printable(std::string_view text);
 
 }  // namespace mk::check

@@ -60,7 +60,7 @@ static std::string choose(const AfterSite& site, std::vector<std::size_t>& again
   if (site.chaining() && first < entries.size()) {
     if (first > 0 && !entries[first - 1].keptOutput.empty()) {
       start = copy(entries[first - 1].keptOutput, script.path() + script.sampleInput);
-    } else if (site.machine().kind(script.backupKey) == EntryKind::kFile) {
+    } else if (site.machine().kind(script.backupFile) == EntryKind::kFile) {
       first = 0;  // the whole batch, from the original sample input
       start = copy(script.path() + script.backup, script.path() + script.sampleInput);
     } else {
@@ -98,7 +98,7 @@ Rerun planRerun(const AfterSite& site) {
                         " to run again, from entry " + std::to_string(again.front() + 1) +
                         " (line " + std::to_string(site.entries()[again.front()].runLine) + ")");
   std::vector<std::string> kept;  // the night's files, and where they are kept
-  if (site.machine().kind(script.backupKey) == EntryKind::kFile)
+  if (site.machine().kind(script.backupFile) == EntryKind::kFile)
     kept.push_back(script.path() + script.backup);
   kept.push_back(script.name);
   if (site.chaining()) kept.push_back(script.path() + script.sampleInput);

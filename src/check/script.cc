@@ -5,26 +5,34 @@
 namespace mk::check {
 
 Script::Script(std::string_view scriptName, std::string_view path, std::string_view input,
-               std::optional<std::string> currentFolder)
+               const Machine* machine)
     : name(scriptName),
       lines(path, input),
-      current(std::move(currentFolder)),
+      machine(machine),
       sampleInput(std::string(input) + ".inp"),
       tcOutput(std::string(input) + ".out"),
       backup(std::string(input) + "_orig.inp") {
-  sampleInputKey = key(sampleInput);
-  tcOutputKey = key(tcOutput);
-  backupKey = key(backup);
+  if (machine != nullptr) current = machine->currentFolder();
+  sampleInputFile = file(sampleInput);
+  tcOutputFile = file(tcOutput);
+  backupFile = file(backup);
+  sampleInputKey = key(sampleInputFile);
+  tcOutputKey = key(tcOutputFile);
+  backupKey = key(backupFile);
   if (current) {
-    scriptKey = absoluteName(*current, name);
+    scriptKey = key(absoluteName(*current, name));
   } else if (path.empty()) {
-    scriptKey = normalName(fileNamePart(name));
+    scriptKey = key(normalName(fileNamePart(name)));
   }
 }
 
-std::string Script::key(std::string_view name, bool data) const {
+std::string Script::file(std::string_view name, bool data) const {
   if (!current) return isPlainName(name) ? std::string(name) : normalName(name);
   return absolute(data && standsAlone(name) ? std::string(name) : path() + std::string(name));
+}
+
+std::string Script::key(std::string_view file) const {
+  return machine != nullptr ? machine->key(file) : foldCase(file);
 }
 
 std::string Script::absolute(std::string_view name) const {
@@ -40,11 +48,14 @@ void readLine(const Script& script, std::uint64_t number, std::string_view text,
     line.runLine = number;
     line.slot = 0;
     line.data = line.value(ValueKind::kDataName);
-    line.dataKey = line.data.empty() ? std::string() : script.key(line.data, true);
+    line.dataFile = line.data.empty() ? std::string() : script.file(line.data, true);
+    line.dataKey = line.data.empty() ? std::string() : script.key(line.dataFile);
   } else if (line.kind() == LineKind::kKeep) {
     ++line.slot;
-    line.outputKey = script.key(line.value(ValueKind::kOutputFile));
-    line.keptKey = script.key(line.value(ValueKind::kKeptName));
+    line.outputFile = script.file(line.value(ValueKind::kOutputFile));
+    line.keptFile = script.file(line.value(ValueKind::kKeptName));
+    line.outputKey = script.key(line.outputFile);
+    line.keptKey = script.key(line.keptFile);
   }
 }
 

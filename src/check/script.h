@@ -9,20 +9,23 @@
 #include <string_view>
 
 #include "check/line_shape.h"
+#include "check/machine.h"
 
 namespace mk::check {
 
 struct Script {
   // The script `name` (as the user gave it) whose first line gave P `path` and I `input`.
-  // With `current`, the current folder of the machine it is checked on, names are keys of
-  // absolute names there; without, of names in P.
+  // With `machine`, the machine it is checked on, names are absolute there; without, names in P.
   Script(std::string_view scriptName, std::string_view path, std::string_view input,
-         std::optional<std::string> currentFolder);
+         const Machine* machine);
 
-  // The key of the file that `name` in P names (a data name, `data`, may be a path of its own):
-  // the name as Windows resolves it (file_names.h), absolute on the machine. Two names name one
-  // file when their keys are equal without regard to case (equalIgnoringCase).
-  [[nodiscard]] std::string key(std::string_view name, bool data = false) const;
+  // The file that `name` in P names (a data name, `data`, may be a path of its own): the name
+  // as Windows resolves it (file_names.h), absolute on the machine.
+  [[nodiscard]] std::string file(std::string_view name, bool data = false) const;
+
+  // The key of the file `file`: two files are one when their keys are equal (case ignored, on
+  // the machine as it compares names).
+  [[nodiscard]] std::string key(std::string_view file) const;
 
   // `name` as cmd resolves it on the machine: absolute and normal (the machine's only).
   [[nodiscard]] std::string absolute(std::string_view name) const;
@@ -32,11 +35,13 @@ struct Script {
 
   std::string name;
   ScriptLines lines;
-  std::optional<std::string> current;
+  const Machine* machine = nullptr;
+  std::optional<std::string> current;  // the machine's current folder
 
-  // The batch's own files, in P: I.inp, I.out, I_orig.inp; their keys, and the script's (empty
-  // when the script's place in P is not known: no machine and P not empty).
+  // The batch's own files, in P: I.inp, I.out, I_orig.inp; as files, their keys, and the
+  // script's key (empty when the script's place in P is not known: no machine and P not empty).
   std::string sampleInput, tcOutput, backup;
+  std::string sampleInputFile, tcOutputFile, backupFile;
   std::string sampleInputKey, tcOutputKey, backupKey, scriptKey;
 };
 
@@ -51,8 +56,9 @@ struct Line {
   bool last = false;          // no line follows
   std::string_view text;
   LineShape shape;
-  // The keys (Script::key) of its names: a run line's data name (empty for an empty name), a
-  // keep line's output file and kept name.
+  // The files (Script::file) of its names and their keys: a run line's data name (empty for an
+  // empty name), a keep line's output file and kept name.
+  std::string dataFile, outputFile, keptFile;
   std::string dataKey, outputKey, keptKey;
 
   [[nodiscard]] LineKind kind() const { return shape.kind; }

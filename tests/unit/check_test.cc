@@ -2,10 +2,8 @@
 // entries; the comparison of two files across the ends of its blocks; the matcher of a line's
 // layout; and README's tables of tags against the list of rules.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -192,30 +190,28 @@ TEST(LayoutMatcherTest, TakesTheValuesBetweenTheKnownText) {
 }
 
 TEST(SameBytesTest, FilesAcrossTheEndsOfItsBlocks) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("same-bytes-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
-  const std::unique_ptr<Machine> machine = thisMachine();
-  const auto sameBytes = [&](const std::string& a, const std::string& b) {
-    return machine->sameBytes(a, b);
-  };
-  const auto write = [&](const std::string& name, const std::string& bytes) {
-    std::ofstream(folder / name, std::ios::binary) << bytes;
-    return (folder / name).string();
+  const auto same = [](const std::string& a, const std::string& b) {
+    std::FILE* first = std::tmpfile();
+    std::FILE* second = std::tmpfile();
+    std::fwrite(a.data(), 1, a.size(), first);
+    std::fwrite(b.data(), 1, b.size(), second);
+    std::rewind(first);
+    std::rewind(second);
+    const bool equal = sameBytes(first, second);
+    std::fclose(first);
+    std::fclose(second);
+    return equal;
   };
   for (const std::size_t size : {0U, 1U, 65535U, 65536U, 65537U, 131072U, 200000U}) {
     SCOPED_TRACE(size);
     const std::string bytes(size, 'k');
-    const std::string a = write("a", bytes);
-    EXPECT_TRUE(sameBytes(a, write("b", bytes)));
-    EXPECT_FALSE(sameBytes(a, write("b", bytes + "x")));  // longer by a byte
-    EXPECT_FALSE(sameBytes(write("b", bytes + "x"), a));
+    EXPECT_TRUE(same(bytes, bytes));
+    EXPECT_FALSE(same(bytes, bytes + "x"));  // longer by a byte
+    EXPECT_FALSE(same(bytes + "x", bytes));
     if (size > 0) {
-      EXPECT_FALSE(sameBytes(a, write("b", std::string(size - 1, 'k') + "j")));
+      EXPECT_FALSE(same(bytes, std::string(size - 1, 'k') + "j"));
     }
   }
-  EXPECT_FALSE(sameBytes((folder / "a").string(), (folder / "missing").string()));
-  std::filesystem::remove_all(folder);
 }
 
 TEST(FindingsTest, ReadmeTablesNameEveryTagWithItsSeverity) {

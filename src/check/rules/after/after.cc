@@ -54,11 +54,11 @@ bool AfterSite::begin(const Line& line) {
       std::string(output), script_.path() + std::string(keptName), {}, line.number, {}, 0, 0};
   file.name = script_.absolute(file.file);
   file.written = machine_.written(file.name);
-  const auto [at, first] = keptAt_.try_emplace(foldCase(file.name), line.number, line.entry);
+  const auto [at, first] = keptAt_.try_emplace(script_.key(file.name), line.number, line.entry);
   if (!first) std::tie(file.earlierLine, file.earlierEntry) = at->second;
   EntryLeft& entry = entries_.back();
   entry.outcome = std::min(entry.outcome, Outcome::kDone);
-  if (equalIgnoringCase(line.outputKey, script_.tcOutputKey)) entry.keptOutput = file.file;
+  if (line.outputKey == script_.tcOutputKey) entry.keptOutput = file.file;
   current_.push_back(std::move(file));
   return true;
 }

@@ -25,7 +25,14 @@ using FileTime = std::filesystem::file_time_type;
 
 // What an entry left, the worst first: its keep lines' worst finding, or done; unknown for a
 // batch that keeps no files.
-enum class Outcome : unsigned char { kNotKept, kReplaced, kUnchangedOutput, kStale, kDone, kUnknown };
+enum class Outcome : unsigned char {
+  kNotKept,
+  kReplaced,
+  kUnchangedOutput,
+  kStale,
+  kDone,
+  kUnknown
+};
 
 // A keep line's kept file, as the batch left it.
 struct KeptFile {
@@ -44,9 +51,9 @@ struct EntryLeft {
   std::string data;         // D
   std::string information;  // T; empty without information
   Outcome outcome = Outcome::kUnknown;
-  std::uint64_t present = 0;        // its kept files that exist
-  std::optional<FileTime> newest;   // the newest of them
-  std::string keptOutput;           // P N of its kept copy of tc's output, if it keeps one
+  std::uint64_t present = 0;       // its kept files that exist
+  std::optional<FileTime> newest;  // the newest of them
+  std::string keptOutput;          // P N of its kept copy of tc's output, if it keeps one
 };
 
 struct AfterRule;
@@ -103,7 +110,7 @@ class AfterSite {
   std::vector<KeptFile> current_;
   std::vector<EntryLeft> entries_;
   std::vector<std::pair<std::string, std::string>> keeps_;
-  std::unordered_map<std::string, std::pair<std::uint64_t, std::uint64_t>> keptAt_;  // by folded name
+  std::unordered_map<std::string, std::pair<std::uint64_t, std::uint64_t>> keptAt_;  // by key
   bool chaining_ = false;
   bool information_ = false;
   bool regular_ = true;

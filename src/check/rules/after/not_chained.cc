@@ -8,7 +8,7 @@ namespace mk::check {
 static void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kChaining || line.entry != 1) return;
   const Script& script = site.script();
-  if (site.machine().sameBytes(script.sampleInputKey, script.tcOutputKey)) return;
+  if (site.machine().sameBytes(script.sampleInputFile, script.tcOutputFile)) return;
   report.add(line, kNotChained,
              "the sample input " + inQuotes(script.path() + script.sampleInput) +
                  " does not hold tc's output: the last chaining copy did not happen");

@@ -1,5 +1,4 @@
 // unchanged-output: a kept file with the bytes of the entry before's, so its run probably failed.
-#include "check/file_names.h"
 #include "check/rules/after/after.h"
 
 namespace mk::check {
@@ -9,8 +8,9 @@ static void find(const Line& line, const AfterSite& site, Report& report) {
   const KeptFile& kept = site.kept();
   if (!kept.written || site.older(kept)) return;
   for (const KeptFile& earlier : site.before()) {
-    if (!earlier.written || !equalIgnoringCase(earlier.output, kept.output) ||
-        equalIgnoringCase(earlier.name, kept.name) ||
+    const Script& script = site.script();
+    if (!earlier.written || script.key(earlier.output) != script.key(kept.output) ||
+        script.key(earlier.name) == script.key(kept.name) ||
         !site.machine().sameBytes(earlier.name, kept.name)) {
       continue;
     }

@@ -4,8 +4,9 @@
 namespace mk::check {
 
 // A byte order mark's bytes at the start of a data name, an information text or a kept name
-// are byte-order-mark's, which tells of them.
-static void find(const Script& /*script*/, const Line& line, Report& report) {
+// are byte-order-mark's, which tells of them. On the machine, the names of the directory, the
+// input and the data files are looked up as cmd reads them (missing-input, missing-data tell).
+static void find(const Script& script, const Line& line, Report& report) {
   std::vector<Fault> faults;
   for (std::size_t at = 0; at < line.text.size(); ++at) {
     if (static_cast<unsigned char>(line.text[at]) < 0x80) continue;
@@ -13,6 +14,11 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
     if (value != nullptr && value->kind >= ValueKind::kDataName &&
         startsWithByteOrderMark(value->text) && at < offsetOf(line, value->text) + 3 &&
         !report.ignores(kByteOrderMark))
+      continue;
+    const Cause::Kind cause = faultAt(line, at).cause.kind;
+    if (script.machine != nullptr &&
+        (cause == Cause::Kind::kDirectory || cause == Cause::Kind::kInputName ||
+         cause == Cause::Kind::kDataName))
       continue;
     addFault(faults, line, at);
   }
@@ -27,6 +33,9 @@ const LineRule kNonAscii = {
 while the list file was written by an editor in its own encoding, often UTF-8. An accented
 name (a u with umlaut is the two bytes C3 BC in UTF-8, and two other characters in code page
 850: gr\xC3\xBCn01) may then name another file than the one on disk, or pass other text to tc.
+On the Windows machine the checker looks the directory, the input and the data files up as cmd
+reads them (a name it reads otherwise is missing-input's or missing-data's); it warns only of
+what no machine can tell: information texts, output file names and suffixes.
 
 To mend: rename the data files (and folders) with plain ASCII names, correct the list file and
 run multikevra again.)"},

@@ -25,10 +25,10 @@ static bool copyAsks(std::string_view copycmd) {
 // batch writes first.
 static std::optional<std::string> replaces(const Line& line, const Names& names, Site& site) {
   const Script& script = site.script();
-  if (line.number == 1 && site.exists(script.backupKey)) return script.path() + script.backup;
+  if (line.number == 1 && site.exists(script.backupFile)) return script.path() + script.backup;
   if (line.kind() == LineKind::kChaining) return script.path() + script.sampleInput;
   if (line.kind() != LineKind::kKeep) return std::nullopt;
-  if (!site.exists(line.keptKey) && !existsWhenRun(script, line, names)) return std::nullopt;
+  if (!site.exists(line.keptFile) && !existsWhenRun(script, line, names)) return std::nullopt;
   return script.path() + std::string(line.value(ValueKind::kKeptName));
 }
 

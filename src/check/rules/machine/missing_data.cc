@@ -7,25 +7,40 @@ namespace mk::check {
 
 constexpr std::string_view kEffect = ": this run probably reads no data; correct the list file";
 
+// True when a file of the data name `data` exists, or of it with an extension: in P, or for a
+// name without a folder of its own, in the current folder too.
+static bool found(Site& site, std::string_view data) {
+  const Script& script = site.script();
+  return site.exists(script.file(data, true), true) ||
+         (!standsAlone(data) && site.exists(script.absolute(data), true));
+}
+
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const std::string_view data = line.value(ValueKind::kDataName);
   if (line.kind() != LineKind::kRun || data.empty() || report.ignores(kMissingData)) return;
   if (findInvalidName(data, true).fault != NameFault::kNone) return;  // no file can have it
   const Script& script = site.script();
-  if (site.exists(line.dataKey, true)) return;
+  if (found(site, data)) return;
+  for (const Reading& reading : site.machine().readings(data)) {
+    if (!found(site, reading.name)) continue;
+    report.add(line, kMissingData, dataCause(line),
+               "data name " + inQuotes(data) + ofEntry(line) + " is " + inQuotes(reading.name) +
+                   " in " + reading.codePage + ": cmd reads another name; resave the list file");
+    return;
+  }
   if (standsAlone(data)) {
     report.add(line, kMissingData, dataCause(line),
                "no file " + inQuotes(data) + ofEntry(line) + " exists, nor with an extension" +
                    std::string(kEffect));
     return;
   }
-  if (site.exists(script.absolute(data), true)) return;
   // Missing because the directory is, or because names run into it: that finding tells.
   if (!site.pathExists() && !report.ignores(kMissingInput)) return;
   if (runsIntoPath(script) && !report.ignores(kNoBackslash)) return;
   const std::string& current = *script.current;
   std::string where = inQuotes(current);
-  if (!equalIgnoringCase(site.pathFolder(), current)) where += " or " + inQuotes(script.path());
+  if (script.key(site.pathFolder()) != script.key(current))
+    where += " or " + inQuotes(script.path());
   report.add(line, kMissingData, dataCause(line),
              "no file of data name " + inQuotes(data) + ofEntry(line) + " exists in " + where +
                  std::string(kEffect));
@@ -41,9 +56,15 @@ names, where they look like results. It is a warning: kevra forms the data file'
 filename macro inside the input file, which the checker does not read; but a name with no file
 of its stem anywhere is almost surely a typo or the wrong folder (a stem, qz_0100K beside
 qz_0100K.xye, is fine).
+A list file saved in another code page than the console's also names files that do not exist:
+cmd reads the batch in the console's code page (437 or 850 in Western Europe), and a name
+saved as UTF-8 (Notepad's default) or in the ANSI code page holds other letters there (an e
+with an acute accent is the two bytes C3 A9 in UTF-8, two other letters in code page 850). Then
+the message names the file meant, as the list file's code page reads it.
 
 To mend: correct the list file and run multikevra again, or run the check in the folder the
-batch runs from.)"},
+batch runs from. For names beyond ASCII, make the list file in the console that runs the batch
+(dir /b *.xye > list.txt), or save it in the console's code page (OEM), or use ASCII names.)"},
     find};
 
 }  // namespace mk::check

@@ -11,7 +11,7 @@ static std::string folderBeforeInput(const Site& site) {
   for (const FolderEntry& entry : site.machine().list(site.pathFolder())) {
     if (entry.kind == EntryKind::kFolder && entry.name.size() > found.size() &&
         entry.name.size() <= input.size() &&
-        equalIgnoringCase(std::string_view(input).substr(0, entry.name.size()), entry.name)) {
+        site.script().key(input.substr(0, entry.name.size())) == site.script().key(entry.name)) {
       found = entry.name;
     }
   }
@@ -20,7 +20,7 @@ static std::string folderBeforeInput(const Site& site) {
 
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const Script& script = site.script();
-  if (line.number != 1 || site.exists(script.sampleInputKey)) return;
+  if (line.number != 1 || site.exists(script.sampleInputFile)) return;
   if (!site.pathExists()) {
     report.add(line, kMissingInput,
                "the folder " + inQuotes(site.pathFolder()) +

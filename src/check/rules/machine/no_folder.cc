@@ -9,7 +9,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
       site.script().absolute(site.script().path() + std::string(line.value(ValueKind::kKeptName)));
   const std::string_view folder = folderOf(target);
   if (site.isFolder(folder)) return;
-  report.add(line, kNoFolder, fileCause(folder),
+  report.add(line, kNoFolder, site.causeOf(folder),
              "the folder " + inQuotes(folder) + " of kept file " +
                  inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +
                  " does not exist: nothing is kept there; create it first");

@@ -5,7 +5,7 @@ namespace mk::check {
 
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   if (line.kind() != LineKind::kRun || line.entry != 1 || report.ignores(kNoTc)) return;
-  const TcSearch search = findTc(site);
+  const CommandSearch search = findCommand(site.machine(), "tc");
   if (search.found) return;
   report.add(line, kNoTc,
              "cmd finds no tc in " + inQuotes(*site.script().current) + " nor in the " +

@@ -14,7 +14,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
     effect = "copy puts " + inQuotes(line.value(ValueKind::kOutputFile)) +
              " into it, and no file of that name is kept";
   }
-  report.add(line, kNotAFile, fileCause(target),
+  report.add(line, kNotAFile, site.causeOf(target),
              site.describeTarget(line) + " is a folder: " + effect);
 }
 

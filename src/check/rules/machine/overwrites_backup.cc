@@ -5,8 +5,8 @@ namespace mk::check {
 
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const Script& script = site.script();
-  if (line.number != 1 || !site.exists(script.backupKey)) return;
-  if (site.machine().readOnly(script.backupKey)) return;  // not replaced: read-only's
+  if (line.number != 1 || !site.exists(script.backupFile)) return;
+  if (site.machine().readOnly(script.backupFile)) return;  // not replaced: read-only's
   report.add(line, kOverwritesBackup,
              "the backup " + inQuotes(script.path() + script.backup) +
                  " exists: this batch replaces it with today's " + inQuotes(script.sampleInput) +

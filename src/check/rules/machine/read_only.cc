@@ -19,7 +19,7 @@ static std::string_view whatFollows(const Line& line) {
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   const std::string& target = site.targetOf(line);
   if (target.empty() || !site.exists(target) || !site.machine().readOnly(target)) return;
-  report.add(line, kReadOnly, fileCause(target),
+  report.add(line, kReadOnly, site.causeOf(target),
              site.describeTarget(line) + " is read-only: " + std::string(whatFollows(line)));
 }
 

@@ -6,8 +6,8 @@ namespace mk::check {
 // One finding for the batch, on the first such kept file, that reaches the others.
 static void find(const Line& line, const Names& names, Site& site, Report& report) {
   if (line.kind() != LineKind::kKeep || report.ignores(kReplacesKept)) return;
-  if (!site.exists(line.keptKey) || existsWhenRun(site.script(), line, names)) return;
-  if (site.machine().readOnly(line.keptKey)) return;  // not replaced: read-only's
+  if (!site.exists(line.keptFile) || existsWhenRun(site.script(), line, names)) return;
+  if (site.machine().readOnly(line.keptFile)) return;  // not replaced: read-only's
   report.add(line, kReplacesKept, Cause{Cause::Kind::kBatch, 0, {}},
              "kept file " +
                  inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +

@@ -7,24 +7,6 @@
 
 namespace mk::check {
 
-constexpr std::string_view kDefaultExtensions = ".COM;.EXE;.BAT;.CMD";  // PATHEXT unset
-
-// The items of a list separated by semicolons, each without surrounding double quotes; empty
-// items left out.
-static std::vector<std::string_view> items(std::string_view list) {
-  std::vector<std::string_view> found;
-  while (!list.empty()) {
-    const std::size_t end = std::min(list.find(';'), list.size());
-    std::string_view item = list.substr(0, end);
-    list.remove_prefix(std::min(end + 1, list.size()));
-    if (item.size() >= 2 && item.front() == '"' && item.back() == '"') {
-      item = item.substr(1, item.size() - 2);
-    }
-    if (!item.empty()) found.push_back(item);
-  }
-  return found;
-}
-
 Site::Site(const Machine& machine, const Script& script)
     : machine_(machine),
       script_(script),
@@ -32,12 +14,12 @@ Site::Site(const Machine& machine, const Script& script)
       pathExists_(machine.kind(pathFolder_) == EntryKind::kFolder) {}
 
 const Site::Listing& Site::listing(std::string_view folder) {
-  const auto [listing, added] = listings_.try_emplace(foldCase(folder));
+  const auto [listing, added] = listings_.try_emplace(script_.key(folder));
   if (added) {
     listing->second.folder = machine_.kind(folder) == EntryKind::kFolder;
     for (const FolderEntry& entry : machine_.list(folder)) {
       (entry.kind == EntryKind::kFile ? listing->second.files : listing->second.folders)
-          .push_back(foldCase(entry.name));
+          .push_back(script_.key(entry.name));
     }
     std::sort(listing->second.files.begin(), listing->second.files.end());
     std::sort(listing->second.folders.begin(), listing->second.folders.end());
@@ -49,7 +31,7 @@ bool Site::exists(std::string_view name, bool orExtension) {
   const std::string_view folder = folderOf(name);
   if (folder.empty()) return false;
   const std::vector<std::string>& files = listing(folder).files;
-  std::string file = foldCase(name.substr(name.rfind('\\') + 1));
+  std::string file = script_.key(name.substr(name.rfind('\\') + 1));
   if (std::binary_search(files.begin(), files.end(), file)) return true;
   if (!orExtension) return false;
   file += '.';
@@ -66,19 +48,19 @@ bool Site::listsFolder(std::string_view name) {
   if (folder.empty()) return false;
   const std::vector<std::string>& folders = listing(folder).folders;
   return std::binary_search(folders.begin(), folders.end(),
-                            foldCase(name.substr(name.rfind('\\') + 1)));
+                            script_.key(name.substr(name.rfind('\\') + 1)));
 }
 
 const std::string& Site::targetOf(const Line& line) const {
   static const std::string kNone;
-  if (line.number == 1) return script_.backupKey;
+  if (line.number == 1) return script_.backupFile;
   switch (line.kind()) {
     case LineKind::kDeleteOutput:
-      return script_.tcOutputKey;
+      return script_.tcOutputFile;
     case LineKind::kChaining:
-      return script_.sampleInputKey;
+      return script_.sampleInputFile;
     case LineKind::kKeep:
-      return line.keptKey;
+      return line.keptFile;
     default:
       return kNone;
   }
@@ -99,26 +81,6 @@ std::string_view folderOf(std::string_view name) {
   const std::size_t last = name.rfind('\\');
   if (last == std::string_view::npos) return {};
   return name.substr(0, last == 2 && name[1] == ':' ? last + 1 : last);
-}
-
-TcSearch findTc(const Site& site) {
-  const Machine& machine = site.machine();
-  const std::string path = machine.variable("PATH").value_or("");
-  TcSearch search;
-  const std::string extensions =
-      machine.variable("PATHEXT").value_or(std::string(kDefaultExtensions));
-  const std::vector<std::string_view> folders = items(path);
-  search.pathFolders = folders.size();
-  for (std::size_t i = 0; i <= folders.size() && !search.found; ++i) {
-    const std::string folder = site.script().absolute(i == 0 ? "." : folders[i - 1]);
-    for (const std::string_view extension : items(extensions)) {
-      std::string tc = site.script().absolute(folder + "\\tc" + std::string(extension));
-      if (machine.kind(tc) != EntryKind::kFile) continue;
-      search.found = std::move(tc);
-      break;
-    }
-  }
-  return search;
 }
 
 }  // namespace mk::check

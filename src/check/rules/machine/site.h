@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -47,6 +46,11 @@ class Site {
   // The key of the file that `line` copies onto or deletes: the backup, tc's output (del), the
   // sample input (chaining), the kept file; empty for a line that writes no file.
   [[nodiscard]] const std::string& targetOf(const Line& line) const;
+  // The cause of a finding on the file or folder `file`.
+  [[nodiscard]] Cause causeOf(std::string_view file) const {
+    return {Cause::Kind::kFile, 0, script_.key(file)};
+  }
+
   // That file named for a message: what it is and its name in the script (the backup "P
   // I_orig.inp").
   [[nodiscard]] std::string describeTarget(const Line& line) const;
@@ -75,11 +79,6 @@ struct MachineRule : Rule {
   void (*find)(const Line& line, const Names& names, Site& site, Report& report);
 };
 
-// The cause of a finding on the file or folder `key`.
-inline Cause fileCause(std::string_view key) {
-  return {Cause::Kind::kFile, 0, std::string(key)};
-}
-
 extern const MachineRule kMissingInput;
 extern const MachineRule kOverwritesBackup;
 extern const MachineRule kNoTc;
@@ -90,14 +89,5 @@ extern const MachineRule kReplacesKept;
 extern const MachineRule kCopyPrompts;
 extern const MachineRule kReadOnly;
 extern const MachineRule kNotAFile;
-
-// Where cmd finds tc for a run line "tc ...": the first file tc plus an extension of PATHEXT
-// (in its order; .COM;.EXE;.BAT;.CMD when unset) in the current folder, then in each folder of
-// PATH.
-struct TcSearch {
-  std::optional<std::string> found;  // its absolute name; nothing when there is none
-  std::size_t pathFolders = 0;       // the folders of PATH looked in
-};
-TcSearch findTc(const Site& site);
 
 }  // namespace mk::check

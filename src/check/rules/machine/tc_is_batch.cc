@@ -6,11 +6,10 @@ namespace mk::check {
 
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   if (line.kind() != LineKind::kRun || line.entry != 1 || report.ignores(kTcIsBatch)) return;
-  const TcSearch search = findTc(site);
+  const CommandSearch search = findCommand(site.machine(), "tc");
   if (!search.found) return;
-  const std::string_view extension =
-      std::string_view(*search.found).substr(search.found->rfind('.'));
-  if (!equalIgnoringCase(extension, ".bat") && !equalIgnoringCase(extension, ".cmd")) return;
+  if (!equalIgnoringCase(search.extension, ".bat") && !equalIgnoringCase(search.extension, ".cmd"))
+    return;
   report.add(line, kTcIsBatch,
              "the tc cmd finds first is the batch file " + inQuotes(*search.found) +
                  ": the first run never returns, and nothing after it runs");

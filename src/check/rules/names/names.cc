@@ -1,21 +1,6 @@
 #include "check/rules/names/names.h"
 
-#include "check/file_names.h"
-
 namespace mk::check {
-
-std::size_t Names::Hash::operator()(std::string_view key) const {
-  std::size_t hash = 14695981039346656037ULL;  // FNV-1a over the letters made small
-  for (const char c : key) {
-    hash ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    hash *= 1099511628211ULL;
-  }
-  return hash;
-}
-
-bool Names::Equal::operator()(std::string_view a, std::string_view b) const {
-  return equalIgnoringCase(a, b);
-}
 
 const Names::Uses& Names::uses(const std::string& key) const {
   static const Uses kNone;
@@ -43,13 +28,13 @@ void Names::record(const Line& line) {
 
 OwnFileOf ownFileOf(const Script& script, const Line& line, const Names& names) {
   const std::string& kept = line.keptKey;
-  if (equalIgnoringCase(kept, line.outputKey)) return {OwnFile::kItself};
-  if (equalIgnoringCase(kept, script.sampleInputKey)) return {OwnFile::kSampleInput};
-  if (equalIgnoringCase(kept, script.tcOutputKey)) return {OwnFile::kTcOutput};
-  if (equalIgnoringCase(kept, script.backupKey)) return {OwnFile::kBackup};
+  if (kept == line.outputKey) return {OwnFile::kItself};
+  if (kept == script.sampleInputKey) return {OwnFile::kSampleInput};
+  if (kept == script.tcOutputKey) return {OwnFile::kTcOutput};
+  if (kept == script.backupKey) return {OwnFile::kBackup};
   if (const std::uint64_t output = names.outputLine(kept)) return {OwnFile::kOutputFile, output};
   if (const std::uint64_t data = names.dataLine(kept)) return {OwnFile::kDataFile, data};
-  if (equalIgnoringCase(kept, script.scriptKey)) return {OwnFile::kScript};
+  if (kept == script.scriptKey) return {OwnFile::kScript};
   return {};
 }
 

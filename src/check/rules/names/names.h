@@ -17,8 +17,7 @@
 
 namespace mk::check {
 
-// The names the script's lines used so far, by key (Script::key), compared without regard to
-// case.
+// The names the script's lines used so far, by key (Script::key).
 class Names {
  public:
   // The first run line whose data file `key` names (0: none).
@@ -40,15 +39,9 @@ class Names {
     std::uint64_t output = 0;
     std::uint64_t entryKept = 0;  // the first keep line of the latest entry that copies to it
   };
-  struct Hash {
-    std::size_t operator()(std::string_view key) const;
-  };
-  struct Equal {
-    bool operator()(std::string_view a, std::string_view b) const;
-  };
   [[nodiscard]] const Uses& uses(const std::string& key) const;
 
-  std::unordered_map<std::string, Uses, Hash, Equal> table_;
+  std::unordered_map<std::string, Uses> table_;
 };
 
 // Which of the batch's own files a keep line copies to, when it is one.
