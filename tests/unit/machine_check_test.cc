@@ -266,6 +266,8 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
        {"run s01"},
        {"3 tc-is-batch"}},
       {"tc.bat beside tc.exe", kPath, with({"C:\\q\\tc.bat"}), {"run s01"}, {}},
+      {"PATHEXT holding a lone dot finds a file tc", {{"PATHEXT", ".;.BAT"}},
+       {"C:\\q\\sample.inp", "C:\\q\\s01", "C:\\q\\tc", "C:\\q\\tc.bat"}, {"run s01"}, {}},
       {"PATHEXT puts .BAT first",
        {{"PATHEXT", ".BAT;.EXE"}},
        with({"C:\\q\\tc.bat"}),
