@@ -5,6 +5,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "check/file_names.h"
+
 namespace mk::check {
 
 // By Outcome, in its order: as the tags of the findings that make them.
@@ -33,8 +35,18 @@ static std::string aside(const AfterSite& site, const std::string& name) {
   }
 }
 
-static std::string copy(std::string_view from, std::string_view to) {
-  return "copy " + inQuotes(from) + " " + inQuotes(to);
+// A copy typed at the prompt, where copy asks before it replaces a file unless told /y.
+static std::string copyCommand(std::string_view from, std::string_view to, bool replaces = false) {
+  return std::string(replaces ? "copy /y " : "copy ") + inQuotes(from) + " " + inQuotes(to);
+}
+
+// How to run the writer so that cmd cannot take the batch multikevra.bat for it: by its whole
+// name, as cmd finds it from here, else as it lies beside this program.
+static std::string writer(const Machine& machine) {
+  constexpr std::string_view kWriter = "multikevra.exe";
+  if (findCommand(machine, kWriter, true).found) return std::string(kWriter);
+  const std::string beside = machine.programFolder() + "\\" + std::string(kWriter);
+  return machine.kind(beside) == EntryKind::kFile ? inQuotes(beside) : std::string(kWriter);
 }
 
 // The entries (from 0) to run again into `again`, with chaining the copy it starts with into
@@ -59,10 +71,10 @@ static std::string choose(const AfterSite& site, std::vector<std::size_t>& again
   }
   if (site.chaining() && first < entries.size()) {
     if (first > 0 && !entries[first - 1].keptOutput.empty()) {
-      start = copy(entries[first - 1].keptOutput, script.path() + script.sampleInput);
+      start = copyCommand(entries[first - 1].keptOutput, script.path() + script.sampleInput, true);
     } else if (site.machine().kind(script.backupFile) == EntryKind::kFile) {
       first = 0;  // the whole batch, from the original sample input
-      start = copy(script.path() + script.backup, script.path() + script.sampleInput);
+      start = copyCommand(script.path() + script.backup, script.path() + script.sampleInput, true);
     } else {
       return "the chain cannot be rebuilt: the entry before kept no copy of tc's output, and "
              "there is no backup";
@@ -105,13 +117,19 @@ Rerun planRerun(const AfterSite& site) {
   std::string where;
   for (const std::string& name : kept) {
     const std::string night = aside(site, name);
-    rerun.commands.push_back(copy(name, night));
+    // The script is moved away: no multikevra.bat is left to run until the writer wrote one.
+    rerun.commands.push_back(name == script.name
+                                 ? "ren " + inQuotes(name) + " " + inQuotes(fileNamePart(night))
+                                 : copyCommand(name, night));
     where.append(where.empty() ? "" : ", ").append(inQuotes(night));
   }
-  rerun.notes.push_back("the first copies keep the night's files as " + where +
+  rerun.notes.push_back("the first commands keep the night's files as " + where +
                         ": the rerun replaces the backup and multikevra.bat");
   if (!start.empty()) rerun.commands.push_back(start);
-  rerun.commands.insert(rerun.commands.end(), {"multikevra < rerun.ans", "multikevra.bat"});
+  // The batch runs only where the writer wrote it (Wine's cmd runs what follows && anyway).
+  rerun.commands.insert(rerun.commands.end(), {writer(site.machine()) + " < rerun.ans",
+                                               "if not errorlevel 1 multikevra.bat"});
+  rerun.notes.emplace_back("the last command runs the batch only if multikevra.exe wrote it");
   return rerun;
 }
 

@@ -266,8 +266,11 @@ TEST(MachineCheckTest, FindingsOfEachMachine) {
        {"run s01"},
        {"3 tc-is-batch"}},
       {"tc.bat beside tc.exe", kPath, with({"C:\\q\\tc.bat"}), {"run s01"}, {}},
-      {"PATHEXT holding a lone dot finds a file tc", {{"PATHEXT", ".;.BAT"}},
-       {"C:\\q\\sample.inp", "C:\\q\\s01", "C:\\q\\tc", "C:\\q\\tc.bat"}, {"run s01"}, {}},
+      {"PATHEXT holding a lone dot finds a file tc",
+       {{"PATHEXT", ".;.BAT"}},
+       {"C:\\q\\sample.inp", "C:\\q\\s01", "C:\\q\\tc", "C:\\q\\tc.bat"},
+       {"run s01"},
+       {}},
       {"PATHEXT puts .BAT first",
        {{"PATHEXT", ".BAT;.EXE"}},
        with({"C:\\q\\tc.bat"}),
@@ -482,10 +485,11 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
     return lines;
   };
   const std::string keep = "copy \"C:\\q\\sample_orig.inp\" \"C:\\q\\sample_orig.inp.night\"";
-  const std::string script = "copy \"multikevra.bat\" \"multikevra.bat.night\"";
+  const std::string script = "ren \"multikevra.bat\" \"multikevra.bat.night\"";
   const std::string sample = "copy \"C:\\q\\sample.inp\" \"C:\\q\\sample.inp.night\"";
-  const auto commands = [](std::vector<std::string> first) {
-    first.insert(first.end(), {"multikevra < rerun.ans", "multikevra.bat"});
+  const auto commands = [](std::vector<std::string> first,
+                           const std::string& writer = "multikevra.exe") {
+    first.insert(first.end(), {writer + " < rerun.ans", "if not errorlevel 1 multikevra.bat"});
     return first;
   };
   struct Case {
@@ -498,6 +502,8 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
     std::vector<std::string> commands = {};
     std::string information = {};
     std::string row = {};  // of the table, without the time
+    std::map<std::string, std::string> variables = {};
+    std::vector<std::string> elsewhere = {};  // files outside C:\q
   };
   const std::string answers = "C:\\q\\\nrerun.lst\n";
   const std::vector<Case> cases = {
@@ -516,14 +522,15 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
        "",
        "s02\ns03\n",
        answers + "2\nsample\nn\ny\ny\n2\nkevra.hkl\n.hkl\nsample.out\n.out\n",
-       commands({keep, script, sample, "copy \"C:\\q\\s01.out\" \"C:\\q\\sample.inp\""})},
+       commands({keep, script, sample, "copy /y \"C:\\q\\s01.out\" \"C:\\q\\sample.inp\""})},
       {"chaining, tc's output not kept: the whole batch from the backup",
        night(true, false, {"s01", "s02", "s03"}),
        {},
        "",
        "s01\ns02\ns03\n",
        answers + "3\nsample\nn\ny\ny\n1\nkevra.hkl\n.hkl\n",
-       commands({keep, script, sample, "copy \"C:\\q\\sample_orig.inp\" \"C:\\q\\sample.inp\""})},
+       commands(
+           {keep, script, sample, "copy /y \"C:\\q\\sample_orig.inp\" \"C:\\q\\sample.inp\""})},
       {"chaining without a backup",
        night(true, false, {"s01", "s02", "s03"}),
        {{"sample_orig.inp", ""}},
@@ -539,13 +546,38 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
        "",
        "'s 02'\n",
        answers + "1\nsample\ny\nrerun.inf\nn\ny\n1\nkevra.hkl\n.hkl\n",
-       commands({keep, "copy \"multikevra.bat\" \"multikevra.bat.night2\""}),
+       commands({keep, "ren \"multikevra.bat\" \"multikevra.bat.night2\""}),
        "TEMP  200\n"},
+      // The writer by its whole name where cmd finds it, else where it lies beside this
+      // program: "multikevra" would run the night's multikevra.bat.
+      {"the writer on PATH",
+       night(false, false, {"s01", "s02", "s03"}),
+       {},
+       "",
+       "s02\n",
+       answers + "1\nsample\nn\nn\ny\n1\nkevra.hkl\n.hkl\n",
+       commands({keep, script}),
+       "",
+       "",
+       {{"PATH", "C:\\bin"}},
+       {"C:\\bin\\multikevra.exe", "C:\\tools\\multikevra.exe"}},
+      {"the writer beside this program only",
+       night(false, false, {"s01", "s02", "s03"}),
+       {},
+       "",
+       "s02\n",
+       answers + "1\nsample\nn\nn\ny\n1\nkevra.hkl\n.hkl\n",
+       commands({keep, script}, "\"C:\\tools\\multikevra.exe\""),
+       "",
+       "",
+       {{"PATH", "C:\\bin"}},
+       {"C:\\tools\\multikevra.exe"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::vector<std::string> entries = filesOf(right, c.changed);
-    const MemoryMachine memory("C:\\q", {}, entries);
+    std::vector<std::string> entries = filesOf(right, c.changed);
+    entries.insert(entries.end(), c.elsewhere.begin(), c.elsewhere.end());
+    const MemoryMachine memory("C:\\q", c.variables, entries);
     Rerun rerun;
     std::string table;
     std::FILE* out = std::tmpfile();

@@ -13,39 +13,14 @@ import argparse
 import os
 import pathlib
 import pty
-import select
 import shutil
 import sys
 import tempfile
-import termios
 import time
 
+from wine_run import read_until, wait_for_console
+
 OLD_SCRIPT = b"echo an old script\r\n"
-
-
-def read_until(fd, wanted, seconds):
-    """Reads the terminal until `wanted` has appeared or `seconds` have passed."""
-    seen = b""
-    end = time.monotonic() + seconds
-    while wanted not in seen and time.monotonic() < end:
-        ready, _, _ = select.select([fd], [], [], 0.1)
-        if ready:
-            try:
-                data = os.read(fd, 4096)
-            except OSError:  # the program has ended
-                break
-            if not data:
-                break
-            seen += data
-    return seen
-
-
-def wait_for_console(fd, seconds=60):
-    """Waits until Wine's console has taken the terminal (line editing off), so that a typed
-    carriage return reaches it as Enter. An interrupt character still raises an interrupt."""
-    end = time.monotonic() + seconds
-    while termios.tcgetattr(fd)[3] & termios.ICANON and time.monotonic() < end:
-        time.sleep(0.05)
 
 
 def main():

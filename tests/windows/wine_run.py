@@ -3,10 +3,14 @@
 import argparse
 import os
 import pathlib
+import pty
 import pwd
+import select
 import shutil
 import subprocess
 import tempfile
+import termios
+import time
 
 # The ordinary user that root runs Wine as where a file's read-only attribute must count: Wine
 # refuses a write to a read-only file only to a user whose file mode forbids it. Its home holds
@@ -87,3 +91,52 @@ def run_rows(rows, prefix):
             failed += 1
             print("\n".join(problems))
     return 1 if failed else 0
+
+
+def read_until(fd, wanted, seconds):
+    """Reads the terminal `fd` until `wanted` has appeared or `seconds` have passed."""
+    seen = b""
+    end = time.monotonic() + seconds
+    while wanted not in seen and time.monotonic() < end:
+        ready, _, _ = select.select([fd], [], [], 0.1)
+        if ready:
+            try:
+                data = os.read(fd, 4096)
+            except OSError:  # the program has ended
+                break
+            if not data:
+                break
+            seen += data
+    return seen
+
+
+def wait_for_console(fd, seconds=60):
+    """Waits until Wine's console has taken the terminal (line editing off), so that a typed
+    carriage return reaches it as Enter. An interrupt character still raises an interrupt."""
+    end = time.monotonic() + seconds
+    while termios.tcgetattr(fd)[3] & termios.ICANON and time.monotonic() < end:
+        time.sleep(0.05)
+
+
+def type_at_console(work, commands, env=None):
+    """Types each of `commands` at a Command Prompt in `work` (Wine's cmd on a console of a
+    pseudo-terminal, with the variables `env` added), each once the prompt has come back, as a
+    user does; returns what the console showed. (Wine's cmd reads only one line of a pipe.)"""
+    prompt = wine(["winepath", "-w", str(work)], cwd=work).stdout.strip() + b">"
+    pid, fd = pty.fork()
+    if pid == 0:
+        os.chdir(work)
+        os.environ.update({"WINEDEBUG": "-all", **(env or {})})
+        os.execvp("wine", ["wine", "cmd"])
+    shown = read_until(fd, prompt, 60)
+    wait_for_console(fd)
+    for command in commands:
+        os.write(fd, command.encode("latin-1") + b"\r")
+        shown += read_until(fd, prompt, 120)
+    os.write(fd, b"exit\r")
+    shown += read_until(fd, b"never shown", 5)
+    if os.waitpid(pid, os.WNOHANG)[0] == 0:
+        os.kill(pid, 9)
+        os.waitpid(pid, 0)
+    os.close(fd)
+    return shown
