@@ -7,10 +7,10 @@
 
 namespace mk::check {
 
-constexpr std::array<const LineRule*, 15> kLineRules = {
-    &kNoBackslash, &kPercent,       &kSplitName,   &kSpecialChar, &kSlash,
-    &kQuote,       &kByteOrderMark, &kNonAscii,    &kInvalidName, &kEmptyInputName,
-    &kEmptyName,   &kCut,           &kForeignLine, &kCutShort,    &kNoEntries,
+constexpr std::array<const LineRule*, 16> kLineRules = {
+    &kNoBackslash, &kPercent,       &kSplitName, &kSpecialChar, &kSlash,          &kPlus,
+    &kQuote,       &kByteOrderMark, &kNonAscii,  &kInvalidName, &kEmptyInputName, &kEmptyName,
+    &kCut,         &kForeignLine,   &kCutShort,  &kNoEntries,
 };
 
 constexpr std::array<const NamesRule*, 3> kNamesRules = {

@@ -78,6 +78,8 @@ HAZARDS = [
     ("slash", ["s01"], None, 1,
      ["the backup 'sample_orig.inp' is missing", "the kept file 's01.hkl' of entry 1 is missing"],
      {"slashes": True}),
+    ("plus", ["s+44.xy", "s45.xy"], None, 4,
+     ["the kept file 's+44.xy.hkl' of entry 1 is missing", "an unexpected file 's'"], {}),
     ("overwrites-own-file", ["sample", "s02"], None, 4,
      ["the sample input holds 'hkl of sample'"], {"suffix": ".inp"}),
     ("overwrites-own-file", ["s01", "s01.hkl"], None, 5,
@@ -136,6 +138,9 @@ MACHINE = [
       "the kept file 's01.hkl' of entry 1 is missing",
       "the kept file 's02.hkl' of entry 2 is missing"], 3, {"folders": ["sample.out"]}),
     ("overwrites-backup", ["s01", "s02"], 1, 1, [], None, {"backup": True}),
+    ("plus", ["s01", "s02"], 1, 2,
+     ["the backup 'sample_orig.inp' is missing", "the kept file 's01.hkl' of entry 1 is missing",
+      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"directory": "run+2\\"}),
     (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["sample.inp"]}),
     (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["s01", "s02"], "chain": True}),
     (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["tc.exe"], "chain": True}),
@@ -287,7 +292,9 @@ def machine_went_wrong(work, names, directory, options, said):
     if b"Are you sure" in said:
         wrong.append("del asked before it emptied a folder")
     backup = work / directory.replace("\\", "/") / "sample_orig.inp"
-    if backup.is_dir():
+    if not backup.exists():
+        wrong.append("the backup 'sample_orig.inp' is missing")
+    elif backup.is_dir():
         wrong.append("the backup 'sample_orig.inp' is a folder")
     elif backup.exists() and backup.read_bytes() == EARLIER_BACKUP:
         wrong.append("the backup 'sample_orig.inp' is an earlier batch's")

@@ -39,6 +39,7 @@ extern const LineRule kPercent;
 extern const LineRule kSplitName;
 extern const LineRule kSpecialChar;
 extern const LineRule kSlash;
+extern const LineRule kPlus;
 extern const LineRule kQuote;
 extern const LineRule kByteOrderMark;
 extern const LineRule kNonAscii;
