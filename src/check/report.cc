@@ -29,8 +29,11 @@ bool Report::reached(const Line& line, const Rule& rule, const Cause& cause) {
   const auto found = byCause_.find(keyOf(rule, cause));
   if (found == byCause_.end()) return false;
   if (found->second != kLeftOut) {
-    findings_[found->second].reach.add(line);
-    tallies_[&rule].reach.add(line);
+    Finding& finding = findings_[found->second];
+    finding.reach.add(line);
+    Tally& tally = tallies_[&rule];
+    tally.all.reach.add(line);
+    if (!finding.entry) tally.other.reach.add(line);
   }
   return true;
 }
@@ -43,13 +46,18 @@ void Report::add(const Line& line, const Rule& rule, std::span<const Cause> caus
   if (fresh == 0) return;
   ++made_;
   Tally& tally = tallies_[&rule];
-  ++tally.findings;
+  const bool entry = std::ranges::all_of(
+      causes, [](const Cause& cause) { return cause.kind == Cause::Kind::kDataName; });
+  for (Count* count : {&tally.all, entry ? nullptr : &tally.other}) {
+    if (count == nullptr) continue;
+    ++count->findings;
+    if (!tally.ignored) count->reach.add(line);
+  }
   for (const Cause& cause : causes)
     byCause_.try_emplace(keyOf(rule, cause), tally.ignored ? kLeftOut : findings_.size());
   if (tally.ignored) return;
-  findings_.push_back({line.number, &rule, std::string(message), {}});
+  findings_.push_back({line.number, &rule, std::string(message), {}, entry});
   findings_.back().reach.add(line);
-  tally.reach.add(line);
   --findings_.back().reach.more;  // its own line
 }
 
@@ -62,6 +70,7 @@ void Report::Reach::add(const Line& line) {
 void Report::flush(std::uint64_t entries) {
   std::ranges::stable_sort(findings_, {}, &Finding::line);  // a finding may come after its line
   for (const Finding& finding : findings_) {
+    if (finding.entry && foldEntries_) continue;
     std::string text = name_ + ":" + std::to_string(finding.line);
     text.append(finding.rule->severity == Severity::kError ? ": error: " : ": warning: ");
     text.append(finding.message);
@@ -83,9 +92,10 @@ void Report::summarize(std::string_view description, std::uint64_t entries, std:
   std::uint64_t leftOut = 0;
   for (const Rule* rule : allRules()) {
     const auto found = tallies_.find(rule);
-    if (found == tallies_.end() || found->second.findings == 0) continue;
-    const Tally& tally = found->second;
-    if (tally.ignored) {
+    if (found == tallies_.end()) continue;
+    const Count& tally = found->second.counted(foldEntries_);
+    if (tally.findings == 0) continue;
+    if (found->second.ignored) {
       leftOut += tally.findings;
       left.append(left.empty() ? " (" : ", ").append(rule->tag);
       continue;
@@ -110,7 +120,8 @@ void Report::summarize(std::string_view description, std::uint64_t entries, std:
 std::uint64_t Report::count(Severity severity) const {
   std::uint64_t findings = 0;
   for (const auto& [rule, tally] : tallies_)
-    findings += !tally.ignored && rule->severity == severity ? tally.findings : 0;
+    findings +=
+        !tally.ignored && rule->severity == severity ? tally.counted(foldEntries_).findings : 0;
   return findings;
 }
 

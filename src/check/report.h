@@ -22,7 +22,8 @@ struct Cause {
   // keep lines (unit 1, 2, ...); a data name and an information text by their entry.
   // clang-format off
   enum class Kind : unsigned char {
-      kLine, kBatch, kDirectory, kInputName, kOutputFile, kSuffix, kDataName, kInformation, kFile};
+      kLine, kBatch, kDirectory, kInputName, kOutputFile, kSuffix, kDataName, kInformation, kFile,
+      kListFile};
   // clang-format on
   Kind kind = Kind::kLine;
   std::uint64_t unit = 0;  // the line, the place, the entry
@@ -58,6 +59,9 @@ class Report {
     add(line, rule, Cause{Cause::Kind::kLine, line.number, {}}, message);
   }
 
+  // Leaves out the findings about entries' data names: they follow from one about the list.
+  void foldEntries() { foldEntries_ = true; }
+
   // How many findings were added, those left out included.
   [[nodiscard]] std::uint64_t made() const { return made_; }
 
@@ -89,11 +93,16 @@ class Report {
     const Rule* rule = nullptr;
     std::string message;
     Reach reach;
+    bool entry = false;  // about entries' data names only
   };
-  struct Tally {  // a rule's findings
-    bool ignored = false;
+  struct Count {
     std::uint64_t findings = 0;
     Reach reach;
+  };
+  struct Tally {  // a rule's findings: all, and those not about entries' data names only
+    bool ignored = false;
+    Count all, other;
+    [[nodiscard]] const Count& counted(bool foldEntries) const { return foldEntries ? other : all; }
   };
   static constexpr std::size_t kLeftOut = SIZE_MAX;
   [[nodiscard]] std::uint64_t count(Severity severity) const;
@@ -102,6 +111,7 @@ class Report {
   std::string name_;
   std::FILE* out_;
   std::uint64_t made_ = 0;
+  bool foldEntries_ = false;
   std::vector<Finding> findings_;               // in the order they were added
   std::map<std::string, std::size_t> byCause_;  // tag and cause: the finding, or kLeftOut
   std::map<const Rule*, Tally> tallies_;

@@ -13,10 +13,11 @@ constexpr std::array<const LineRule*, 16> kLineRules = {
     &kCut,         &kForeignLine,   &kCutShort,  &kNoEntries,
 };
 
-constexpr std::array<const NamesRule*, 3> kNamesRules = {
+constexpr std::array<const NamesRule*, 4> kNamesRules = {
     &kOverwritesOwnFile,
     &kDuplicateEntry,
     &kKeptCollision,
+    &kNotText,
 };
 
 constexpr std::array<const MachineRule*, 10> kMachineRules = {

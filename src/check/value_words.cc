@@ -63,10 +63,10 @@ static std::string describe(const Line& line, const Fault& fault, bool withEntry
 static std::string_view howToChange(const Cause& cause) {
   // By Cause::Kind, in its order.
   // clang-format off
-  constexpr std::array<std::string_view, 9> kChanges = {
+  constexpr std::array<std::string_view, 10> kChanges = {
       "edit this line", "edit this line", "use another folder", "rename the sample input",
       "correct the output file name", "change the suffix", "rename the data file",
-      "edit the information file", "edit this line"};
+      "edit the information file", "edit this line", "save the list file anew"};
   // clang-format on
   return kChanges[static_cast<std::size_t>(cause.kind)];
 }

@@ -127,6 +127,16 @@ TEST(OneFindingPerCauseTest, EachMistakeOnce) {
              "1004K.xy";
        },
        [&](const Batch& b) { return std::vector{line(b.run(4), "invalid-name")}; }},
+      {"a list file saved as UTF-16: one finding, the entries' own ones follow from it",
+       [](Batch& b) {
+         for (std::size_t i = 0; i < b.data.size(); ++i) {
+           std::string wide = i == 0 ? "\xFF\xFE" : std::string(1, '\0');
+           for (const char c : b.data[i] + "\r")
+             wide.append(1, c).append(1, '\0');
+           b.data[i] = wide;
+         }
+       },
+       [&](const Batch& b) { return std::vector{line(b.run(1), "not-text")}; }},
       {"one data name too long", [](Batch& b) { b.data[8] = "qz_1009K_long.xy"; },
        [&](const Batch& b) { return std::vector{line(b.keep(9), "cut")}; }},
       {"a list line given twice", [](Batch& b) { b.data[7] = b.data[6]; },

@@ -101,7 +101,8 @@ HAZARDS = [
 # data name), "chain" (chaining on), "directory" (P, a folder below this one, and "raw", made
 # in it), "earlier" (data names whose kept files exist, from an earlier batch), "backup" (an
 # earlier batch's backup exists), "readonly" (files made read-only), "folders" (folders made
-# where the batch writes files), "after" (a finding --after must make, as (line, tag)).
+# where the batch writes files), "after" (a finding --after must make, as (line, tag)), "utf16"
+# (the list file saved as UTF-16, as PowerShell 5.1's > saves it).
 MACHINE = [
     ("no-tc", ["s01", "s02"], 3, 2,
      ["0 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
@@ -138,6 +139,9 @@ MACHINE = [
       "the kept file 's01.hkl' of entry 1 is missing",
       "the kept file 's02.hkl' of entry 2 is missing"], 3, {"folders": ["sample.out"]}),
     ("overwrites-backup", ["s01", "s02"], 1, 1, [], None, {"backup": True}),
+    ("not-text", ["s01", "s02"], 3, 2,
+     ["0 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
+      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"utf16": True}),
     ("plus", ["s01", "s02"], 1, 2,
      ["the backup 'sample_orig.inp' is missing", "the kept file 's01.hkl' of entry 1 is missing",
       "the kept file 's02.hkl' of entry 2 is missing"], 3, {"directory": "run+2\\"}),
@@ -255,7 +259,10 @@ def make_machine(args, work, row):
             data = work / (name.replace("\\", "/") + (".xye" if options.get("stems") else ""))
             data.parent.mkdir(exist_ok=True)
             data.write_bytes(RAW_DATA)
-    (work / "list.txt").write_text("\n".join(names) + "\n")
+    listed = ("\n".join(names) + "\n").encode()
+    if options.get("utf16"):  # as PowerShell 5.1's > saves it
+        listed = "".join(name + "\r\n" for name in names).encode("utf-16")
+    (work / "list.txt").write_bytes(listed)
     chain = "y" if options.get("chain") else "n"
     answers = [directory, "list.txt", str(len(names)), "sample", "n", chain, "y", "1",
                "kevra.hkl", ".hkl"]

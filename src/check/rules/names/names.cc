@@ -1,5 +1,7 @@
 #include "check/rules/names/names.h"
 
+#include <algorithm>
+
 namespace mk::check {
 
 const Names::Uses& Names::uses(const std::string& key) const {
@@ -20,6 +22,15 @@ void Names::record(const Line& line) {
     return uses;
   };
   if (line.kind() == LineKind::kRun && !line.dataKey.empty()) use(line.dataKey, &Uses::data);
+  const auto noText = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 32 && c != '\t' && c != '\r') || byte == 127;
+  };
+  if (line.kind() == LineKind::kRun && std::ranges::any_of(line.data, noText) &&
+      textless_.entries++ == 0) {
+    textless_.firstLine = line.number;
+    textless_.firstData = line.data;
+  }
   if (line.kind() != LineKind::kKeep) return;
   use(line.outputKey, &Uses::output);
   Uses& kept = use(line.keptKey, &Uses::kept);

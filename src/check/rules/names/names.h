@@ -32,6 +32,15 @@ class Names {
   // Adds the names of `line`, the next line of the script.
   void record(const Line& line);
 
+  // The entries so far whose data name holds a byte no text has (a NUL, a control byte but a
+  // tab or CR), and the run line and data name of the first.
+  struct Textless {
+    std::uint64_t entries = 0;
+    std::uint64_t firstLine = 0;
+    std::string firstData;
+  };
+  [[nodiscard]] const Textless& textless() const { return textless_; }
+
  private:
   struct Uses {
     std::uint64_t data = 0;
@@ -42,6 +51,7 @@ class Names {
   [[nodiscard]] const Uses& uses(const std::string& key) const;
 
   std::unordered_map<std::string, Uses> table_;
+  Textless textless_;
 };
 
 // Which of the batch's own files a keep line copies to, when it is one.
@@ -76,5 +86,6 @@ struct NamesRule : Rule {
 extern const NamesRule kOverwritesOwnFile;
 extern const NamesRule kDuplicateEntry;
 extern const NamesRule kKeptCollision;
+extern const NamesRule kNotText;
 
 }  // namespace mk::check
