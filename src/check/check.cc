@@ -120,6 +120,7 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
   Line line;
   const std::optional<Script> script = open(in, report.scriptName(), machine, text, ahead, line);
   if (!script) return false;
+  if (!script->path().empty()) report.nameFilesIn(script->path());
   Names names;
   std::optional<Site> site;
   if (machine != nullptr) site.emplace(*machine, *script);
@@ -152,6 +153,7 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
   Line line;
   const std::optional<Script> script = open(in, report.scriptName(), &machine, text, ahead, line);
   if (!script) return false;
+  if (!script->path().empty()) report.nameFilesIn(script->path());
   AfterSite site(machine, *script);
   for (std::uint64_t number = 2;; ++number) {
     if (site.begin(line)) {

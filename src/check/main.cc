@@ -37,7 +37,7 @@ constexpr std::string_view kUsage =
 constexpr std::string_view kHelp = R"(usage: multikevra-check [--ignore TAG[,TAG...]] [SCRIPT]
        multikevra-check --after [--rerun] [--table FILE.csv] [--ignore TAG[,TAG...]] [SCRIPT]
        multikevra-check --explain TAG
-       multikevra-check --help | --version
+       multikevra-check --help | /? | --version
 
 Reads a run script written by multikevra (default: multikevra.bat in the current folder) and
 reports, before it runs, every line that cmd will run differently from what it means and every
@@ -53,8 +53,11 @@ beginning of it that begins no other tag; --ignore=TAG and --explain=TAG are rea
 Findings before a run:
 @BEFORE
 With --after, run where the batch ran, after it ran, it reports instead what the batch left.
-The summary names the first entry that did not leave its kept files. --rerun writes the input
-of a batch of the entries to run again and the commands to type; --table FILE a row per entry.
+The summary names the entries that did not leave their kept files. --rerun writes the input
+of a batch of the entries to run again and the commands to type: they move the night's
+multikevra.bat aside and run the writer as multikevra.exe (typed "multikevra", cmd would run
+the night's multikevra.bat again), and the new batch only if the writer wrote it. --table FILE
+writes a row per entry.
 Findings with --after:
 @AFTER
 Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be

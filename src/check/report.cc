@@ -69,8 +69,10 @@ void Report::Reach::add(const Line& line) {
 
 void Report::flush(std::uint64_t entries) {
   std::ranges::stable_sort(findings_, {}, &Finding::line);  // a finding may come after its line
+  bool written = false;
   for (const Finding& finding : findings_) {
     if (finding.entry && foldEntries_) continue;
+    written = true;
     std::string text = name_ + ":" + std::to_string(finding.line);
     text.append(finding.rule->severity == Severity::kError ? ": error: " : ": warning: ");
     text.append(finding.message);
@@ -81,6 +83,7 @@ void Report::flush(std::uint64_t entries) {
     }
     write(text.append(" [").append(finding.rule->tag).append("]"));
   }
+  if (written && !path_.empty()) write(name_ + ": note: the files named follow \"" + path_ + "\"");
   findings_.clear();
 }
 

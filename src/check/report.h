@@ -59,6 +59,10 @@ class Report {
     add(line, rule, Cause{Cause::Kind::kLine, line.number, {}}, message);
   }
 
+  // Says, once the findings are written, that the files they name follow the directory path
+  // `path` (not empty).
+  void nameFilesIn(std::string_view path) { path_ = path; }
+
   // Leaves out the findings about entries' data names: they follow from one about the list.
   void foldEntries() { foldEntries_ = true; }
 
@@ -112,6 +116,7 @@ class Report {
   std::FILE* out_;
   std::uint64_t made_ = 0;
   bool foldEntries_ = false;
+  std::string path_;
   std::vector<Finding> findings_;               // in the order they were added
   std::map<std::string, std::size_t> byCause_;  // tag and cause: the finding, or kLeftOut
   std::map<const Rule*, Tally> tallies_;

@@ -429,9 +429,7 @@ TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
       {"sample.out", "=out3"},   {"s01.hkl", "@20=h1"},      {"s02.hkl", "@30=h2"},
       {"s03.hkl", "@40=h3"}};
   const std::string all = "3 entries, all of which left all their kept files";
-  const std::string second =
-      "2 of which left all their kept files, the first that did not is "
-      "the run on line 6";
+  const std::string second = "3 entries; 1 entry did not leave its kept files: 2";
   struct Case {
     std::map<std::string, std::string> changed;
     std::vector<std::string> findings;
@@ -451,7 +449,7 @@ TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
       // Entry 2's name is entry 1's file too: entry 1's result was replaced.
       {{},
        {"5 replaced"},
-       "2 of which left all their kept files, the first that did not is the run on line 3",
+       "3 entries; 1 entry did not leave its kept files: 1",
        {"run s01", "chain", "keep kevra.hkl s01.hkl", "run .\\S01", "chain",
         "keep kevra.hkl .\\s01.hkl", "run s03", "chain", "keep kevra.hkl s03.hkl"}},
   };
@@ -463,6 +461,18 @@ TEST(AfterCheckTest, FindingsOfWhatTheBatchLeft) {
     EXPECT_EQ(found, c.findings) << report;
     EXPECT_NE(report.find(c.summary), std::string::npos) << report;
   }
+  // The summary names the first ten entries that did not, and counts the others.
+  std::vector<std::string> twelve;
+  for (int entry = 10; entry < 22; ++entry) {
+    twelve.push_back("run s" + std::to_string(entry));
+    twelve.push_back("keep kevra.hkl s" + std::to_string(entry) + ".hkl");
+  }
+  const MemoryMachine empty("C:\\q", {}, {"C:\\q\\sample_orig.inp"});
+  const std::string report = checked(&empty, script(twelve), true).second;
+  EXPECT_NE(report.find("12 entries did not leave their kept files: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 "
+                        "and 2 more: 12 errors"),
+            std::string::npos)
+      << report;
 }
 
 // The rerun of a night of three entries, the second of which failed: each row a night (its
@@ -618,9 +628,10 @@ TEST(MachineCheckTest, MessagesNameWhatTheMachineHolds) {
            "\"C:\\xrd\\batch\" is a folder: answer \"C:\\xrd\\batch\\\"",
            "cmd finds no tc in \"C:\\w\" nor in the 2 folders of PATH",
            "no file of data name \"s01\" of entry 1 exists in \"C:\\w\" or \"C:\\xrd\\\"",
-           "copy asks before it replaces \"C:\\xrd\\batchbase.inp\"",
-           "multikevra.bat:5: warning: kept file \"C:\\xrd\\k01.hkl\" exists, left by an earlier "
+           "copy asks before it replaces \"batchbase.inp\"",
+           "multikevra.bat:5: warning: kept file \"k01.hkl\" exists, left by an earlier "
            "batch: this batch replaces it (on every entry)",
+           "multikevra.bat: note: the files named follow \"C:\\xrd\\\"",
        }) {
     EXPECT_NE(report.find(part), std::string::npos) << part << "\n" << report;
   }

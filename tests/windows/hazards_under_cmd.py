@@ -93,8 +93,8 @@ HAZARDS = [
 
 
 # tag (None: a near miss, which must give no error), data names, the line the checker names, its
-# exit status, what goes wrong under cmd, the run line --after names as the first entry that did
-# not leave its kept files (None: every entry left them), and options: "tc" where tc is ("none":
+# exit status, what goes wrong under cmd, the first entry --after names as one that did not
+# leave its kept files (None: every entry left them), and options: "tc" where tc is ("none":
 # nowhere; "path": tc.exe only in bin\, first on PATH; "bat": a tc.bat wrapper in the folder
 # that runs bin\tc.exe; "beside": tc.bat beside tc.exe), "env" (variables for both programs),
 # "missing" (data names without a data file), "stems" (data files named with .xye after the
@@ -106,20 +106,20 @@ HAZARDS = [
 MACHINE = [
     ("no-tc", ["s01", "s02"], 3, 2,
      ["0 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
-      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"tc": "none"}),
+      "the kept file 's02.hkl' of entry 2 is missing"], 1, {"tc": "none"}),
     ("tc-is-batch", ["s01", "s02"], 3, 2,
      ["1 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
-      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"tc": "bat"}),
+      "the kept file 's02.hkl' of entry 2 is missing"], 1, {"tc": "bat"}),
     ("missing-data", ["s01", "s02", "s03"], 5, 1,
      ["run 2 could not read its data file",
-      "the kept file 's02.hkl' of entry 2 holds 'hkl of s01'"], 5, {"missing": ["s02"]}),
+      "the kept file 's02.hkl' of entry 2 holds 'hkl of s01'"], 2, {"missing": ["s02"]}),
     ("no-folder", ["raw\\s01.xy", "raw\\s02.xy"], 4, 2,
      ["the kept file 'raw\\s01.xy.hkl' of entry 1 is missing",
-      "the kept file 'raw\\s02.xy.hkl' of entry 2 is missing"], 3, {"directory": "work\\"}),
+      "the kept file 'raw\\s02.xy.hkl' of entry 2 is missing"], 1, {"directory": "work\\"}),
     ("copy-prompts", ["s01", "s02"], 4, 2,
      ["copy asked before it replaced a file", "1 of 2 runs started",
       "the kept file 's01.hkl' of entry 1 is missing",
-      "the kept file 's02.hkl' of entry 2 is missing"], 3,
+      "the kept file 's02.hkl' of entry 2 is missing"], 1,
      {"env": {"COPYCMD": "/-Y"}, "chain": True}),
     ("replaces-kept", ["s01", "s02"], 4, 1,
      ["the earlier batch's kept file 's01.hkl' was replaced",
@@ -128,23 +128,23 @@ MACHINE = [
      {"chain": True, "readonly": ["sample.inp"], "after": (4, "not-chained")}),
     ("read-only", ["s01", "s02"], 1, 2, ["the backup 'sample_orig.inp' is an earlier batch's"],
      None, {"chain": True, "backup": True, "readonly": ["sample_orig.inp"]}),
-    ("read-only", ["s01", "s02"], 4, 2, ["the kept file 's01.hkl' of entry 1 holds 'earlier'"], 3,
+    ("read-only", ["s01", "s02"], 4, 2, ["the kept file 's01.hkl' of entry 1 holds 'earlier'"], 1,
      {"earlier": ["s01"], "readonly": ["s01.hkl"], "after": (4, "stale")}),
-    ("not-a-file", ["s01", "s02"], 4, 2, ["the kept file 's01.hkl' of entry 1 is a folder"], 3,
+    ("not-a-file", ["s01", "s02"], 4, 2, ["the kept file 's01.hkl' of entry 1 is a folder"], 1,
      {"folders": ["s01.hkl"], "after": (4, "not-kept")}),
     ("not-a-file", ["s01", "s02"], 1, 2, ["the backup 'sample_orig.inp' is a folder"], None,
      {"folders": ["sample_orig.inp"], "after": (1, "no-backup")}),
     ("not-a-file", ["s01", "s02"], 2, 2,
      ["del asked before it emptied a folder", "0 of 2 runs started",
       "the kept file 's01.hkl' of entry 1 is missing",
-      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"folders": ["sample.out"]}),
+      "the kept file 's02.hkl' of entry 2 is missing"], 1, {"folders": ["sample.out"]}),
     ("overwrites-backup", ["s01", "s02"], 1, 1, [], None, {"backup": True}),
     ("not-text", ["s01", "s02"], 3, 2,
      ["0 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
-      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"utf16": True}),
+      "the kept file 's02.hkl' of entry 2 is missing"], 1, {"utf16": True}),
     ("plus", ["s01", "s02"], 1, 2,
      ["the backup 'sample_orig.inp' is missing", "the kept file 's01.hkl' of entry 1 is missing",
-      "the kept file 's02.hkl' of entry 2 is missing"], 3, {"directory": "run+2\\"}),
+      "the kept file 's02.hkl' of entry 2 is missing"], 1, {"directory": "run+2\\"}),
     (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["sample.inp"]}),
     (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["s01", "s02"], "chain": True}),
     (None, ["s01", "s02"], None, 0, [], None, {"readonly": ["tc.exe"], "chain": True}),
@@ -387,9 +387,9 @@ def check_machine(args, work, row):
                         "\ncmd said: " + said.decode("latin-1")[-2000:])
 
     summary = wine([checker, "--after"], cwd=work, env=env, user=user).stdout.decode("latin-1")
-    named = re.search(r"the first that did not is the run on line (\d+)", summary)
+    named = re.search(r"did not leave (?:its|their) kept files: (\d+)", summary)
     if (int(named.group(1)) if named else None) != after:
-        problems.append(f"--after does not name the run on line {after}:\n{summary}")
+        problems.append(f"--after does not name entry {after} first:\n{summary}")
     if "after" in options and not re.search(
             rf"^multikevra\.bat:{options['after'][0]}: \w+: .* \[{options['after'][1]}\]\r?$",
             summary, re.MULTILINE):

@@ -50,8 +50,14 @@ bool AfterSite::begin(const Line& line) {
   if (line.slot > keeps_.size() || keeps_[line.slot - 1].first != output) regular_ = false;
   if (regular_ && suffix.size() > keeps_[line.slot - 1].second.size())
     keeps_[line.slot - 1].second = suffix;
-  KeptFile file{
-      std::string(output), script_.path() + std::string(keptName), {}, line.number, {}, 0, 0};
+  KeptFile file{std::string(output),
+                std::string(keptName),
+                script_.path() + std::string(keptName),
+                {},
+                line.number,
+                {},
+                0,
+                0};
   file.name = script_.absolute(file.file);
   file.written = machine_.written(file.name);
   const auto [at, first] = keptAt_.try_emplace(script_.key(file.name), line.number, line.entry);
@@ -101,13 +107,20 @@ void AfterSite::summarize(Report& report) {
   const auto done = [](const EntryLeft& entry) { return entry.outcome == Outcome::kDone; };
   const auto complete = static_cast<std::uint64_t>(std::ranges::count_if(entries_, done));
   if (complete == count) {
-    description += count == 1 ? ", which" : ", all of which";
+    description +=
+        count == 1 ? ", which left all its kept files" : ", all of which left all their kept files";
   } else {
-    description += ", " + std::to_string(complete) + " of which";
+    const std::uint64_t failed = count - complete;
+    description +=
+        "; " + counted(failed, "entry") +
+        (failed == 1 ? " did not leave its kept files:" : " did not leave their kept files:");
+    std::uint64_t named = 0;
+    for (std::uint64_t entry = 1; entry <= count && named < 10; ++entry) {
+      if (done(entries_[entry - 1])) continue;
+      description += (named++ == 0 ? " " : ", ") + std::to_string(entry);
+    }
+    if (failed > named) description += " and " + std::to_string(failed - named) + " more";
   }
-  description += complete == 1 ? " left all its kept files" : " left all their kept files";
-  if (const auto first = std::ranges::find_if_not(entries_, done); first != entries_.end())
-    description += ", the first that did not is the run on line " + std::to_string(first->runLine);
   if (oldest_) description += "; kept files written within " + duration(*newest_ - *oldest_);
   report.summarize(description, count);
 }

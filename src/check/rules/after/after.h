@@ -37,6 +37,7 @@ enum class Outcome : unsigned char {
 // A keep line's kept file, as the batch left it.
 struct KeptFile {
   std::string output;  // O
+  std::string kept;    // N
   std::string file;    // P N, as the script names it
   std::string name;    // its absolute name on the machine
   std::uint64_t line = 0;
@@ -86,7 +87,7 @@ class AfterSite {
   // After the rules looked at a keep line of an entry.
   void end();
 
-  // The summary line: the entries, how many left all their kept files, the first that did not.
+  // The summary line: the entries, how many left all their kept files, those that did not.
   void summarize(Report& report);
 
   // After the last line: the entries, whether they chain and get information, each kept file's

@@ -7,7 +7,7 @@ static void find(const Line& line, const AfterSite& site, Report& report) {
   const Script& script = site.script();
   if (line.number != 1 || site.machine().kind(script.backupFile) == EntryKind::kFile) return;
   report.add(line, kNoBackup,
-             "the backup " + inQuotes(script.path() + script.backup) +
+             "the backup " + inQuotes(script.backup) +
                  " does not exist: the original sample input is kept nowhere");
 }
 

@@ -10,7 +10,7 @@ static void find(const Line& line, const AfterSite& site, Report& report) {
   const Script& script = site.script();
   if (site.machine().sameBytes(script.sampleInputFile, script.tcOutputFile)) return;
   report.add(line, kNotChained,
-             "the sample input " + inQuotes(script.path() + script.sampleInput) +
+             "the sample input " + inQuotes(script.sampleInput) +
                  " does not hold tc's output: the last chaining copy did not happen");
 }
 

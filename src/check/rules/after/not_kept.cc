@@ -6,8 +6,8 @@ namespace mk::check {
 static void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kKeep || site.kept().written) return;
   report.add(line, kNotKept,
-             "kept file " + inQuotes(site.kept().file) + " does not exist: the run on line " +
-                 std::to_string(line.runLine) + " made no " + inQuotes(site.kept().output) +
+             "kept file " + inQuotes(site.kept().kept) + ofEntry(line) +
+                 " does not exist: its run made no " + inQuotes(site.kept().output) +
                  ", or this copy failed");
 }
 

@@ -10,9 +10,9 @@ static void find(const Line& line, const AfterSite& site, Report& report) {
   earlier.number = site.kept().earlierLine;
   earlier.entry = site.kept().earlierEntry;
   report.add(earlier, kReplaced,
-             "kept file " + inQuotes(site.kept().file) + " holds the copy of line " +
-                 std::to_string(line.number) + ", of entry " + std::to_string(line.entry) +
-                 ": this entry's result is lost; check the list file");
+             "kept file " + inQuotes(site.kept().kept) + ofEntry(earlier) + " holds entry " +
+                 std::to_string(line.entry) + "'s copy (line " + std::to_string(line.number) +
+                 "): its result is lost; check the list file");
 }
 
 const AfterRule kReplaced = {

@@ -6,9 +6,9 @@ namespace mk::check {
 static void find(const Line& line, const AfterSite& site, Report& report) {
   if (line.kind() != LineKind::kKeep || !site.older(site.kept())) return;
   report.add(line, kStale,
-             "kept file " + inQuotes(site.kept().file) +
-                 " is older than the script: the run on line " + std::to_string(line.runLine) +
-                 " made no " + inQuotes(site.kept().output) + ", or this copy failed");
+             "kept file " + inQuotes(site.kept().kept) + ofEntry(line) +
+                 " is older than the script: its run made no " + inQuotes(site.kept().output) +
+                 ", or this copy failed");
 }
 
 const AfterRule kStale = {

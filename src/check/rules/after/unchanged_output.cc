@@ -15,9 +15,9 @@ static void find(const Line& line, const AfterSite& site, Report& report) {
       continue;
     }
     report.add(line, kUnchangedOutput,
-               "kept file " + inQuotes(kept.file) + " has the bytes of " + inQuotes(earlier.file) +
-                   " (line " + std::to_string(earlier.line) + "): the run on line " +
-                   std::to_string(line.runLine) + " probably failed");
+               "kept file " + inQuotes(kept.kept) + ofEntry(line) + " has the bytes of entry " +
+                   std::to_string(line.entry - 1) + "'s " + inQuotes(earlier.kept) +
+                   ": its run probably failed");
     return;
   }
 }

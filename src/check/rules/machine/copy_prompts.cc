@@ -20,16 +20,16 @@ static bool copyAsks(std::string_view copycmd) {
   return asks;
 }
 
-// The file (P and name) that `line` replaces when it runs, if it exists then: the backup of an
+// The file (its name in P) that `line` replaces when it runs, if it exists then: the backup of an
 // earlier batch, the sample input on a chaining line, a kept file that exists or that the
 // batch writes first.
 static std::optional<std::string> replaces(const Line& line, const Names& names, Site& site) {
   const Script& script = site.script();
-  if (line.number == 1 && site.exists(script.backupFile)) return script.path() + script.backup;
-  if (line.kind() == LineKind::kChaining) return script.path() + script.sampleInput;
+  if (line.number == 1 && site.exists(script.backupFile)) return script.backup;
+  if (line.kind() == LineKind::kChaining) return script.sampleInput;
   if (line.kind() != LineKind::kKeep) return std::nullopt;
   if (!site.exists(line.keptFile) && !existsWhenRun(script, line, names)) return std::nullopt;
-  return script.path() + std::string(line.value(ValueKind::kKeptName));
+  return std::string(line.value(ValueKind::kKeptName));
 }
 
 static void find(const Line& line, const Names& names, Site& site, Report& report) {

@@ -27,9 +27,8 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
                    " does not exist: the backup, the runs and their data fail; correct the path");
     return;
   }
-  const std::string base = script.path() + script.input();
-  std::string message =
-      "the sample input " + inQuotes(base + ".inp") + " does not exist: the backup and runs fail; ";
+  std::string message = "the sample input " + inQuotes(script.sampleInput) +
+                        " does not exist: the backup and runs fail; ";
   const std::string folder = folderBeforeInput(site);
   if (!folder.empty()) {
     const std::string named = script.path() + folder;

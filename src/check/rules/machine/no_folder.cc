@@ -11,7 +11,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   if (site.isFolder(folder)) return;
   report.add(line, kNoFolder, site.causeOf(folder),
              "the folder " + inQuotes(folder) + " of kept file " +
-                 inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +
+                 inQuotes(line.value(ValueKind::kKeptName)) +
                  " does not exist: nothing is kept there; create it first");
 }
 

@@ -8,7 +8,7 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   if (line.number != 1 || !site.exists(script.backupFile)) return;
   if (site.machine().readOnly(script.backupFile)) return;  // not replaced: read-only's
   report.add(line, kOverwritesBackup,
-             "the backup " + inQuotes(script.path() + script.backup) +
+             "the backup " + inQuotes(script.backup) +
                  " exists: this batch replaces it with today's " + inQuotes(script.sampleInput) +
                  "; move it first");
 }

@@ -9,8 +9,7 @@ static void find(const Line& line, const Names& names, Site& site, Report& repor
   if (!site.exists(line.keptFile) || existsWhenRun(site.script(), line, names)) return;
   if (site.machine().readOnly(line.keptFile)) return;  // not replaced: read-only's
   report.add(line, kReplacesKept, Cause{Cause::Kind::kBatch, 0, {}},
-             "kept file " +
-                 inQuotes(site.script().path() + std::string(line.value(ValueKind::kKeptName))) +
+             "kept file " + inQuotes(line.value(ValueKind::kKeptName)) +
                  " exists, left by an earlier batch: this batch replaces it");
 }
 

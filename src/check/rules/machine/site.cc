@@ -67,14 +67,11 @@ const std::string& Site::targetOf(const Line& line) const {
 }
 
 std::string Site::describeTarget(const Line& line) const {
-  const std::string& path = script_.path();
-  if (line.number == 1) return "the backup " + inQuotes(path + script_.backup);
-  if (line.kind() == LineKind::kDeleteOutput)
-    return "tc's output " + inQuotes(path + script_.tcOutput);
-  if (line.kind() == LineKind::kChaining) {
-    return "the sample input " + inQuotes(path + script_.sampleInput);
-  }
-  return "kept file " + inQuotes(path + std::string(line.value(ValueKind::kKeptName)));
+  if (line.number == 1) return "the backup " + inQuotes(script_.backup);
+  if (line.kind() == LineKind::kDeleteOutput) return "tc's output " + inQuotes(script_.tcOutput);
+  if (line.kind() == LineKind::kChaining)
+    return "the sample input " + inQuotes(script_.sampleInput);
+  return "kept file " + inQuotes(line.value(ValueKind::kKeptName));
 }
 
 std::string_view folderOf(std::string_view name) {

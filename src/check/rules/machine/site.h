@@ -51,8 +51,7 @@ class Site {
     return {Cause::Kind::kFile, 0, script_.key(file)};
   }
 
-  // That file named for a message: what it is and its name in the script (the backup "P
-  // I_orig.inp").
+  // That file named for a message: what it is and its name in P (the backup "I_orig.inp").
   [[nodiscard]] std::string describeTarget(const Line& line) const;
 
  private:

@@ -8,16 +8,15 @@ constexpr std::string_view kFix = "; rename the data file";
 
 // What the keep line's copy onto the batch's own file `own` does.
 static std::string whatItOverwrites(const Script& script, const Line& line, const OwnFileOf& own) {
-  const std::string& path = script.path();
   switch (own.file) {
     case OwnFile::kItself:
       return "the file it copies: copy refuses that";
     case OwnFile::kSampleInput:
-      return "the sample input " + inQuotes(path + script.sampleInput) + ", which later runs read";
+      return "the sample input " + inQuotes(script.sampleInput) + ", which later runs read";
     case OwnFile::kTcOutput:
-      return "tc's output " + inQuotes(path + script.tcOutput) + ": this run's output is lost";
+      return "tc's output " + inQuotes(script.tcOutput) + ": this run's output is lost";
     case OwnFile::kBackup:
-      return "the backup " + inQuotes(path + script.backup) + ": the original sample input is lost";
+      return "the backup " + inQuotes(script.backup) + ": the original sample input is lost";
     case OwnFile::kOutputFile:
       return "the output file that line " + std::to_string(own.line) +
              " copies: later copies take " + inQuotes(line.value(ValueKind::kOutputFile));
