@@ -57,9 +57,9 @@ static std::optional<std::size_t> pathSizeOfFirstEntry(const LineShape& first, s
   return size;
 }
 
-// Reads the first line into `text` and makes `line` line 1 and the script it begins (on the
-// machine whose current folder is `current`); nothing when it is not a backup copy line.
-static std::optional<Script> open(std::istream& in, std::string_view name, const Machine* machine,
+// Reads the first line into `text` and makes `line` line 1 and the script it begins (on
+// `machine`), whose files `report` names in P; nothing when it is not a backup copy line.
+static std::optional<Script> open(std::istream& in, Report& report, const Machine* machine,
                                   Text& text, std::deque<Text>& ahead, Line& line) {
   if (!read(in, text)) return std::nullopt;
   line.shape = recogniseFirstLine(text.text);
@@ -70,7 +70,8 @@ static std::optional<Script> open(std::istream& in, std::string_view name, const
   line.text = text.text;
   line.ended = text.ended;
   line.last = text.last;
-  return Script(name, line.shape.values[0].text, line.shape.values[1].text, machine);
+  if (!line.shape.values[0].text.empty()) report.nameFilesIn(line.shape.values[0].text);
+  return Script(report.scriptName(), line.shape.values[0].text, line.shape.values[1].text, machine);
 }
 
 // Makes `line` line `number` of `script`, from the lines read ahead or else from `in`, into
@@ -118,9 +119,8 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
   Text text;
   std::deque<Text> ahead;
   Line line;
-  const std::optional<Script> script = open(in, report.scriptName(), machine, text, ahead, line);
+  const std::optional<Script> script = open(in, report, machine, text, ahead, line);
   if (!script) return false;
-  if (!script->path().empty()) report.nameFilesIn(script->path());
   Names names;
   std::optional<Site> site;
   if (machine != nullptr) site.emplace(*machine, *script);
@@ -151,9 +151,8 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
   Text text;
   std::deque<Text> ahead;
   Line line;
-  const std::optional<Script> script = open(in, report.scriptName(), &machine, text, ahead, line);
+  const std::optional<Script> script = open(in, report, &machine, text, ahead, line);
   if (!script) return false;
-  if (!script->path().empty()) report.nameFilesIn(script->path());
   AfterSite site(machine, *script);
   for (std::uint64_t number = 2;; ++number) {
     if (site.begin(line)) {

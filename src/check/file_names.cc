@@ -82,7 +82,7 @@ bool standsAlone(std::string_view name) {
 std::string foldCase(std::string_view name) {
   std::string folded(name);
   for (char& c : folded)
-    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    c = upper(c);
   return folded;
 }
 

@@ -42,7 +42,8 @@ std::string_view fileNamePart(std::string_view path);
 // a '\\' or '/'.
 bool standsAlone(std::string_view name);
 
-// `name` with the letters A to Z in lower case: names equal without regard to case fold alike.
+// `name` with the letters a to z in capitals: names equal without regard to case fold alike, as
+// Windows compares them.
 std::string foldCase(std::string_view name);
 
 // True when normalName would return `name` unchanged: no '\' or '/', no final dot or blank, and

@@ -7,9 +7,7 @@
 #include "check/file_names.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
 #define NOMINMAX
-#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
@@ -53,10 +51,9 @@ static std::vector<std::string_view> items(std::string_view list) {
 CommandSearch findCommand(const Machine& machine, std::string_view name, bool asTyped) {
   const std::string path = machine.variable("PATH").value_or("");
   const std::string extensions =
-      asTyped ? std::string(";")
-              : machine.variable("PATHEXT").value_or(std::string(kDefaultExtensions));
-  std::vector<std::string_view> tried = items(extensions);
-  if (asTyped) tried = {std::string_view()};
+      machine.variable("PATHEXT").value_or(std::string(kDefaultExtensions));
+  const std::vector<std::string_view> tried =
+      asTyped ? std::vector<std::string_view>{""} : items(extensions);
   const std::vector<std::string_view> folders = items(path);
   const std::string current = machine.currentFolder();
   CommandSearch search;
@@ -83,16 +80,11 @@ namespace {
 // console's code page, and names given back are written in it.
 class ThisMachine final : public Machine {
  public:
-  ThisMachine() {
-    const unsigned console = GetConsoleOutputCP();
-    codePage_ = console != 0 ? console : GetOEMCP();
-  }
-
   [[nodiscard]] unsigned codePage() const override { return codePage_; }
 
   [[nodiscard]] std::string key(std::string_view name) const override {
     if (std::ranges::all_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-      return upperAscii(name);
+      return foldCase(name);
     std::wstring text = wide(name, codePage_);
     if (!text.empty()) {
       LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, text.data(), size(text), text.data(),
@@ -116,15 +108,11 @@ class ThisMachine final : public Machine {
   }
 
   [[nodiscard]] std::optional<std::string> variable(std::string_view name) const override {
-    const std::wstring wideName = wide(name, CP_UTF8);
-    std::wstring value(256, L'\0');
-    for (;;) {
-      SetLastError(ERROR_SUCCESS);
-      const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(), size(value));
-      if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
-      if (length < value.size()) return given(value.substr(0, length));
-      value.resize(length);
-    }
+    std::wstring value(32767, L'\0');  // the longest a variable can be
+    SetLastError(ERROR_SUCCESS);
+    value.resize(GetEnvironmentVariableW(wide(name, CP_UTF8).c_str(), value.data(), size(value)));
+    if (value.empty() && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+    return given(value);
   }
 
   [[nodiscard]] std::string currentFolder() const override {
@@ -197,13 +185,6 @@ class ThisMachine final : public Machine {
  private:
   static int size(const std::wstring& text) { return static_cast<int>(text.size()); }
 
-  static std::string upperAscii(std::string_view name) {
-    std::string upper(name);
-    for (char& c : upper)
-      c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    return upper;
-  }
-
   // `text` decoded from the code page `from`; with `strict`, empty where it is no text there.
   static std::wstring wide(std::string_view text, unsigned from, bool strict = false) {
     const DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
@@ -245,7 +226,7 @@ class ThisMachine final : public Machine {
     return wide(name, codePage_);
   }
 
-  unsigned codePage_ = 0;
+  unsigned codePage_ = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetOEMCP();
   mutable std::vector<std::pair<std::string, std::wstring>> lossy_;
 };
 

@@ -89,13 +89,10 @@ inline constexpr bool kChecksFiles = true;
 inline constexpr bool kChecksFiles = false;
 #endif
 
-// True for the code pages whose letters take two bytes, the second of which may be a "\"
-// (932, 936, 949, 950): names written in them cannot be taken apart byte by byte.
+// True for 932, 936, 949 and 950, whose letters' second byte may be a "\".
 bool doubleByte(unsigned codePage);
 
-// True when the open files `a` and `b` hold the same bytes from where they stand on.
-bool sameBytes(std::FILE* a, std::FILE* b);
-
+bool sameBytes(std::FILE* a, std::FILE* b);  // the same bytes from where they stand on
 // The machine this program runs on: its file system and its process's environment (on
 // Windows; elsewhere none, as the files are looked at on Windows only).
 std::unique_ptr<Machine> thisMachine();

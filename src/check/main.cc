@@ -225,8 +225,6 @@ static int checkScript(const std::string& name, const Request& request) {
     return readAndCheck(name, request);
   } catch (const std::bad_alloc&) {
     return notChecked("cannot check \"" + name + "\": not enough memory");
-  } catch (const std::exception& error) {
-    return notChecked("cannot check \"" + name + "\": " + error.what());
   }
 }
 
@@ -273,7 +271,9 @@ static std::optional<int> standAlone(std::span<char*> arguments) {
   return std::nullopt;
 }
 
-static int run(std::span<char*> arguments) {
+int main(int argc, char** argv) try {  // any exception ends with one line, as not checked
+  std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+  if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
   if (const std::optional<int> status = standAlone(arguments)) return *status;
   Request request;
   std::optional<std::string> name;
@@ -299,14 +299,6 @@ static int run(std::span<char*> arguments) {
     }
   }
   return checkScript(name.value_or("multikevra.bat"), request);
-}
-
-int main(int argc, char** argv) {
-  std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
-  if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
-  try {
-    return run(arguments);
-  } catch (const std::exception& error) {
-    return notChecked(std::string("stopped: ") + error.what());
-  }
+} catch (const std::exception& error) {
+  return notChecked(std::string("stopped: ") + error.what());
 }

@@ -50,14 +50,10 @@ bool AfterSite::begin(const Line& line) {
   if (line.slot > keeps_.size() || keeps_[line.slot - 1].first != output) regular_ = false;
   if (regular_ && suffix.size() > keeps_[line.slot - 1].second.size())
     keeps_[line.slot - 1].second = suffix;
-  KeptFile file{std::string(output),
-                std::string(keptName),
-                script_.path() + std::string(keptName),
-                {},
-                line.number,
-                {},
-                0,
-                0};
+  KeptFile file;
+  file.output = output;
+  file.kept = keptName;
+  file.file = script_.path() + file.kept;
   file.name = script_.absolute(file.file);
   file.written = machine_.written(file.name);
   const auto [at, first] = keptAt_.try_emplace(script_.key(file.name), line.number, line.entry);

@@ -40,7 +40,6 @@ struct KeptFile {
   std::string kept;    // N
   std::string file;    // P N, as the script names it
   std::string name;    // its absolute name on the machine
-  std::uint64_t line = 0;
   std::optional<FileTime> written;  // nothing: it does not exist
   std::uint64_t earlierLine = 0;    // an earlier keep line that copied to it, and its entry
   std::uint64_t earlierEntry = 0;

@@ -23,14 +23,12 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
 
 const LineRule kPlus = {
     {"plus", Severity::kError, "a + in a name of a copy line: copy joins files at it",
-     R"(copy reads a + between names as joining files: "copy a+b c" writes a and b, one after
-the other, into c. multikevra writes names without quotes, so a + in the directory path, the
-input name, an output file name, a data name or a suffix splits a name of a copy line. A + in
-a file copy reads (the sample input, an output file) gives "File not found" and copies nothing:
-with a folder run+2 there is no backup and no kept file. A + in a kept name makes copy write
-the file named by the part before it instead (the output and an end-of-file byte), without a
-word, where it may replace another file: the keep copy to s+44.xy.hkl writes a file "s". tc
-and del take a + as a letter.
+     R"(copy reads a + between names as joining files ("copy a+b c" writes a and b into c), and
+multikevra writes names without quotes. A + in a file copy reads (the sample input, an output
+file) gives "File not found", and nothing is copied: with a folder run+2 there is no backup and
+no kept file. A + in a kept name makes copy write the file named by the part before it (the
+output and an end-of-file byte) without a word, where it may replace another file: the copy to
+s+44.xy.hkl writes a file "s". tc and del take a + as a letter.
 
 Example (writes the file "s", keeps nothing under s+44.xy.hkl):
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s+44.xy.hkl

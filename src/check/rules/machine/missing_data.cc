@@ -56,11 +56,9 @@ names, where they look like results. It is a warning: kevra forms the data file'
 filename macro inside the input file, which the checker does not read; but a name with no file
 of its stem anywhere is almost surely a typo or the wrong folder (a stem, qz_0100K beside
 qz_0100K.xye, is fine).
-A list file saved in another code page than the console's also names files that do not exist:
-cmd reads the batch in the console's code page (437 or 850 in Western Europe), and a name
-saved as UTF-8 (Notepad's default) or in the ANSI code page holds other letters there (an e
-with an acute accent is the two bytes C3 A9 in UTF-8, two other letters in code page 850). Then
-the message names the file meant, as the list file's code page reads it.
+cmd reads the batch in the console's code page (437 or 850 in Western Europe): a list file
+saved as UTF-8 (Notepad's default) or in the ANSI code page names other letters there (an e
+with an acute is C3 A9 in UTF-8, two letters in code page 850); the message names the file meant.
 
 To mend: correct the list file and run multikevra again, or run the check in the folder the
 batch runs from. For names beyond ASCII, make the list file in the console that runs the batch

@@ -5,9 +5,7 @@ namespace mk::check {
 
 static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
   if (line.kind() != LineKind::kKeep || !site.pathExists()) return;
-  const std::string target =
-      site.script().absolute(site.script().path() + std::string(line.value(ValueKind::kKeptName)));
-  const std::string_view folder = folderOf(target);
+  const std::string_view folder = folderOf(line.keptFile);
   if (site.isFolder(folder)) return;
   report.add(line, kNoFolder, site.causeOf(folder),
              "the folder " + inQuotes(folder) + " of kept file " +

@@ -35,8 +35,7 @@ class Names {
   // The entries so far whose data name holds a byte no text has (a NUL, a control byte but a
   // tab or CR), and the run line and data name of the first.
   struct Textless {
-    std::uint64_t entries = 0;
-    std::uint64_t firstLine = 0;
+    std::uint64_t entries = 0, firstLine = 0;
     std::string firstData;
   };
   [[nodiscard]] const Textless& textless() const { return textless_; }

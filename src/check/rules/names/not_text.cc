@@ -26,11 +26,9 @@ const NamesRule kNotText = {
      "the list file is not text: saved as UTF-16, or not a list at all",
      R"(multikevra reads the list file byte by byte, as text in the code page cmd reads the
 batch in. A list saved as UTF-16 (PowerShell 5.1's > and Out-File, Notepad's "Unicode") holds a
-NUL byte beside every letter, so every data name holds NULs and control bytes, and no run finds
-its data; a program or data file given as the list holds names of bytes no text has. The script
-names the list file nowhere: the finding stands on the first entry it spoils, when most entries'
-data names hold such bytes, and the entries' own findings (invalid-name, non-ascii, ...) follow
-from it and are left out.
+NUL byte beside every letter, and no run finds its data; a program given as the list gives names
+of bytes no text has. Told when most data names hold such bytes, on the first entry's run line
+(the script names no list file); the entries' own findings follow from it and are left out.
 
 To mend: save the list file as ANSI (Notepad: Save as, Encoding ANSI), or make it in the console
 (dir /b *.xye > list.txt), or give the right file, and run multikevra again.)"},
