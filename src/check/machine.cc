@@ -7,7 +7,6 @@
 #include "check/file_names.h"
 
 #ifdef _WIN32
-#define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
@@ -99,10 +98,10 @@ class ThisMachine final : public Machine {
     for (const unsigned from : {static_cast<unsigned>(CP_UTF8), GetACP()}) {
       const std::wstring text = wide(name, from, true);
       BOOL lost = FALSE;
-      std::string written = narrow(text, codePage_, &lost);
+      std::string shown = narrow(text, codePage_, &lost);
       if (from == codePage_ || text.empty() || text == console || lost) continue;
       found.push_back(
-          {std::move(written), from == CP_UTF8 ? "UTF-8" : "code page " + std::to_string(from)});
+          {std::move(shown), from == CP_UTF8 ? "UTF-8" : "code page " + std::to_string(from)});
     }
     return found;
   }
@@ -141,7 +140,7 @@ class ThisMachine final : public Machine {
                                      FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return entries;
     do {
-      const std::wstring_view name = found.cFileName;
+      const std::wstring name = found.cFileName;
       if (name == L"." || name == L"..") continue;
       const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
       entries.push_back(
@@ -195,33 +194,32 @@ class ThisMachine final : public Machine {
   }
 
   // `text` written in the code page `to`, "?" for what it has not got (`lost` then set).
-  static std::string narrow(std::wstring_view text, unsigned to, BOOL* lost) {
+  static std::string narrow(const std::wstring& text, unsigned to, BOOL* lost) {
     const bool utf8 = to == CP_UTF8;
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     const int length = static_cast<int>(text.size());
-    std::string written(
+    std::string bytes(
         WideCharToMultiByte(to, flags, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
-    WideCharToMultiByte(to, flags, text.data(), length, written.data(),
-                        static_cast<int>(written.size()), utf8 ? nullptr : "?",
+    WideCharToMultiByte(to, flags, text.data(), length, bytes.data(),
+                        static_cast<int>(bytes.size()), utf8 ? nullptr : "?",
                         utf8 ? nullptr : lost);
-    return written;
+    return bytes;
   }
 
   // A name the machine gives back, in the console's code page; one it cannot write whole is
   // remembered, so that names beginning with it find the machine's own.
   std::string given(const std::wstring& name) const {
     BOOL lost = FALSE;
-    std::string written = narrow(name, codePage_, &lost);
-    if (lost != FALSE) lossy_.emplace_back(written, name);
-    return written;
+    std::string shown = narrow(name, codePage_, &lost);
+    if (lost != FALSE) lossy_.emplace_back(shown, name);
+    return shown;
   }
 
   // The machine's name of `name`, a name as the script gives it.
   std::wstring machineName(std::string_view name) const {
-    for (const auto& [written, own] : lossy_) {
-      if (name.starts_with(written) &&
-          (name.size() == written.size() || name[written.size()] == '\\'))
-        return own + wide(name.substr(written.size()), codePage_);
+    for (const auto& [shown, own] : lossy_) {
+      if (name.starts_with(shown) && (name.size() == shown.size() || name[shown.size()] == '\\'))
+        return own + wide(name.substr(shown.size()), codePage_);
     }
     return wide(name, codePage_);
   }

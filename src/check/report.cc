@@ -48,10 +48,10 @@ void Report::add(const Line& line, const Rule& rule, std::span<const Cause> caus
   Tally& tally = tallies_[&rule];
   const bool entry = std::ranges::all_of(
       causes, [](const Cause& cause) { return cause.kind == Cause::Kind::kDataName; });
-  for (Count* count : {&tally.all, entry ? nullptr : &tally.other}) {
-    if (count == nullptr) continue;
-    ++count->findings;
-    if (!tally.ignored) count->reach.add(line);
+  for (Count* counts : {&tally.all, entry ? nullptr : &tally.other}) {
+    if (counts == nullptr) continue;
+    ++counts->findings;
+    if (!tally.ignored) counts->reach.add(line);
   }
   for (const Cause& cause : causes)
     byCause_.try_emplace(keyOf(rule, cause), tally.ignored ? kLeftOut : findings_.size());

@@ -137,6 +137,15 @@ TEST(OneFindingPerCauseTest, EachMistakeOnce) {
          }
        },
        [&](const Batch& b) { return std::vector{line(b.run(1), "not-text")}; }},
+      {"a program given as the list: most data names hold control bytes",
+       [](Batch& b) {
+         for (std::size_t i = 0; i < 21; ++i)
+           b.data[i] =
+               "\x7F"
+               "ELF\x02" +
+               std::to_string(i);
+       },
+       [&](const Batch& b) { return std::vector{line(b.run(1), "not-text")}; }},
       {"one data name too long", [](Batch& b) { b.data[8] = "qz_1009K_long.xy"; },
        [&](const Batch& b) { return std::vector{line(b.keep(9), "cut")}; }},
       {"a list line given twice", [](Batch& b) { b.data[7] = b.data[6]; },

@@ -102,7 +102,9 @@ HAZARDS = [
 # in it), "earlier" (data names whose kept files exist, from an earlier batch), "backup" (an
 # earlier batch's backup exists), "readonly" (files made read-only), "folders" (folders made
 # where the batch writes files), "after" (a finding --after must make, as (line, tag)), "utf16"
-# (the list file saved as UTF-16, as PowerShell 5.1's > saves it).
+# (the list file saved as UTF-16, as PowerShell 5.1's > saves it), "list" (its encoding, by
+# default the console's code page, 437 as Wine's cmd reads the batch in the C.UTF-8 locale). The
+# answers are typed in the console's code page; a row's line may be a list of lines.
 MACHINE = [
     ("no-tc", ["s01", "s02"], 3, 2,
      ["0 of 2 runs started", "the kept file 's01.hkl' of entry 1 is missing",
@@ -154,6 +156,12 @@ MACHINE = [
      {"directory": "work\\", "raw": True}),
     (None, ["s01", "s02"], None, 0, [], None, {"env": {"COPYCMD": "/-Y"}}),
     (None, ["qz_0100K", "qz_0150K"], None, 0, [], None, {"stems": True}),
+    (None, ["d\u00e901", "d\u00fc02"], None, 0, [], None,
+     {"directory": "Z\u00fcrich\\Messung_\u00e9t\u00e9\\"}),
+    ("missing-data", ["d\u00e901", "d\u00fc02"], [3, 5], 1,
+     ["run 1 could not read its data file", "run 2 could not read its data file",
+      "the kept file 'd\u00e901.hkl' of entry 1 is missing",
+      "the kept file 'd\u00fc02.hkl' of entry 2 is missing"], 1, {"list": "utf-8"}),
 ]
 
 
@@ -251,7 +259,7 @@ def make_machine(args, work, row):
     tag, names, line, status, harm, after, options = row
     directory = options.get("directory", "")
     folder = work / directory.replace("\\", "/")
-    folder.mkdir(exist_ok=True)
+    folder.mkdir(parents=True, exist_ok=True)
     if options.get("raw"):
         (folder / "raw").mkdir()
     for name in names:
@@ -259,7 +267,7 @@ def make_machine(args, work, row):
             data = work / (name.replace("\\", "/") + (".xye" if options.get("stems") else ""))
             data.parent.mkdir(exist_ok=True)
             data.write_bytes(RAW_DATA)
-    listed = ("\n".join(names) + "\n").encode()
+    listed = ("\n".join(names) + "\n").encode(options.get("list", "cp437"))
     if options.get("utf16"):  # as PowerShell 5.1's > saves it
         listed = "".join(name + "\r\n" for name in names).encode("utf-16")
     (work / "list.txt").write_bytes(listed)
@@ -321,13 +329,13 @@ def machine_went_wrong(work, names, directory, options, said):
             wrong.append(f"the kept file '{kept}' of entry {number} is missing")
             continue
         held = path.read_bytes()
-        if held != f"hkl of {name}\r\n".encode():
+        if held != f"hkl of {name}\r\n".encode("cp1252"):  # as the stand-in's arguments give it
             wrong.append(f"the kept file '{kept}' of entry {number} holds "
                          f"'{held.decode('latin-1').strip()}'")
         elif name in options.get("earlier", []):
             wrong.append(f"the earlier batch's kept file '{kept}' was replaced")
     sample = (work / directory.replace("\\", "/") / "sample.inp").read_bytes()
-    chained = SAMPLE + b"".join(f"run of {name}\r\n".encode() for name in names)
+    chained = SAMPLE + b"".join(f"run of {name}\r\n".encode("cp1252") for name in names)
     if options.get("chain") and len(runs) == len(names) and sample != chained:
         wrong.append("the runs were not chained")
     return wrong
@@ -355,7 +363,8 @@ def check_machine(args, work, row):
     """Runs one MACHINE row in the empty folder `work`; returns its problems."""
     tag, names, line, status, harm, after, options = row
     env, directory, answers = make_machine(args, work, row)
-    made = wine([args.program], cwd=work, stdin="\n".join(answers).encode() + b"\n")
+    # typed at the console, in its code page
+    made = wine([args.program], cwd=work, stdin="\n".join(answers).encode("cp437") + b"\n")
     if made.returncode != 0 or made.stderr:
         return [f"multikevra.exe failed: {made.returncode} {made.stderr.decode('latin-1')}"]
 
@@ -374,7 +383,7 @@ def check_machine(args, work, row):
     report = checked.stdout.decode("latin-1")
     findings = re.findall(r"^multikevra\.bat:(\d+): \w+: .* \[([a-z-]+)\]\r?$", report,
                           re.MULTILINE)
-    wanted = [(str(line), tag)] if tag else []
+    wanted = [(str(number), tag) for number in ([line] if isinstance(line, int) else line or [])]
     if checked.returncode != status or findings != wanted:
         problems.append(f"the checker (status {checked.returncode}) does not name only "
                         f"{wanted} with status {status}:\n{report}")

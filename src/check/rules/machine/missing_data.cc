@@ -9,7 +9,7 @@ constexpr std::string_view kEffect = ": this run probably reads no data; correct
 
 // True when a file of the data name `data` exists, or of it with an extension: in P, or for a
 // name without a folder of its own, in the current folder too.
-static bool found(Site& site, std::string_view data) {
+static bool dataFound(Site& site, std::string_view data) {
   const Script& script = site.script();
   return site.exists(script.file(data, true), true) ||
          (!standsAlone(data) && site.exists(script.absolute(data), true));
@@ -20,9 +20,9 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   if (line.kind() != LineKind::kRun || data.empty() || report.ignores(kMissingData)) return;
   if (findInvalidName(data, true).fault != NameFault::kNone) return;  // no file can have it
   const Script& script = site.script();
-  if (found(site, data)) return;
+  if (dataFound(site, data)) return;
   for (const Reading& reading : site.machine().readings(data)) {
-    if (!found(site, reading.name)) continue;
+    if (!dataFound(site, reading.name)) continue;
     report.add(line, kMissingData, dataCause(line),
                "data name " + inQuotes(data) + ofEntry(line) + " is " + inQuotes(reading.name) +
                    " in " + reading.codePage + ": cmd reads another name; resave the list file");
