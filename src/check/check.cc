@@ -109,7 +109,29 @@ struct ScriptSummary {
   }
 };
 
-bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
+// Hands the line of `context` to the rules of `room` (or to `only`, of that room), and their
+// findings to `report`; after the batch, what they make of the entries to `after`. The left-out
+// rules of the machine are not run: their look is what costs.
+static void look(Room room, const Context& context, Report& report, const Rule* only,
+                 AfterSite* after = nullptr) {
+  Findings found;
+  for (const Rule* rule : allRules()) {
+    if (rule->room != room || (only != nullptr && rule != only) ||
+        (room == Room::kMachine && report.ignores(*rule)))
+      continue;
+    found.clear();
+    rule->find(context, found);
+    for (Finding& finding : found) {
+      const std::uint64_t entry = finding.line != 0 ? finding.entry : context.line.entry;
+      const Outcome outcome = finding.outcome;
+      report.add(*rule, context.line, std::move(finding));
+      if (after != nullptr && outcome != Outcome::kUnknown && !report.ignores(*rule))
+        after->worsen(entry, outcome, *rule);
+    }
+  }
+}
+
+bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine, const Rule* only) {
   std::string note(kNotChecked);
   if (machine != nullptr && doubleByte(machine->codePage())) {  // its names not taken apart
     note = "files were not checked: names of the console's code page, " +
@@ -126,14 +148,10 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
   if (machine != nullptr) site.emplace(*machine, *script);
   ScriptSummary summary;
   for (std::uint64_t number = 2;; ++number) {
-    for (const LineRule* rule : lineRules())
-      rule->find(*script, line, report);
-    for (const NamesRule* rule : namesRules())
-      rule->find(*script, line, names, report);
-    if (site) {
-      for (const MachineRule* rule : machineRules())
-        rule->find(line, names, *site, report);
-    }
+    const Context context{*script, line, &names, site ? &*site : nullptr};
+    look(Room::kLine, context, report, only);
+    look(Room::kNames, context, report, only);
+    if (site) look(Room::kMachine, context, report, only);
     names.record(line);
     summary.count(line);
     if (!next(*script, in, ahead, text, number, line)) break;
@@ -147,7 +165,7 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine) {
 }
 
 bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
-                   const std::function<void(const AfterSite&)>& morning) {
+                   const std::function<void(const AfterSite&)>& morning, const Rule* only) {
   Text text;
   std::deque<Text> ahead;
   Line line;
@@ -156,11 +174,7 @@ bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
   AfterSite site(machine, *script);
   for (std::uint64_t number = 2;; ++number) {
     if (site.begin(line)) {
-      for (const AfterRule* rule : afterRules()) {
-        const std::uint64_t before = report.made();
-        rule->find(line, site, report);
-        if (report.made() != before && !report.ignores(*rule)) site.worsen(*rule);
-      }
+      look(Room::kAfter, Context{*script, line, nullptr, nullptr, &site}, report, only, &site);
       if (line.kind() == LineKind::kKeep) site.end();
     }
     if (!next(*script, in, ahead, text, number, line)) break;

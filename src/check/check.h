@@ -8,6 +8,7 @@
 
 #include "check/machine.h"
 #include "check/report.h"
+#include "check/rule.h"
 
 namespace mk::check {
 
@@ -22,13 +23,16 @@ bool readScriptLine(std::istream& in, std::string& line);
 // names cannot be taken apart byte by byte). False, reporting nothing, when its first line is not a
 // backup copy line "copy P I.inp P I_orig.inp": then the script is not one of multikevra's. When a
 // read fails (in.bad()), the report ends with the findings so far, without its summary.
-bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine);
+// With `only`, no other rule looks.
+bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine,
+                    const Rule* only = nullptr);
 
 class AfterSite;
 
 // The same after the batch ran on `machine`: what it left; then, with `morning`, hands it the
 // whole night as the site shows it, after the summary.
 bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
-                   const std::function<void(const AfterSite&)>& morning = nullptr);
+                   const std::function<void(const AfterSite&)>& morning = nullptr,
+                   const Rule* only = nullptr);
 
 }  // namespace mk::check

@@ -81,7 +81,7 @@ static int help() {
   for (const bool after : {false, true}) {
     std::string list;  // a line a finding: tag, severity and summary
     for (const mk::check::Rule* rule : mk::check::allRules()) {
-      if (mk::check::isAfterRule(*rule) != after) continue;
+      if ((rule->room == mk::check::Room::kAfter) != after) continue;
       std::string line = "  " + std::string(rule->tag);
       line.resize(std::max<std::size_t>(line.size() + 1, 22), ' ');
       line.append(rule->severity == mk::check::Severity::kError ? "error    " : "warning  ");
@@ -120,7 +120,7 @@ static int explain(std::string_view tag) {
   if (rule == nullptr) return kNotChecked;
   std::string text(rule->tag);
   text.append(rule->severity == mk::check::Severity::kError ? " (error" : " (warning");
-  text.append(mk::check::isAfterRule(*rule) ? ", with --after): " : "): ");
+  text.append(rule->room == mk::check::Room::kAfter ? ", with --after): " : "): ");
   text.append(rule->summary).append("\n\n").append(rule->explanation).append("\n");
   std::fputs(text.c_str(), stdout);
   return 0;

@@ -4,6 +4,7 @@
 
 #include "check/machine.h"
 #include "check/rules.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -14,77 +15,124 @@ static std::string keyOf(const Rule& rule, const Cause& cause) {
   return key.append(1, '\0').append(cause.file);
 }
 
+// How many entries `runs` hold, runs that may overlap.
+static std::uint64_t countOf(std::vector<std::pair<std::uint64_t, std::uint64_t>> runs) {
+  std::ranges::sort(runs);
+  std::uint64_t count = 0;
+  std::uint64_t last = 0;  // the last entry counted
+  for (const auto& [first, end] : runs) {
+    count += end > last ? end - std::max(first - 1, last) : 0;
+    last = std::max(last, end);
+  }
+  return count;
+}
+
 Report::Report(std::string_view scriptName, std::FILE* out) : name_(scriptName), out_(out) {}
 
 void Report::ignore(const Rule& rule) {
-  tallies_[&rule].ignored = true;
+  ignored_[&rule] = true;
 }
 
 bool Report::ignores(const Rule& rule) const {
-  const auto found = tallies_.find(&rule);
-  return found != tallies_.end() && found->second.ignored;
+  return ignored_.contains(&rule);
 }
 
-bool Report::reached(const Line& line, const Rule& rule, const Cause& cause) {
-  const auto found = byCause_.find(keyOf(rule, cause));
-  if (found == byCause_.end()) return false;
-  if (found->second != kLeftOut) {
-    Finding& finding = findings_[found->second];
-    finding.reach.add(line);
-    Tally& tally = tallies_[&rule];
-    tally.all.reach.add(line);
-    if (!finding.entry) tally.other.reach.add(line);
+void Report::reach(Kept& kept, std::uint64_t entry) {
+  ++kept.more;
+  if (entry == 0) return;
+  if (!kept.entries.empty() && entry >= kept.entries.back().first &&
+      entry <= kept.entries.back().second + 1) {
+    kept.entries.back().second = std::max(kept.entries.back().second, entry);
+  } else {
+    kept.entries.emplace_back(entry, entry);
   }
+}
+
+bool Report::add(const Rule& rule, const Line& line, Finding finding) {
+  if (finding.faults.empty() && finding.message.empty()) return false;  // nothing found
+  if (finding.faults.empty())
+    finding.faults.push_back({{Cause::Kind::kLine, line.number, {}}, nullptr, 0, {}, {}, {}});
+  const std::uint64_t entry = finding.line != 0 ? finding.entry : line.entry;
+  for (const Cause& cause : finding.reachesOnly) {
+    const auto found = causes_.find(keyOf(rule, cause));
+    if (found == causes_.end()) continue;
+    reach(kept_[found->second], entry);
+    return false;
+  }
+  std::vector<Fault> fresh;  // each cause once, those with no finding yet; the others reach here
+  std::vector<std::pair<Cause::Kind, std::uint64_t>> seen;
+  for (Fault& fault : finding.faults) {
+    const std::pair<Cause::Kind, std::uint64_t> cause(fault.cause.kind, fault.cause.unit);
+    if (std::ranges::find(seen, cause) != seen.end()) continue;
+    seen.push_back(cause);
+    const auto found = causes_.find(keyOf(rule, fault.cause));
+    if (found != causes_.end()) {
+      reach(kept_[found->second], entry);
+    } else {
+      fresh.push_back(std::move(fault));
+    }
+  }
+  if (fresh.empty()) return false;
+  for (const Fault& fault : fresh)
+    causes_.emplace(keyOf(rule, fault.cause), kept_.size());
+  Kept& kept = kept_.emplace_back();
+  kept.rule = &rule;
+  kept.line = finding.line != 0 ? finding.line : line.number;
+  kept.message = finding.message.empty() ? messageOf(line, fresh) : finding.message;
+  reach(kept, entry);
+  kept.more = 0;  // its own line
+  finding.faults = std::move(fresh);
+  kept.finding = std::move(finding);
   return true;
 }
 
-void Report::add(const Line& line, const Rule& rule, std::span<const Cause> causes,
-                 std::string_view message) {
-  std::size_t fresh = 0;  // each cause known reaches this line
-  for (const Cause& cause : causes)
-    fresh += reached(line, rule, cause) ? 0 : 1;
-  if (fresh == 0) return;
-  ++made_;
-  Tally& tally = tallies_[&rule];
-  const bool entry = std::ranges::all_of(
-      causes, [](const Cause& cause) { return cause.kind == Cause::Kind::kDataName; });
-  for (Count* counts : {&tally.all, entry ? nullptr : &tally.other}) {
-    if (counts == nullptr) continue;
-    ++counts->findings;
-    if (!tally.ignored) counts->reach.add(line);
+// True when `kept` follows from a finding reported: one it names, or one that covers the kind
+// of all its causes (one of `covered`).
+bool Report::follows(const Kept& kept, const std::vector<Cause::Kind>& covered) const {
+  for (const auto& [rule, cause] : kept.finding.follows) {
+    if (!ignores(*rule) && causes_.contains(keyOf(*rule, cause))) return true;
   }
-  for (const Cause& cause : causes)
-    byCause_.try_emplace(keyOf(rule, cause), tally.ignored ? kLeftOut : findings_.size());
-  if (tally.ignored) return;
-  findings_.push_back({line.number, &rule, std::string(message), {}, entry});
-  findings_.back().reach.add(line);
-  --findings_.back().reach.more;  // its own line
-}
-
-void Report::Reach::add(const Line& line) {
-  ++more;
-  if (line.entry != 0 && line.entry != lastEntry) ++entries;
-  if (line.entry != 0) lastEntry = line.entry;
+  return std::ranges::any_of(covered, [&](Cause::Kind kind) {
+    return kept.finding.covers != kind &&
+           std::ranges::all_of(kept.finding.faults,
+                               [&](const Fault& fault) { return fault.cause.kind == kind; });
+  });
 }
 
 void Report::flush(std::uint64_t entries) {
-  std::ranges::stable_sort(findings_, {}, &Finding::line);  // a finding may come after its line
-  bool written = false;
-  for (const Finding& finding : findings_) {
-    if (finding.entry && foldEntries_) continue;
-    written = true;
-    std::string text = name_ + ":" + std::to_string(finding.line);
-    text.append(finding.rule->severity == Severity::kError ? ": error: " : ": warning: ");
-    text.append(finding.message);
-    if (entries > 1 && finding.reach.entries == entries) {
-      text.append(" (on every entry)");
-    } else if (finding.reach.more > 0) {
-      text.append(" (").append(counted(finding.reach.more, "more line")).append(")");
+  std::vector<Cause::Kind> covered;
+  for (const Kept& kept : kept_) {
+    if (kept.finding.covers != Cause::Kind::kLine && !ignores(*kept.rule))
+      covered.push_back(kept.finding.covers);
+  }
+  for (Kept& kept : kept_) {
+    const bool follows = this->follows(kept, covered);
+    kept.shown = !ignores(*kept.rule) && !follows;
+    if (kept.shown) {
+      auto& [count, runs] = tally_[kept.rule];
+      ++count;
+      runs.insert(runs.end(), kept.entries.begin(), kept.entries.end());
+    } else if (!follows) {
+      ++leftOut_[kept.rule];
     }
-    write(text.append(" [").append(finding.rule->tag).append("]"));
+  }
+  std::ranges::stable_sort(kept_, {}, &Kept::line);  // a finding may come after its line
+  bool written = false;
+  for (const Kept& kept : kept_) {
+    if (!kept.shown) continue;
+    written = true;
+    std::string text = name_ + ":" + std::to_string(kept.line);
+    text.append(kept.rule->severity == Severity::kError ? ": error: " : ": warning: ");
+    text.append(kept.message);
+    if (entries > 1 && countOf(kept.entries) == entries) {
+      text.append(" (on every entry)");
+    } else if (kept.more > 0) {
+      text.append(" (").append(counted(kept.more, "more line")).append(")");
+    }
+    write(text.append(" [").append(kept.rule->tag).append("]"));
   }
   if (written && !path_.empty()) write(name_ + ": note: the files named follow \"" + path_ + "\"");
-  findings_.clear();
+  kept_.clear();
 }
 
 void Report::summarize(std::string_view description, std::uint64_t entries, std::string_view note) {
@@ -93,44 +141,40 @@ void Report::summarize(std::string_view description, std::uint64_t entries, std:
   std::string tags;  // the findings by tag, then those left out
   std::string left;
   std::uint64_t leftOut = 0;
+  std::uint64_t errors = 0;
+  std::uint64_t warnings = 0;
   for (const Rule* rule : allRules()) {
-    const auto found = tallies_.find(rule);
-    if (found == tallies_.end()) continue;
-    const Count& tally = found->second.counted(foldEntries_);
-    if (tally.findings == 0) continue;
-    if (found->second.ignored) {
-      leftOut += tally.findings;
+    if (const auto found = leftOut_.find(rule); found != leftOut_.end()) {
+      leftOut += found->second;
       left.append(left.empty() ? " (" : ", ").append(rule->tag);
-      continue;
     }
+    const auto found = tally_.find(rule);
+    if (found == tally_.end()) continue;
+    const auto& [count, runs] = found->second;
+    (rule->severity == Severity::kError ? errors : warnings) += count;
     tags.append(tags.empty() ? "" : ", ").append(rule->tag);
-    tags.append(1, ' ').append(std::to_string(tally.findings));
-    if (tally.reach.entries > 0) tags.append(" (" + counted(tally.reach.entries, "entry") + ")");
+    tags.append(1, ' ').append(std::to_string(count));
+    if (const std::uint64_t touched = countOf(runs); touched > 0)
+      tags.append(" (" + counted(touched, "entry") + ")");
   }
   if (!tags.empty()) {
     write(name_ + ": note: multikevra-check --explain TAG tells what a finding means");
     write(name_ + ": findings by tag: " + tags);
   }
   std::string text = name_ + ": " + std::string(description) + ": ";
-  text.append(counted(count(Severity::kError), "error")).append(", ");
-  text.append(counted(count(Severity::kWarning), "warning"));
-  if (std::ranges::any_of(tallies_, [](const auto& tally) { return tally.second.ignored; })) {
+  text.append(counted(errors, "error")).append(", ").append(counted(warnings, "warning"));
+  if (!ignored_.empty())
     text.append(", " + std::to_string(leftOut) + " ignored" + left + (left.empty() ? "" : ")"));
-  }
   write(text);
 }
 
-std::uint64_t Report::count(Severity severity) const {
-  std::uint64_t findings = 0;
-  for (const auto& [rule, tally] : tallies_)
-    findings +=
-        !tally.ignored && rule->severity == severity ? tally.counted(foldEntries_).findings : 0;
-  return findings;
-}
-
 int Report::exitStatus() const {
-  if (count(Severity::kError) > 0) return 2;
-  return count(Severity::kWarning) > 0 ? 1 : 0;
+  const auto any = [&](Severity severity) {
+    return std::ranges::any_of(tally_, [&](const auto& tally) {
+      return tally.first->severity == severity && tally.second.first > 0;
+    });
+  };
+  return any(Severity::kError) ? 2 : any(Severity::kWarning) ? 1 : 0;
 }
 
 void Report::write(std::string_view text) {

@@ -1,34 +1,20 @@
-// The report: one line per finding, in the form compilers use, then the summary. Findings are
-// gathered per cause and written at the end, each on the first line its cause reaches.
+// The report: one line per finding, in the form compilers use, then the summary. The rules hand
+// their findings here; they are gathered per cause, written at the end, each on the first line
+// its cause reaches, those that follow from another reported finding left out.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <map>
-#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "check/rule.h"
 #include "check/script.h"
 
 namespace mk::check {
-
-// What a finding is about: the value the user gave and mends (an answer of the dialogue, an
-// entry's data name or information text), a file or folder of the machine, or a line itself.
-struct Cause {
-  // A kept file's output file name and suffix are told apart by their place among the entry's
-  // keep lines (unit 1, 2, ...); a data name and an information text by their entry.
-  // clang-format off
-  enum class Kind : unsigned char {
-      kLine, kBatch, kDirectory, kInputName, kOutputFile, kSuffix, kDataName, kInformation, kFile,
-      kListFile};
-  // clang-format on
-  Kind kind = Kind::kLine;
-  std::uint64_t unit = 0;  // the line, the place, the entry
-  std::string file;        // the key (Script::key) of a file or folder
-};
 
 class Report {
  public:
@@ -39,38 +25,19 @@ class Report {
   // not count toward the exit status.
   void ignore(const Rule& rule);
 
-  // True when the findings of `rule` are left out: a rule left out need not look.
+  // True when the findings of `rule` are left out.
   [[nodiscard]] bool ignores(const Rule& rule) const;
 
-  // True when `cause` has a finding of `rule` already (or one left out): that finding then
-  // reaches `line` too, and the rule adds none.
-  bool reached(const Line& line, const Rule& rule, const Cause& cause);
-
-  // Adds the finding "NAME:LINE: error: MESSAGE [TAG]" (or warning) of `rule` on `line` about
-  // `causes`, those that have no finding of `rule` yet; the others reach `line`, and with none
-  // left nothing is added. The message is one line; the rules add findings in line order.
-  void add(const Line& line, const Rule& rule, std::span<const Cause> causes,
-           std::string_view message);
-  void add(const Line& line, const Rule& rule, const Cause& cause, std::string_view message) {
-    add(line, rule, std::span(&cause, 1), message);
-  }
-  // The same with the line itself as the cause.
-  void add(const Line& line, const Rule& rule, std::string_view message) {
-    add(line, rule, Cause{Cause::Kind::kLine, line.number, {}}, message);
-  }
+  // Takes `finding` of `rule` on `line` (see Finding): one finding per rule and cause, on the
+  // first line the cause reaches; the message is one line. True when it is a new finding.
+  bool add(const Rule& rule, const Line& line, Finding finding);
 
   // Says, once the findings are written, that the files they name follow the directory path
   // `path` (not empty).
   void nameFilesIn(std::string_view path) { path_ = path; }
 
-  // Leaves out the findings about entries' data names: they follow from one about the list.
-  void foldEntries() { foldEntries_ = true; }
-
-  // How many findings were added, those left out included.
-  [[nodiscard]] std::uint64_t made() const { return made_; }
-
   // Writes the findings, as those of a script of `entries` entries (a finding whose cause
-  // reaches every entry says so).
+  // reaches every entry says so), and counts them.
   void flush(std::uint64_t entries);
 
   // Writes the findings, the note "NAME: note: NOTE" when given, and, when there are findings,
@@ -82,44 +49,32 @@ class Report {
   // The script's name as the user gave it.
   [[nodiscard]] const std::string& scriptName() const { return name_; }
 
-  // The exit status the findings call for: 0 none, 1 warnings only, 2 at least one error.
+  // The exit status the findings written call for: 0 none, 1 warnings only, 2 an error.
   [[nodiscard]] int exitStatus() const;
 
  private:
-  struct Reach {  // how many more lines a finding's causes (or a rule's) reach, in what entries
-    std::uint64_t more = 0;
-    std::uint64_t entries = 0;
-    std::uint64_t lastEntry = 0;
-    void add(const Line& line);
-  };
-  struct Finding {
-    std::uint64_t line = 0;
+  using Entries = std::vector<std::pair<std::uint64_t, std::uint64_t>>;  // runs first to last
+  struct Kept {                                                          // a finding
     const Rule* rule = nullptr;
+    std::uint64_t line = 0;
     std::string message;
-    Reach reach;
-    bool entry = false;  // about entries' data names only
+    std::uint64_t more = 0;  // the lines its causes reach after its own
+    Entries entries;         // the entries they reach
+    Finding finding;         // what it follows from and covers, its causes
+    bool shown = false;      // neither left out nor following from a finding shown
   };
-  struct Count {
-    std::uint64_t findings = 0;
-    Reach reach;
-  };
-  struct Tally {  // a rule's findings: all, and those not about entries' data names only
-    bool ignored = false;
-    Count all, other;
-    [[nodiscard]] const Count& counted(bool foldEntries) const { return foldEntries ? other : all; }
-  };
-  static constexpr std::size_t kLeftOut = SIZE_MAX;
-  [[nodiscard]] std::uint64_t count(Severity severity) const;
+  void reach(Kept& kept, std::uint64_t entry);
+  [[nodiscard]] bool follows(const Kept& kept, const std::vector<Cause::Kind>& covered) const;
   void write(std::string_view text);
 
   std::string name_;
   std::FILE* out_;
-  std::uint64_t made_ = 0;
-  bool foldEntries_ = false;
   std::string path_;
-  std::vector<Finding> findings_;               // in the order they were added
-  std::map<std::string, std::size_t> byCause_;  // tag and cause: the finding, or kLeftOut
-  std::map<const Rule*, Tally> tallies_;
+  std::map<const Rule*, bool> ignored_;
+  std::vector<Kept> kept_;                                          // in the order they came
+  std::map<std::string, std::size_t> causes_;                       // tag and cause: the finding
+  std::map<const Rule*, std::pair<std::uint64_t, Entries>> tally_;  // shown, and their entries
+  std::map<const Rule*, std::uint64_t> leftOut_;                    // left out, not following
 };
 
 // "1 error", "2 errors": `count` and `noun`, with an s unless the count is 1.

@@ -6,12 +6,9 @@
 #include <ctime>
 
 #include "check/file_names.h"
+#include "check/value_words.h"
 
 namespace mk::check {
-
-// By Outcome, in its order: as the tags of the findings that make them.
-constexpr std::array<std::string_view, 6> kOutcomes = {"not-kept", "replaced", "unchanged-output",
-                                                       "stale",    "done",     "unknown"};
 
 constexpr std::string_view kMendFirst =
     "a later entry replaced an entry's kept files: mend the list file, then run that entry again";
@@ -152,9 +149,11 @@ std::string nightTable(const AfterSite& site) {
     for (const char c : entry.data)
       data.append(c == '"' ? 2 : 1, c);
     table += std::to_string(++number) + ",\"" + data + "\"," + std::to_string(entry.runLine) + "," +
-             std::string(kOutcomes[static_cast<std::size_t>(entry.outcome)]) + "," +
-             std::to_string(entry.present) + "," + (entry.newest ? localTime(*entry.newest) : "") +
-             "\n";
+             std::string(entry.by != nullptr               ? entry.by->tag
+                         : entry.outcome == Outcome::kDone ? "done"
+                                                           : "unknown") +
+             "," + std::to_string(entry.present) + "," +
+             (entry.newest ? localTime(*entry.newest) : "") + "\n";
   }
   return table;
 }

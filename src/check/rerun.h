@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "check/rules/after/after.h"
+#include "check/after_site.h"
 
 namespace mk::check {
 
 struct Rerun {
-  std::string why;  // why nothing is to be written; empty: what follows
+  std::string why;                         // why nothing is to be written; empty: what follows
   std::string list, information, answers;  // rerun.lst, rerun.inf (none: empty), rerun.ans
   std::vector<std::string> notes;          // what runs again, what the copies keep and why
   std::vector<std::string> commands;       // to type, in order

@@ -7,27 +7,9 @@
 
 namespace mk::check {
 
-constexpr std::array<const LineRule*, 16> kLineRules = {
-    &kNoBackslash, &kPercent,       &kSplitName, &kSpecialChar, &kSlash,          &kPlus,
-    &kQuote,       &kByteOrderMark, &kNonAscii,  &kInvalidName, &kEmptyInputName, &kEmptyName,
-    &kCut,         &kForeignLine,   &kCutShort,  &kNoEntries,
-};
-
-constexpr std::array<const NamesRule*, 4> kNamesRules = {
-    &kOverwritesOwnFile,
-    &kDuplicateEntry,
-    &kKeptCollision,
-    &kNotText,
-};
-
-constexpr std::array<const MachineRule*, 10> kMachineRules = {
-    &kMissingInput, &kOverwritesBackup, &kNoTc,        &kTcIsBatch, &kMissingData,
-    &kNoFolder,     &kReplacesKept,     &kCopyPrompts, &kReadOnly,  &kNotAFile,
-};
-
-constexpr std::array<const AfterRule*, 6> kAfterRules = {
-    &kNoBackup, &kNotKept, &kReplaced, &kStale, &kUnchangedOutput, &kNotChained,
-};
+#define MK_CHECK_ADDRESS(name) &name,
+constexpr std::array kRules = {MK_CHECK_RULES(MK_CHECK_ADDRESS)};
+#undef MK_CHECK_ADDRESS
 
 // The edit distance between `a` and `b` (letters added, dropped or changed).
 static std::size_t distance(std::string_view a, std::string_view b) {
@@ -46,35 +28,8 @@ static std::size_t distance(std::string_view a, std::string_view b) {
   return costs[b.size()];
 }
 
-std::span<const LineRule* const> lineRules() {
-  return kLineRules;
-}
-
-std::span<const NamesRule* const> namesRules() {
-  return kNamesRules;
-}
-
-std::span<const MachineRule* const> machineRules() {
-  return kMachineRules;
-}
-
-std::span<const AfterRule* const> afterRules() {
-  return kAfterRules;
-}
-
 std::span<const Rule* const> allRules() {
-  static const std::vector<const Rule*> all = [] {
-    std::vector<const Rule*> rules(kLineRules.begin(), kLineRules.end());
-    rules.insert(rules.end(), kNamesRules.begin(), kNamesRules.end());
-    rules.insert(rules.end(), kMachineRules.begin(), kMachineRules.end());
-    rules.insert(rules.end(), kAfterRules.begin(), kAfterRules.end());
-    return rules;
-  }();
-  return all;
-}
-
-bool isAfterRule(const Rule& rule) {
-  return std::ranges::find(kAfterRules, &rule) != kAfterRules.end();
+  return kRules;
 }
 
 const Rule* ruleOf(std::string_view tag) {

@@ -1,30 +1,50 @@
-// Every rule of the checker, in one list: the rules of each room in the order they look at a
-// line, the rooms in the order of a line's findings (its text, then the comparison with
-// earlier lines, then the machine). The check runs the rooms' lists; --help, --explain,
-// --ignore, the fuzz target and the test of README's tables read allRules().
+// Every rule of the checker, in one list that also declares it: the rules of each room in the
+// order they look at a line, the rooms in the order of a line's findings (its text, the
+// comparison with earlier lines, the machine, what the batch left). The check, --help,
+// --explain, --ignore, the fuzz target and the tests read it. A new rule: a file named after its
+// tag in the folder of its room (rules/ROOM/TAG.cc), defining `const Rule kName`, and one line
+// here.
 #pragma once
 
 #include <span>
 #include <string_view>
 
+#include "check/after_site.h"
+#include "check/names.h"
 #include "check/rule.h"
-#include "check/rules/after/after.h"
-#include "check/rules/line/line_rule.h"
-#include "check/rules/machine/site.h"
-#include "check/rules/names/names.h"
+#include "check/script.h"
+#include "check/site.h"
+
+// clang-format off
+#define MK_CHECK_RULES(RULE)                                                                     \
+  RULE(kNoBackslash) RULE(kPercent) RULE(kSplitName) RULE(kSpecialChar) RULE(kSlash)            \
+  RULE(kPlus) RULE(kQuote) RULE(kByteOrderMark) RULE(kNonAscii) RULE(kInvalidName)              \
+  RULE(kEmptyInputName) RULE(kEmptyName) RULE(kCut) RULE(kForeignLine) RULE(kCutShort)          \
+  RULE(kNoEntries)                                                                               \
+  RULE(kOverwritesOwnFile) RULE(kDuplicateEntry) RULE(kKeptCollision) RULE(kNotText)            \
+  RULE(kMissingInput) RULE(kOverwritesBackup) RULE(kNoTc) RULE(kTcIsBatch) RULE(kMissingData)   \
+  RULE(kNoFolder) RULE(kReplacesKept) RULE(kCopyPrompts) RULE(kReadOnly) RULE(kNotAFile)        \
+  RULE(kNoBackup) RULE(kNotKept) RULE(kReplaced) RULE(kStale) RULE(kUnchangedOutput)            \
+  RULE(kNotChained)
+// clang-format on
 
 namespace mk::check {
 
-std::span<const LineRule* const> lineRules();
-std::span<const NamesRule* const> namesRules();
-std::span<const MachineRule* const> machineRules();
-std::span<const AfterRule* const> afterRules();
+#define MK_CHECK_DECLARE(name) extern const Rule name;
+MK_CHECK_RULES(MK_CHECK_DECLARE)
+#undef MK_CHECK_DECLARE
+
+// What a rule reads: the script and its line, and what its room reads beside them.
+struct Context {
+  const Script& script;
+  const Line& line;
+  const Names* names = nullptr;      // the names of the lines before (not after the batch)
+  Site* site = nullptr;              // the machine, before the batch
+  const AfterSite* after = nullptr;  // what the batch left
+};
 
 // All of them, room by room.
 std::span<const Rule* const> allRules();
-
-// True for the rules of --after, which look at what a batch left.
-bool isAfterRule(const Rule& rule);
 
 // The rule whose tag is `tag`, or else the one rule whose tag begins with it; nullptr when none
 // is, or several.

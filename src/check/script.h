@@ -31,6 +31,11 @@ struct Script {
   [[nodiscard]] std::string absolute(std::string_view name) const;
 
   [[nodiscard]] const std::string& path() const { return lines.path(); }
+  // True when P ends in none of \ / : (and is not empty): every name runs into its last folder's.
+  [[nodiscard]] bool runsIntoPath() const {
+    return !path().empty() &&
+           std::string_view("\\/:").find(path().back()) == std::string_view::npos;
+  }
   [[nodiscard]] const std::string& input() const { return lines.input(); }
 
   std::string name;

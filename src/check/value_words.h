@@ -2,13 +2,12 @@
 // the user gave and mends), and how a user changes it.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "check/line_shape.h"
-#include "check/report.h"
+#include "check/rule.h"
 #include "check/script.h"
 
 namespace mk::check {
@@ -22,28 +21,20 @@ std::string asResolved(std::string_view name);
 // " of entry N" for a line of entry N, empty before the first entry.
 std::string ofEntry(const Line& line);
 
-// A value of a line at fault (nullptr: the line's own text), and the cause it belongs to.
-struct Fault {
-  const NamedValue* value = nullptr;
-  Cause cause;
-  std::size_t at = 0;  // where in the line
-};
-
 // The cause of the data name of `line`'s entry (before the first entry: the line).
 Cause dataCause(const Line& line);
 
-// The fault at `at` in `line`: the value holding it and its cause. A kept name's fault lies in
-// the suffix answer when it stands after the entry's data name, else in the entry's data name.
-Fault faultAt(const Line& line, std::size_t at);
+// The fault at `at` in `line`: the value holding it and its cause, with the words `what` and
+// `effect`. A kept name's fault lies in the suffix answer when it stands after the entry's data
+// name, else in the entry's data name.
+Fault faultAt(const Line& line, std::size_t at, std::string what = {}, std::string effect = {});
 
-// Adds the finding of `rule` on `line` for those of `faults` whose causes have none yet (the
-// others reach this line): "F what(F) and G what(G): effect(F); CHANGE". Each fault is named
-// by its value's kind and text, the first with the entry for an entry's value (kept name "s
-// 01.hkl" of entry 3), a suffix by its part of the kept name, none as "this line". CHANGE, for
-// one fault, is change(F), by default what the user changes to mend F's cause ("rename the
-// data file"; multikevra is then run again: the explanations say so).
-using Wording = std::function<std::string(const Fault&)>;
-void reportFaults(Report& report, const Line& line, const Rule& rule, std::vector<Fault> faults,
-                  const Wording& what, const Wording& effect, const Wording& change = nullptr);
+// The message of a finding on `line` of `faults` (not empty, a cause each): "F what(F) and G
+// what(G): effect(F); CHANGE". Each fault is named by its value's kind and text, the first with
+// the entry for an entry's value (kept name "s 01.hkl" of entry 3), a suffix by its part of the
+// kept name, none as "this line". CHANGE, for one fault, is its change, by default what the user
+// changes to mend its cause ("rename the data file"; multikevra is then run again: the
+// explanations say so).
+std::string messageOf(const Line& line, const std::vector<Fault>& faults);
 
 }  // namespace mk::check

@@ -1,9 +1,12 @@
 // unchanged-output: a kept file with the bytes of the entry before's, so its run probably failed.
-#include "check/rules/after/after.h"
+#include "check/rules.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 
-static void find(const Line& line, const AfterSite& site, Report& report) {
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  const AfterSite& site = *context.after;
   if (line.kind() != LineKind::kKeep) return;
   const KeptFile& kept = site.kept();
   if (!kept.written || site.older(kept)) return;
@@ -14,24 +17,26 @@ static void find(const Line& line, const AfterSite& site, Report& report) {
         !site.machine().sameBytes(earlier.name, kept.name)) {
       continue;
     }
-    report.add(line, kUnchangedOutput,
-               "kept file " + inQuotes(kept.kept) + ofEntry(line) + " has the bytes of entry " +
-                   std::to_string(line.entry - 1) + "'s " + inQuotes(earlier.kept) +
-                   ": its run probably failed");
+    found
+        .emplace_back(Finding::of("kept file " + inQuotes(kept.kept) + ofEntry(line) +
+                                  " has the bytes of entry " + std::to_string(line.entry - 1) +
+                                  "'s " + inQuotes(earlier.kept) + ": its run probably failed"))
+        .outcome = Outcome::kUnchangedOutput;
     return;
   }
 }
 
-const AfterRule kUnchangedOutput = {
-    {"unchanged-output", Severity::kWarning,
-     "a kept file with the entry before's bytes: its run probably failed",
-     R"(The batch goes on after a failed run, and the failed entry's keep lines copy the output
+const Rule kUnchangedOutput = {
+    "unchanged-output",
+    Severity::kWarning,
+    Room::kAfter,
+    "a kept file with the entry before's bytes: its run probably failed",
+    R"(The batch goes on after a failed run, and the failed entry's keep lines copy the output
 files the previous run left, under the failed entry's names: they look like results. A kept
 file with the same bytes as the same output's kept file of the entry before shows that
 (qz_0200K.hkl holds the bytes of qz_0150K.hkl).
 
-To mend: run that entry again (--after --rerun). If two entries give the same file, all is well.)"},
-    find,
-    Outcome::kUnchangedOutput};
+To mend: run that entry again (--after --rerun). If two entries give the same file, all is well.)",
+    find};
 
 }  // namespace mk::check

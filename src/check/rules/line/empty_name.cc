@@ -3,19 +3,25 @@
 
 namespace mk::check {
 
-static void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
   if (line.kind() != LineKind::kRun || !line.value(ValueKind::kDataName).empty()) return;
-  report.add(line, kEmptyName, dataCause(line),
-             "the data name of entry " + std::to_string(line.entry) +
-                 " is empty: this run gets no data file; give it a name in the list file");
+  const Cause cause = dataCause(line);
+  found.push_back(Finding::of("the data name of entry " + std::to_string(line.entry) +
+                                  " is empty: this run gets no data file; give it a name in the "
+                                  "list file",
+                              cause));
 }
 
-const LineRule kEmptyName = {
-    {"empty-name", Severity::kError, "a run line with an empty data name: tc gets no data file",
-     R"(A list file line that begins with a comma, or a blank line inside quotes, gives an empty
+const Rule kEmptyName = {
+    "empty-name",
+    Severity::kError,
+    Room::kLine,
+    "a run line with an empty data name: tc gets no data file",
+    R"(A list file line that begins with a comma, or a blank line inside quotes, gives an empty
 data name: the run line hands tc "macro filename {}", and that run has no data to refine.
 
-To mend: give the entry a name in the list file and run multikevra again.)"},
+To mend: give the entry a name in the list file and run multikevra again.)",
     find};
 
 }  // namespace mk::check

@@ -73,27 +73,24 @@ static InvalidName invalidOf(const Script& script, const Line& line, const Named
   return findInvalidName(value.text, driveAllowed);
 }
 
-static void find(const Script& script, const Line& line, Report& report) {
-  std::vector<Fault> faults;
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  Finding& finding = found.emplace_back();
   for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
-    const InvalidName invalid = invalidOf(script, line, line.shape.values[i]);
-    if (invalid.fault != NameFault::kNone)
-      faults.push_back(faultAt(line, offsetOf(line, invalid.part)));
+    const NamedValue& value = line.shape.values[i];
+    const InvalidName invalid = invalidOf(context.script, line, value);
+    if (invalid.fault == NameFault::kNone) continue;
+    finding.faults.push_back(faultAt(line, offsetOf(line, invalid.part), whyInvalid(value, invalid),
+                                     whatFollows(value, invalid)));
   }
-  reportFaults(
-      report, line, kInvalidName, faults,
-      [&](const Fault& fault) {
-        return whyInvalid(*fault.value, invalidOf(script, line, *fault.value));
-      },
-      [&](const Fault& fault) {
-        return whatFollows(*fault.value, invalidOf(script, line, *fault.value));
-      });
 }
 
-const LineRule kInvalidName = {
-    {"invalid-name", Severity::kError,
-     "a name no Windows file can have (* ? < > | \" : tab, a device)",
-     R"(Windows refuses * ? < > | and the double quote in file names, a colon anywhere but after
+const Rule kInvalidName = {
+    "invalid-name",
+    Severity::kError,
+    Room::kLine,
+    "a name no Windows file can have (* ? < > | \" : tab, a device)",
+    R"(Windows refuses * ? < > | and the double quote in file names, a colon anywhere but after
 a drive letter, and the bytes 1 to 31 (a tab among them). A part whose text before the first
 dot is CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9 (any case, any extension) names a device. So
 tc is handed a data name no file can have, a keep copy fails or goes to a device (nul.hkl keeps
@@ -104,7 +101,7 @@ Example:
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\nul.hkl
 
 To mend: rename the data file (or the folder) and correct the list file or the answers, or
-change the suffix, and run multikevra again.)"},
+change the suffix, and run multikevra again.)",
     find};
 
 }  // namespace mk::check

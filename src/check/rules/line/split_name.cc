@@ -42,28 +42,25 @@ static std::size_t findSeparator(std::string_view text, bool blanksOnly) {
   return std::string_view::npos;
 }
 
-// The faults of `line`: in each of its values the first character at which cmd splits names
-// (on a run line a blank or tab in P and I, which stand in front of tc's quoted argument).
-static std::vector<Fault> faultsOf(const Line& line) {
+// In each value of `line` the first character at which cmd splits names (on a run line a
+// blank or tab in P and I, which stand in front of tc's quoted argument), a fault of `finding`.
+static void addFaults(Finding& finding, const Line& line, const std::string& effect) {
   const bool run = line.kind() == LineKind::kRun;
-  std::vector<Fault> faults;
   for (std::size_t i = 0; i < (run ? 2 : line.shape.valueCount); ++i) {
     const std::string_view text = line.shape.values[i].text;
     const std::size_t at = findSeparator(text, run);
-    if (at != std::string_view::npos) faults.push_back(faultAt(line, offsetOf(line, text) + at));
+    if (at == std::string_view::npos) continue;
+    finding.faults.push_back(
+        faultAt(line, offsetOf(line, text) + at, "holds " + separatorName(text[at]), effect));
   }
-  return faults;
 }
 
-static void find(const Script& /*script*/, const Line& line, Report& report) {
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
   if (line.kind() == LineKind::kForeign) return;  // what its names mean is unknown
-  const auto what = [&](const Fault& fault) {
-    if (fault.at >= line.text.size()) return std::string("holds an empty name");
-    return "holds " + separatorName(line.text[fault.at]);
-  };
+  Finding& finding = found.emplace_back();
   if (line.kind() == LineKind::kRun) {
-    reportFaults(report, line, kSplitName, faultsOf(line), what,
-                 [](const Fault&) { return "tc gets other arguments than written"; });
+    addFaults(finding, line, "tc gets other arguments than written");
     return;
   }
   const bool del = line.kind() == LineKind::kDeleteOutput;
@@ -71,23 +68,25 @@ static void find(const Script& /*script*/, const Line& line, Report& report) {
   const std::size_t meant = del ? 1 : 2;
   const std::size_t count = countNames(line.text.substr(command.size() + 1));
   if (count == meant) return;
-  std::vector<Fault> faults = faultsOf(line);
-  if (faults.empty()) {  // quotes joined names, or a name is empty
-    const std::size_t quote = line.text.find('"');
-    faults.push_back(quote != std::string_view::npos
-                         ? faultAt(line, quote)
-                         : Fault{nullptr, {Cause::Kind::kLine, line.number, {}}, quote});
+  const std::string effect = std::string(command) + " reads " + std::to_string(count) +
+                             " names, not " + std::to_string(meant);
+  addFaults(finding, line, effect);
+  if (!finding.faults.empty()) return;
+  const std::size_t quote = line.text.find('"');  // quotes joined names, or a name is empty
+  if (quote != std::string_view::npos) {
+    finding.faults.push_back(faultAt(line, quote, "holds a double quote", effect));
+  } else {
+    finding.faults.push_back(
+        {{Cause::Kind::kLine, line.number, {}}, nullptr, quote, "holds an empty name", effect, {}});
   }
-  const std::string names = std::string(command) + " reads " + std::to_string(count) +
-                            " names, not " + std::to_string(meant);
-  reportFaults(report, line, kSplitName, faults, what,
-               [&](const Fault&) { return std::string(names); });
 }
 
-const LineRule kSplitName = {
-    {"split-name", Severity::kError,
-     "a name holds a blank, tab, comma, ; or =: cmd reads more names",
-     R"(copy and del take their names apart at blanks, tabs, commas, semicolons and equals
+const Rule kSplitName = {
+    "split-name",
+    Severity::kError,
+    Room::kLine,
+    "a name holds a blank, tab, comma, ; or =: cmd reads more names",
+    R"(copy and del take their names apart at blanks, tabs, commas, semicolons and equals
 signs, and multikevra writes names without quotes: the keep line of the kept name "s 01.hkl"
 holds three names, and the copy fails or copies other files. On a run line a blank in the
 directory path or the input name, in front of tc's quoted argument, hands tc other arguments.
@@ -96,7 +95,7 @@ Example:
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s 01.hkl
 
 To mend: rename the data file (or the folder) so that its name holds none of these characters,
-correct the list file or the answers, and run multikevra again.)"},
+correct the list file or the answers, and run multikevra again.)",
     find};
 
 }  // namespace mk::check

@@ -1,7 +1,8 @@
 // copy-prompts: COPYCMD makes copy ask before it replaces a file, and the batch waits.
 #include <optional>
 
-#include "check/rules/machine/site.h"
+#include "check/rules.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -32,20 +33,26 @@ static std::optional<std::string> replaces(const Line& line, const Names& names,
   return std::string(line.value(ValueKind::kKeptName));
 }
 
-static void find(const Line& line, const Names& names, Site& site, Report& report) {
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  Site& site = *context.site;
+  const Names& names = *context.names;
   const std::optional<std::string> copycmd = site.machine().variable("COPYCMD");
   if (!copycmd || !copyAsks(*copycmd)) return;
   const std::optional<std::string> target = replaces(line, names, site);
   if (!target) return;
-  report.add(line, kCopyPrompts, Cause{Cause::Kind::kBatch, 0, {}},
-             "COPYCMD is " + inQuotes(*copycmd) + ": copy asks before it replaces " +
-                 inQuotes(*target) + ", and the batch waits; set COPYCMD= first");
+  found.push_back(Finding::of("COPYCMD is " + inQuotes(*copycmd) +
+                                  ": copy asks before it replaces " + inQuotes(*target) +
+                                  ", and the batch waits; set COPYCMD= first",
+                              Cause{Cause::Kind::kBatch, 0, {}}));
 }
 
-const MachineRule kCopyPrompts = {
-    {"copy-prompts", Severity::kError,
-     "(on Windows) COPYCMD=/-Y: copy asks before it replaces a file, and the batch waits",
-     R"(copy replaces a file without asking in a batch file, unless the COPYCMD environment
+const Rule kCopyPrompts = {
+    "copy-prompts",
+    Severity::kError,
+    Room::kMachine,
+    "(on Windows) COPYCMD=/-Y: copy asks before it replaces a file, and the batch waits",
+    R"(copy replaces a file without asking in a batch file, unless the COPYCMD environment
 variable holds /-Y (some users and administrators set it, so that copy asks at the prompt):
 then copy asks "Overwrite ...? (Yes/No/All):" before it replaces a file that exists, and the
 overnight batch waits at that question until someone answers. With chaining on, the first
@@ -53,7 +60,7 @@ chaining copy replaces the sample input, so the batch stops there; otherwise the
 asks when the backup exists, and a keep line when its kept file exists. Reported once, on the
 first line that will ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
 
-To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)"},
+To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)",
     find};
 
 }  // namespace mk::check

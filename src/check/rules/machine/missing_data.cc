@@ -1,7 +1,7 @@
 // missing-data: no file of a run line's data name exists, probably a typo.
 #include "check/file_names.h"
-#include "check/rules/line/line_rule.h"
-#include "check/rules/machine/site.h"
+#include "check/rules.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -15,41 +15,49 @@ static bool dataFound(Site& site, std::string_view data) {
          (!standsAlone(data) && site.exists(script.absolute(data), true));
 }
 
-static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  Site& site = *context.site;
   const std::string_view data = line.value(ValueKind::kDataName);
-  if (line.kind() != LineKind::kRun || data.empty() || report.ignores(kMissingData)) return;
+  if (line.kind() != LineKind::kRun || data.empty()) return;
   if (findInvalidName(data, true).fault != NameFault::kNone) return;  // no file can have it
   const Script& script = site.script();
   if (dataFound(site, data)) return;
   for (const Reading& reading : site.machine().readings(data)) {
     if (!dataFound(site, reading.name)) continue;
-    report.add(line, kMissingData, dataCause(line),
-               "data name " + inQuotes(data) + ofEntry(line) + " is " + inQuotes(reading.name) +
-                   " in " + reading.codePage + ": cmd reads another name; resave the list file");
+    found.push_back(Finding::of("data name " + inQuotes(data) + ofEntry(line) + " is " +
+                                    inQuotes(reading.name) + " in " + reading.codePage +
+                                    ": cmd reads another name; resave the list file",
+                                dataCause(line)));
     return;
   }
   if (standsAlone(data)) {
-    report.add(line, kMissingData, dataCause(line),
-               "no file " + inQuotes(data) + ofEntry(line) + " exists, nor with an extension" +
-                   std::string(kEffect));
+    found.push_back(Finding::of("no file " + inQuotes(data) + ofEntry(line) +
+                                    " exists, nor with an extension" + std::string(kEffect),
+                                dataCause(line)));
     return;
   }
-  // Missing because the directory is, or because names run into it: that finding tells.
-  if (!site.pathExists() && !report.ignores(kMissingInput)) return;
-  if (runsIntoPath(script) && !report.ignores(kNoBackslash)) return;
   const std::string& current = *script.current;
   std::string where = inQuotes(current);
   if (script.key(site.pathFolder()) != script.key(current))
     where += " or " + inQuotes(script.path());
-  report.add(line, kMissingData, dataCause(line),
-             "no file of data name " + inQuotes(data) + ofEntry(line) + " exists in " + where +
-                 std::string(kEffect));
+  Finding& finding =
+      found.emplace_back(Finding::of("no file of data name " + inQuotes(data) + ofEntry(line) +
+                                         " exists in " + where + std::string(kEffect),
+                                     dataCause(line)));
+  // Missing because the directory is, or because names run into it: that finding tells.
+  if (!site.pathExists())
+    finding.follows.emplace_back(&kMissingInput, Cause{Cause::Kind::kLine, 1, {}});
+  if (script.runsIntoPath())
+    finding.follows.emplace_back(&kNoBackslash, Cause{Cause::Kind::kDirectory, 0, {}});
 }
 
-const MachineRule kMissingData = {
-    {"missing-data", Severity::kWarning,
-     "(on Windows) no file of the data name exists here: probably a typo",
-     R"(No file of the entry's data name D exists, neither D itself nor D followed by a dot and
+const Rule kMissingData = {
+    "missing-data",
+    Severity::kWarning,
+    Room::kMachine,
+    "(on Windows) no file of the data name exists here: probably a typo",
+    R"(No file of the entry's data name D exists, neither D itself nor D followed by a dot and
 any extension, in the current folder or in the directory path. That run then reads no data and
 writes no output, and its keep lines copy the previous run's output files under this entry's
 names, where they look like results. It is a warning: kevra forms the data file's name from the
@@ -62,7 +70,7 @@ with an acute is C3 A9 in UTF-8, two letters in code page 850); the message name
 
 To mend: correct the list file and run multikevra again, or run the check in the folder the
 batch runs from. For names beyond ASCII, make the list file in the console that runs the batch
-(dir /b *.xye > list.txt), or save it in the console's code page (OEM), or use ASCII names.)"},
+(dir /b *.xye > list.txt), or save it in the console's code page (OEM), or use ASCII names.)",
     find};
 
 }  // namespace mk::check

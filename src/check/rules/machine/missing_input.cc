@@ -1,6 +1,7 @@
 // missing-input: the sample input file does not exist.
 #include "check/file_names.h"
-#include "check/rules/machine/site.h"
+#include "check/rules.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -18,13 +19,15 @@ static std::string folderBeforeInput(const Site& site) {
   return found;
 }
 
-static void find(const Line& line, const Names& /*names*/, Site& site, Report& report) {
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  Site& site = *context.site;
   const Script& script = site.script();
   if (line.number != 1 || site.exists(script.sampleInputFile)) return;
   if (!site.pathExists()) {
-    report.add(line, kMissingInput,
-               "the folder " + inQuotes(site.pathFolder()) +
-                   " does not exist: the backup, the runs and their data fail; correct the path");
+    found.push_back(
+        Finding::of("the folder " + inQuotes(site.pathFolder()) +
+                    " does not exist: the backup, the runs and their data fail; correct the path"));
     return;
   }
   std::string message = "the sample input " + inQuotes(script.sampleInput) +
@@ -36,20 +39,22 @@ static void find(const Line& line, const Names& /*names*/, Site& site, Report& r
   } else {
     message += "correct the path or the input name";
   }
-  report.add(line, kMissingInput, message);
+  found.push_back(Finding::of(message));
 }
 
-const MachineRule kMissingInput = {
-    {"missing-input", Severity::kError,
-     "(on Windows) the sample input file does not exist: every run fails",
-     R"(The checker looks for P I.inp as cmd will, from the folder it runs in. When it is
+const Rule kMissingInput = {
+    "missing-input",
+    Severity::kError,
+    Room::kMachine,
+    "(on Windows) the sample input file does not exist: every run fails",
+    R"(The checker looks for P I.inp as cmd will, from the folder it runs in. When it is
 missing, the backup fails and every run of tc starts without its input; when P's folder does
 not exist, the data files there are missing too (not reported one by one). When a folder in P
 begins with the input name, P probably lacks its final backslash (D:\xrd\batch for
 D:\xrd\batch\): the message says so.
 
 To mend: correct the directory path (ending in \) or the input name and run multikevra again;
-or run the check, and the batch, in kevra's main directory when the names are relative.)"},
+or run the check, and the batch, in kevra's main directory when the names are relative.)",
     find};
 
 }  // namespace mk::check

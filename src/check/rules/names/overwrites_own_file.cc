@@ -1,6 +1,7 @@
 // overwrites-own-file: a keep copy onto a file the batch needs, or a line reading a file that an
 // earlier keep line wrote.
-#include "check/rules/names/names.h"
+#include "check/rules.h"
+#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -27,49 +28,57 @@ static std::string whatItOverwrites(const Script& script, const Line& line, cons
   }
 }
 
-static void findOnKeep(const Script& script, const Line& line, const Names& names, Report& report) {
-  const OwnFileOf own = ownFileOf(script, line, names);
+static void findOnKeep(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  const OwnFileOf own = ownFileOf(context.script, line, *context.names);
   if (own.file != OwnFile::kNone) {
     // Its own data file: the suffix is empty, in every entry.
     const bool suffix = own.file == OwnFile::kDataFile && own.line == line.runLine &&
                         line.value(ValueKind::kKeptName) == line.data && line.data.size() < 20;
-    report.add(line, kOverwritesOwnFile,
-               suffix ? Cause{Cause::Kind::kSuffix, line.slot, {}} : dataCause(line),
-               "kept name " + asResolved(line.value(ValueKind::kKeptName)) +
-                   (suffix ? "" : ofEntry(line)) + " is " + whatItOverwrites(script, line, own) +
-                   (suffix ? "; give the kept file a suffix" : std::string(kFix)));
+    const Cause cause = suffix ? Cause{Cause::Kind::kSuffix, line.slot, {}} : dataCause(line);
+    found.push_back(Finding::of("kept name " + asResolved(line.value(ValueKind::kKeptName)) +
+                                    (suffix ? "" : ofEntry(line)) + " is " +
+                                    whatItOverwrites(context.script, line, own) +
+                                    (suffix ? "; give the kept file a suffix" : std::string(kFix)),
+                                cause));
     return;
   }
   // tc writes its output files anew at each run: only this entry's keep lines count.
-  const std::uint64_t writer = names.keptInEntry(line.outputKey, line);
+  const std::uint64_t writer = context.names->keptInEntry(line.outputKey, line);
   if (writer == 0) return;
-  report.add(line, kOverwritesOwnFile, dataCause(line),
-             "output file name " + asResolved(line.value(ValueKind::kOutputFile)) + ofEntry(line) +
-                 " is line " + std::to_string(writer) + "'s kept file, not tc's output" +
-                 std::string(kFix));
+  const Cause cause = dataCause(line);
+  found.push_back(Finding::of("output file name " + asResolved(line.value(ValueKind::kOutputFile)) +
+                                  ofEntry(line) + " is line " + std::to_string(writer) +
+                                  "'s kept file, not tc's output" + std::string(kFix),
+                              cause));
 }
 
-static void find(const Script& script, const Line& line, const Names& names, Report& report) {
-  if (line.kind() == LineKind::kKeep) findOnKeep(script, line, names, report);
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  if (line.kind() == LineKind::kKeep) findOnKeep(context, found);
   if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
-  const std::uint64_t writer = names.keptLine(line.dataKey);
+  const std::uint64_t writer = context.names->keptLine(line.dataKey);
   if (writer == 0) return;
-  report.add(line, kOverwritesOwnFile, dataCause(line),
-             "data name " + asResolved(line.data) + ofEntry(line) + " is line " +
-                 std::to_string(writer) + "'s kept file, not its data" + std::string(kFix));
+  const Cause cause = dataCause(line);
+  found.push_back(Finding::of("data name " + asResolved(line.data) + ofEntry(line) + " is line " +
+                                  std::to_string(writer) + "'s kept file, not its data" +
+                                  std::string(kFix),
+                              cause));
 }
 
-const NamesRule kOverwritesOwnFile = {
-    {"overwrites-own-file", Severity::kError,
-     "a keep copy onto a file the batch needs: input, output, data, script",
-     R"(A keep line copies an output file to P N. When P N is a file the batch itself needs,
+const Rule kOverwritesOwnFile = {
+    "overwrites-own-file",
+    Severity::kError,
+    Room::kNames,
+    "a keep copy onto a file the batch needs: input, output, data, script",
+    R"(A keep line copies an output file to P N. When P N is a file the batch itself needs,
 the copy spoils the batch: the sample input (the runs after it start from the copy), tc's
 output file, the backup, an output file that a keep line copies, a data file (that raw data is
 lost, or a later run reads the copy instead of its data), or the running script (cmd reads on in
 the new file from the old position). The finding stands on the later of the two lines and names
 the other.
 
-To mend: change the data name or suffix so that no kept name is one of these files.)"},
+To mend: change the data name or suffix so that no kept name is one of these files.)",
     find};
 
 }  // namespace mk::check

@@ -1,9 +1,4 @@
-// The rules that look at the machine that will run the batch, before it runs: the sample input
-// and its backup, tc as cmd finds it, the data files, the kept files' folders, copy's question,
-// the kept files of an earlier batch. They read the machine through its seam (machine.h) as the
-// Site shows it: each folder listed once. A new rule of this room: a file here named after its
-// tag, defining its MachineRule, declared below and listed in rules.cc; this header brings
-// what its code and message need.
+// The machine before the batch, as the rules see it for one script: each folder listed once.
 #pragma once
 
 #include <cstdint>
@@ -13,11 +8,8 @@
 #include <vector>
 
 #include "check/machine.h"
-#include "check/report.h"
 #include "check/rule.h"
-#include "check/rules/names/names.h"
 #include "check/script.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -72,21 +64,5 @@ class Site {
 // The folder part of the absolute, normal name `name`: up to its last backslash, which stays
 // only at a root ("C:\").
 std::string_view folderOf(std::string_view name);
-
-struct MachineRule : Rule {
-  // Adds the rule's findings on `line`, with the earlier `names`, looking at `site`.
-  void (*find)(const Line& line, const Names& names, Site& site, Report& report);
-};
-
-extern const MachineRule kMissingInput;
-extern const MachineRule kOverwritesBackup;
-extern const MachineRule kNoTc;
-extern const MachineRule kTcIsBatch;
-extern const MachineRule kMissingData;
-extern const MachineRule kNoFolder;
-extern const MachineRule kReplacesKept;
-extern const MachineRule kCopyPrompts;
-extern const MachineRule kReadOnly;
-extern const MachineRule kNotAFile;
 
 }  // namespace mk::check

@@ -1,4 +1,4 @@
-#include "check/rules/machine/site.h"
+#include "check/site.h"
 
 #include <algorithm>
 

@@ -14,26 +14,24 @@ constexpr std::array<std::string_view, 5> kEffects = {
     "redirects the output", "drops it"};
 
 // Each double quote opens or closes a quoted stretch, where cmd leaves the characters alone.
-static void find(const Script& /*script*/, const Line& line, Report& report) {
-  std::vector<Fault> faults;
+static void find(const Context& context, Findings& found) {
+  const Line& line = context.line;
+  Finding& finding = found.emplace_back();
   bool quoted = false;
   for (std::size_t at = 0; at < line.text.size(); ++at) {
     if (line.text[at] == '"') quoted = !quoted;
-    if (!quoted && kActedOn.find(line.text[at]) != std::string_view::npos)
-      addFault(faults, line, at);
+    if (quoted || kActedOn.find(line.text[at]) == std::string_view::npos) continue;
+    addFault(finding, line, at, "holds " + inQuotes(line.text.substr(at, 1)),
+             "cmd " + std::string(kEffects[kActedOn.find(line.text[at])]));
   }
-  reportFaults(
-      report, line, kSpecialChar, faults,
-      [&](const Fault& fault) { return "holds " + inQuotes(line.text.substr(fault.at, 1)); },
-      [&](const Fault& fault) {
-        return "cmd " + std::string(kEffects[kActedOn.find(line.text[fault.at])]);
-      });
 }
 
-const LineRule kSpecialChar = {
-    {"special-char", Severity::kError,
-     "& | < > or ^ outside double quotes: cmd runs, redirects or drops it",
-     R"(Outside double quotes cmd acts on five characters before the command sees the line: &
+const Rule kSpecialChar = {
+    "special-char",
+    Severity::kError,
+    Room::kLine,
+    "& | < > or ^ outside double quotes: cmd runs, redirects or drops it",
+    R"(Outside double quotes cmd acts on five characters before the command sees the line: &
 ends the command and starts a second one, | pipes it into another, < and > redirect its input
 and output (a > in a name creates a file of the rest), and ^ escapes the next character and is
 dropped itself. Inside tc's quoted argument they are harmless, unless a double quote in a name
@@ -43,7 +41,7 @@ Example (copies kevra.hkl to a file "r", then runs a command "d.hkl"):
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\r&d.hkl
 
 To mend: rename the data file or folder without these characters, correct the list file or the
-answers, and run multikevra again.)"},
+answers, and run multikevra again.)",
     find};
 
 }  // namespace mk::check

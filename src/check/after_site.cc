@@ -1,4 +1,4 @@
-#include "check/rules/after/after.h"
+#include "check/after_site.h"
 
 #include <algorithm>
 #include <chrono>
@@ -65,11 +65,11 @@ bool AfterSite::begin(const Line& line) {
   return true;
 }
 
-void AfterSite::worsen(const AfterRule& rule) {
-  if (rule.outcome == Outcome::kUnknown) return;
-  const bool earlier = rule.outcome == Outcome::kReplaced;
-  EntryLeft& entry = earlier ? entries_[kept().earlierEntry - 1] : entries_.back();
-  entry.outcome = std::min(entry.outcome, rule.outcome);
+void AfterSite::worsen(std::uint64_t entry, Outcome outcome, const Rule& rule) {
+  EntryLeft& left = entries_[entry - 1];
+  if (outcome >= left.outcome) return;
+  left.outcome = outcome;
+  left.by = &rule;
 }
 
 void AfterSite::end() {

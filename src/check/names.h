@@ -1,8 +1,5 @@
-// The rules that compare a line with earlier lines: two lines writing one file, a line reading
-// a file an earlier line wrote, a data file run twice. They read one table of the names used so
-// far, which the check adds each line's names to after its rules ran. A new rule of this room:
-// a file here named after its tag, defining its NamesRule, declared below and listed in
-// rules.cc; this header brings what its code and message need.
+// What the check keeps of the lines before: one table of the names used so far, which the check
+// adds each line's names to after its rules ran, and what the list file's names were.
 #pragma once
 
 #include <cstdint>
@@ -10,10 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "check/report.h"
-#include "check/rule.h"
 #include "check/script.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
@@ -76,15 +70,5 @@ OwnFileOf ownFileOf(const Script& script, const Line& line, const Names& names);
 // True when the file that the keep line `line` copies to exists when the line runs, whatever
 // the machine holds now: it is one of the batch's own files, or an earlier keep line's.
 bool existsWhenRun(const Script& script, const Line& line, const Names& names);
-
-struct NamesRule : Rule {
-  // Adds the rule's findings on `line` of `script`, compared with the earlier `names`.
-  void (*find)(const Script& script, const Line& line, const Names& names, Report& report);
-};
-
-extern const NamesRule kOverwritesOwnFile;
-extern const NamesRule kDuplicateEntry;
-extern const NamesRule kKeptCollision;
-extern const NamesRule kNotText;
 
 }  // namespace mk::check

@@ -1,8 +1,5 @@
-// The rules that look at what a batch left, after it ran (--after): the backup, and each keep
-// line's kept file. They read the files through the machine's seam (machine.h), as the
-// AfterSite shows them: each kept file looked at once, beside the kept files of the entry
-// before. A new rule of this room: a file here named after its tag, defining its AfterRule,
-// declared below and listed in rules.cc; this header brings what its code and message need.
+// What a batch left, after it ran (--after), as the rules see it: each kept file looked at once,
+// beside the kept files of the entry before; and the night, entry by entry, for the morning.
 #pragma once
 
 #include <cstdint>
@@ -17,29 +14,17 @@
 #include "check/report.h"
 #include "check/rule.h"
 #include "check/script.h"
-#include "check/value_words.h"
 
 namespace mk::check {
 
 using FileTime = std::filesystem::file_time_type;
 
-// What an entry left, the worst first: its keep lines' worst finding, or done; unknown for a
-// batch that keeps no files.
-enum class Outcome : unsigned char {
-  kNotKept,
-  kReplaced,
-  kUnchangedOutput,
-  kStale,
-  kDone,
-  kUnknown
-};
-
 // A keep line's kept file, as the batch left it.
 struct KeptFile {
-  std::string output;  // O
-  std::string kept;    // N
-  std::string file;    // P N, as the script names it
-  std::string name;    // its absolute name on the machine
+  std::string output;               // O
+  std::string kept;                 // N
+  std::string file;                 // P N, as the script names it
+  std::string name;                 // its absolute name on the machine
   std::optional<FileTime> written;  // nothing: it does not exist
   std::uint64_t earlierLine = 0;    // an earlier keep line that copied to it, and its entry
   std::uint64_t earlierEntry = 0;
@@ -51,12 +36,11 @@ struct EntryLeft {
   std::string data;         // D
   std::string information;  // T; empty without information
   Outcome outcome = Outcome::kUnknown;
+  const Rule* by = nullptr;        // the rule whose finding made that outcome
   std::uint64_t present = 0;       // its kept files that exist
   std::optional<FileTime> newest;  // the newest of them
   std::string keptOutput;          // P N of its kept copy of tc's output, if it keeps one
 };
-
-struct AfterRule;
 
 // The machine after the batch, as the rules see it, and the entries so far.
 class AfterSite {
@@ -79,9 +63,8 @@ class AfterSite {
   // lines of an entry.
   bool begin(const Line& line);
 
-  // After `rule` found something on the line: the entry its finding is about (replaced's, the
-  // earlier one) left no better than the rule's outcome.
-  void worsen(const AfterRule& rule);
+  // After `rule` found what makes `outcome` of the entry `entry`: it left no better.
+  void worsen(std::uint64_t entry, Outcome outcome, const Rule& rule);
 
   // After the rules looked at a keep line of an entry.
   void end();
@@ -117,18 +100,5 @@ class AfterSite {
   std::optional<FileTime> oldest_;  // of the kept files of this batch
   std::optional<FileTime> newest_;
 };
-
-struct AfterRule : Rule {
-  // Adds the rule's findings on `line`, looking at `site`.
-  void (*find)(const Line& line, const AfterSite& site, Report& report);
-  Outcome outcome;  // what an entry left where it finds something (kUnknown: no entry's)
-};
-
-extern const AfterRule kNoBackup;
-extern const AfterRule kNotKept;
-extern const AfterRule kReplaced;
-extern const AfterRule kStale;
-extern const AfterRule kUnchangedOutput;
-extern const AfterRule kNotChained;
 
 }  // namespace mk::check

@@ -1,4 +1,4 @@
-#include "check/rules/names/names.h"
+#include "check/names.h"
 
 #include <algorithm>
 
