@@ -57,13 +57,17 @@ static std::optional<std::size_t> pathSizeOfFirstEntry(const LineShape& first, s
   return size;
 }
 
-// Reads the first line into `text` and makes `line` line 1 and the script it begins (on
-// `machine`), whose files `report` names in P; nothing when it is not a backup copy line.
-static std::optional<Script> open(std::istream& in, Report& report, const Machine* machine,
-                                  Text& text, std::deque<Text>& ahead, Line& line) {
-  if (!read(in, text)) return std::nullopt;
+// Reads the script from `in`: makes `script` of its first line (on `machine`; `report` names its
+// files in P), then hands `each` every line in order. False when the first line is not a backup
+// copy line.
+static bool walk(std::istream& in, Report& report, const Machine* machine,
+                 std::optional<Script>& script, const std::function<void(const Line&)>& each) {
+  Text text;
+  std::deque<Text> ahead;
+  Line line;
+  if (!read(in, text)) return false;
   line.shape = recogniseFirstLine(text.text);
-  if (line.kind() != LineKind::kBackup) return std::nullopt;
+  if (line.kind() != LineKind::kBackup) return false;
   if (const std::optional<std::size_t> size = pathSizeOfFirstEntry(line.shape, in, ahead))
     line.shape = recogniseFirstLine(text.text, size);
   line.number = 1;
@@ -71,23 +75,20 @@ static std::optional<Script> open(std::istream& in, Report& report, const Machin
   line.ended = text.ended;
   line.last = text.last;
   if (!line.shape.values[0].text.empty()) report.nameFilesIn(line.shape.values[0].text);
-  return Script(report.scriptName(), line.shape.values[0].text, line.shape.values[1].text, machine);
-}
-
-// Makes `line` line `number` of `script`, from the lines read ahead or else from `in`, into
-// `text`: false at the end.
-static bool next(const Script& script, std::istream& in, std::deque<Text>& ahead, Text& text,
-                 std::uint64_t number, Line& line) {
-  if (!ahead.empty()) {
-    text = std::move(ahead.front());
-    ahead.pop_front();
-  } else if (!read(in, text)) {
-    return false;
+  script.emplace(report.scriptName(), line.shape.values[0].text, line.shape.values[1].text,
+                 machine);
+  for (std::uint64_t number = 2;; ++number) {
+    each(line);
+    if (!ahead.empty()) {
+      text = std::move(ahead.front());
+      ahead.pop_front();
+    } else if (!read(in, text)) {
+      return true;
+    }
+    readLine(*script, number, text.text, line);
+    line.ended = text.ended;
+    line.last = text.last;
   }
-  readLine(script, number, text.text, line);
-  line.ended = text.ended;
-  line.last = text.last;
-  return true;
 }
 
 // What the summary line tells of the script: its entries, whether it chains them, the files
@@ -120,7 +121,7 @@ static void look(Room room, const Context& context, Report& report, const Rule* 
         (room == Room::kMachine && report.ignores(*rule)))
       continue;
     found.clear();
-    rule->find(context, found);
+    rule->find(context.line, context, found);
     for (Finding& finding : found) {
       const std::uint64_t entry = finding.line != 0 ? finding.entry : context.line.entry;
       const Outcome outcome = finding.outcome;
@@ -138,53 +139,45 @@ bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine, co
            std::to_string(machine->codePage()) + ", cannot be taken apart byte by byte";
     machine = nullptr;
   }
-  Text text;
-  std::deque<Text> ahead;
-  Line line;
-  const std::optional<Script> script = open(in, report, machine, text, ahead, line);
-  if (!script) return false;
+  std::optional<Script> script;
   Names names;
   std::optional<Site> site;
-  if (machine != nullptr) site.emplace(*machine, *script);
   ScriptSummary summary;
-  for (std::uint64_t number = 2;; ++number) {
+  const bool ours = walk(in, report, machine, script, [&](const Line& line) {
+    if (line.number == 1 && machine != nullptr) site.emplace(*machine, *script);
     const Context context{*script, line, &names, site ? &*site : nullptr};
     look(Room::kLine, context, report, only);
     look(Room::kNames, context, report, only);
     if (site) look(Room::kMachine, context, report, only);
     names.record(line);
     summary.count(line);
-    if (!next(*script, in, ahead, text, number, line)) break;
-  }
+  });
+  if (!ours) return false;
   if (in.bad()) {  // unreadable: no summary
     report.flush(summary.entries);
-    return true;
+  } else {
+    report.summarize(summary.description(), summary.entries, site ? std::string_view() : note);
   }
-  report.summarize(summary.description(), summary.entries, site ? std::string_view() : note);
   return true;
 }
 
 bool checkAfterRun(std::istream& in, Report& report, const Machine& machine,
                    const std::function<void(const AfterSite&)>& morning, const Rule* only) {
-  Text text;
-  std::deque<Text> ahead;
-  Line line;
-  const std::optional<Script> script = open(in, report, &machine, text, ahead, line);
-  if (!script) return false;
-  AfterSite site(machine, *script);
-  for (std::uint64_t number = 2;; ++number) {
-    if (site.begin(line)) {
-      look(Room::kAfter, Context{*script, line, nullptr, nullptr, &site}, report, only, &site);
-      if (line.kind() == LineKind::kKeep) site.end();
-    }
-    if (!next(*script, in, ahead, text, number, line)) break;
-  }
+  std::optional<Script> script;
+  std::optional<AfterSite> site;
+  const bool ours = walk(in, report, &machine, script, [&](const Line& line) {
+    if (line.number == 1) site.emplace(machine, *script);
+    if (!site->begin(line)) return;
+    look(Room::kAfter, Context{*script, line, nullptr, nullptr, &*site}, report, only, &*site);
+    if (line.kind() == LineKind::kKeep) site->end();
+  });
+  if (!ours) return false;
   if (in.bad()) {
     report.flush(0);
     return true;
   }
-  site.summarize(report);
-  if (morning) morning(site);
+  site->summarize(report);
+  if (morning) morning(*site);
   return true;
 }
 

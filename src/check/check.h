@@ -17,13 +17,12 @@ namespace mk::check {
 // last line needs no line end. False at the end of the input, or when a read fails (in.bad()).
 bool readScriptLine(std::istream& in, std::string& line);
 
-// Checks the script read from `in`, before it runs, reporting to `report` (whose
-// name is the script's); with a `machine`, also what the batch needs from it, else a note says
-// what was not checked (also where the machine's console has a double-byte code page, whose
-// names cannot be taken apart byte by byte). False, reporting nothing, when its first line is not a
-// backup copy line "copy P I.inp P I_orig.inp": then the script is not one of multikevra's. When a
-// read fails (in.bad()), the report ends with the findings so far, without its summary.
-// With `only`, no other rule looks.
+// Checks the script read from `in`, before it runs, reporting to `report` (whose name is the
+// script's); with a `machine`, also what the batch needs from it, else (or where its console has
+// a double-byte code page) a note says what was not checked. False, reporting nothing, when its
+// first line is not a backup copy line "copy P I.inp P I_orig.inp": not one of multikevra's. When
+// a read fails (in.bad()), the report ends with the findings so far, without its summary. With
+// `only`, no other rule looks.
 bool checkBeforeRun(std::istream& in, Report& report, const Machine* machine,
                     const Rule* only = nullptr);
 

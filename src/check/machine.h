@@ -1,12 +1,8 @@
 // What the checker reads of the machine that runs the batch, through one seam: the current
 // folder, the environment, what the folders hold and, after the batch, when its files were
-// written and what they hold. The checker runs on that machine, in the window and folder of the
-// batch; tests hold a machine in memory.
-//
-// Names cross the seam as cmd reads them: as the script's bytes, in the code page cmd reads the
-// batch in (codePage()). The machine decodes them into its own names, and writes the names it
-// gives back (the current folder, a folder's files, the environment) in that code page, "?" for
-// a letter the code page has not got.
+// written and what they hold; tests hold a machine in memory. Names cross the seam as the
+// script's bytes, in the code page cmd reads the batch in (codePage()): the machine decodes them
+// into its own, and writes the names it gives back in it, "?" for a letter it has not got.
 #pragma once
 
 #include <cstdio>

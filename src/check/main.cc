@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <new>
@@ -30,8 +29,7 @@ constexpr int kNotChecked = 3;
 constexpr std::string_view kProgram = "multikevra-check";
 constexpr std::string_view kUsage =
     "usage: multikevra-check [--after [--rerun] [--table FILE]] [--ignore TAG[,TAG...]] [SCRIPT] | "
-    "--explain TAG | --help "
-    "| --version";
+    "--explain TAG | --help | --version";
 
 // The help; each list of findings (@BEFORE, @AFTER) is filled in from the rules.
 constexpr std::string_view kHelp = R"(usage: multikevra-check [--ignore TAG[,TAG...]] [SCRIPT]
@@ -76,7 +74,7 @@ static std::string cannotRead(const std::string& name, int error) {
   return "cannot read \"" + name + "\": " + std::strerror(error);
 }
 
-static int help() {
+static int help(std::string_view /*value*/) {
   std::string text(kHelp);
   for (const bool after : {false, true}) {
     std::string list;  // a line a finding: tag, severity and summary
@@ -115,6 +113,11 @@ static const mk::check::Rule* knownTag(std::string_view tag) {
   return nullptr;
 }
 
+static int version(std::string_view /*value*/) {
+  std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
+  return 0;
+}
+
 static int explain(std::string_view tag) {
   const mk::check::Rule* rule = knownTag(tag);
   if (rule == nullptr) return kNotChecked;
@@ -126,13 +129,51 @@ static int explain(std::string_view tag) {
   return 0;
 }
 
-// What the command line asks for besides the script.
+// What the command line asks for.
 struct Request {
+  std::optional<std::string> script;
   bool after = false;
   bool rerun = false;                // --rerun
   std::optional<std::string> table;  // --table FILE
   std::vector<const mk::check::Rule*> ignored;
+  int (*alone)(std::string_view value) = nullptr;  // --help, --version or --explain TAG
+  std::string_view aloneValue;
 };
+
+// The rules of the list of tags `tags` (TAG[,TAG...]), added to `rules`; false, having said
+// so, at a tag that names none.
+static bool addRules(std::string_view tags, std::vector<const mk::check::Rule*>& rules) {
+  for (;;) {
+    const std::size_t comma = tags.find(',');
+    const mk::check::Rule* rule = knownTag(tags.substr(0, comma));
+    if (rule == nullptr) return false;
+    rules.push_back(rule);
+    if (comma == std::string_view::npos) return true;
+    tags.remove_prefix(comma + 1);
+  }
+}
+
+// The options: the name, whether a value follows (--table FILE or --table=FILE), and what it
+// does standing alone, or else what it asks for of a check (false, having said why, where it
+// cannot be taken).
+struct Option {
+  std::string_view name;
+  bool takesValue;
+  int (*alone)(std::string_view value);
+  bool (*take)(Request& request, std::string_view value);
+};
+constexpr std::array<Option, 8> kOptions = {{
+    {"--after", false, nullptr, [](Request& r, std::string_view) { return r.after = true; }},
+    {"--rerun", false, nullptr, [](Request& r, std::string_view) { return r.rerun = true; }},
+    {"--table", true, nullptr,
+     [](Request& r, std::string_view file) { return (r.table = std::string(file)).has_value(); }},
+    {"--ignore", true, nullptr,
+     [](Request& r, std::string_view tags) { return addRules(tags, r.ignored); }},
+    {"--explain", true, explain, nullptr},
+    {"--help", false, help, nullptr},
+    {"/?", false, help, nullptr},  // as Windows programs take it
+    {"--version", false, version, nullptr},
+}};
 
 // Writes `text` to the new file `file`; false, having said so, when it cannot.
 static bool writeFile(const std::string& file, const std::string& text) {
@@ -141,29 +182,6 @@ static bool writeFile(const std::string& file, const std::string& text) {
   if (out.flush()) return true;
   notChecked("cannot write \"" + file + "\"");
   return false;
-}
-
-// Writes what --rerun and --table ask for of the night of the script `name`, as `site` saw it;
-// false, having said so, when a file cannot be written.
-static bool writeMorning(const mk::check::AfterSite& site, const Request& request,
-                         const std::string& name) {
-  if (request.table && !writeFile(*request.table, mk::check::nightTable(site))) return false;
-  if (!request.rerun) return true;
-  const auto say = [](const std::string& line) { std::puts(mk::check::printable(line).c_str()); };
-  const mk::check::Rerun rerun = mk::check::planRerun(site);
-  if (!rerun.why.empty()) {
-    say(name + ": note: nothing written to run again: " + rerun.why);
-    return true;
-  }
-  if (!writeFile("rerun.lst", rerun.list) || !writeFile("rerun.ans", rerun.answers) ||
-      (!rerun.information.empty() && !writeFile("rerun.inf", rerun.information)))
-    return false;
-  for (const std::string& note : rerun.notes)
-    say(std::string(name).append(": note: ").append(note));
-  say(name + ": note: type these commands, in order:");
-  for (const std::string& command : rerun.commands)
-    say(command);
-  return true;
 }
 
 static int readAndCheck(const std::string& name, const Request& request) {
@@ -179,12 +197,16 @@ static int readAndCheck(const std::string& name, const Request& request) {
     return notChecked("the batch's files cannot be looked at: names of the console's code page, " +
                       std::to_string(machine->codePage()) + ", cannot be taken apart byte by byte");
   }
+  if (const auto refused = request.after
+                               ? mk::check::morningRefuses(*machine, request.rerun, request.table)
+                               : std::nullopt)
+    return notChecked("\"" + *refused + "\" exists: move it away first; nothing was written");
   errno = 0;
-  bool written = true;
-  const auto morning = [&](const mk::check::AfterSite& site) {
-    written = writeMorning(site, request, name);
+  mk::check::Morning morning;
+  const auto night = [&](const mk::check::AfterSite& site) {
+    morning = mk::check::morningOf(site, request.rerun, request.table, name);
   };
-  const bool ours = request.after ? mk::check::checkAfterRun(file, report, *machine, morning)
+  const bool ours = request.after ? mk::check::checkAfterRun(file, report, *machine, night)
                                   : mk::check::checkBeforeRun(file, report, machine.get());
   if (file.bad()) return notChecked(cannotRead(name, errno != 0 ? errno : EIO));
   if (!ours) {
@@ -192,27 +214,50 @@ static int readAndCheck(const std::string& name, const Request& request) {
                       "\" is not a script written by multikevra: its first line is not the backup "
                       "copy line \"copy P I.inp P I_orig.inp\"");
   }
+  for (const auto& [written, text] : morning.files)
+    if (!writeFile(written, text)) return kNotChecked;
+  for (const std::string& line : morning.lines)
+    std::puts(mk::check::printable(line).c_str());
   if (std::fflush(stdout) != 0) return notChecked("cannot write the report");
-  return written ? report.exitStatus() : kNotChecked;
+  return report.exitStatus();
 }
 
-// True, having said so, when a file that --rerun or --table would write exists already.
-static bool refusesFiles(const Request& request) {
-  std::vector<std::string> files;
-  if (request.rerun) files = {"rerun.lst", "rerun.inf", "rerun.ans"};
-  if (request.table) files.push_back(*request.table);
-  for (const std::string& file : files) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) continue;
-    notChecked("\"" + file + "\" exists: move it away first; nothing was written");
-    return true;
+// Reads `arguments` into `request`; false, having said why, where they ask for nothing it can do.
+static bool read(std::span<char*> arguments, Request& request) {
+  const std::string usage = "; " + std::string(kUsage);
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view argument = arguments[i];
+    if (!argument.starts_with("--") && argument != "/?") {
+      if (request.script) return notChecked("one script at a time" + usage) != kNotChecked;
+      request.script = argument;
+      continue;
+    }
+    const std::size_t equals = argument.find('=');
+    std::optional<std::string_view> value;
+    if (equals != std::string_view::npos) value = argument.substr(equals + 1);
+    argument = argument.substr(0, equals);
+    const auto* option = std::ranges::find(kOptions, argument, &Option::name);
+    if (option == kOptions.end())
+      return notChecked("unknown option \"" + std::string(argument) + "\"" + usage) != kNotChecked;
+    if (value && !option->takesValue)
+      return notChecked(std::string(argument) + " takes no value" + usage) != kNotChecked;
+    if (option->takesValue && !value && i + 1 == arguments.size())
+      return notChecked(std::string(argument) + " takes a value" + usage) != kNotChecked;
+    if (option->takesValue && !value) value = arguments[++i];
+    if (option->alone != nullptr &&
+        arguments.size() != (value && equals == std::string_view::npos ? 2U : 1U))
+      return notChecked(std::string(argument) + " stands alone" + usage) != kNotChecked;
+    request.alone = option->alone;
+    request.aloneValue = value.value_or("");
+    if (option->take != nullptr && !option->take(request, request.aloneValue)) return false;
   }
-  return false;
+  return true;
 }
 
-// Checks the script `name` as `request` asks; a check that runs out of memory ends with "not
-// checked", as a script that cannot be read does.
-static int checkScript(const std::string& name, const Request& request) {
+// Checks the script as `request` asks; a check that runs out of memory ends with "not checked",
+// as a script that cannot be read does.
+static int checkScript(const Request& request) {
+  const std::string name = request.script.value_or("multikevra.bat");
   if ((request.rerun || request.table) && !request.after)
     return notChecked("--rerun and --table go with --after; " + std::string(kUsage));
   if (request.after && !mk::check::kChecksFiles) {
@@ -220,7 +265,6 @@ static int checkScript(const std::string& name, const Request& request) {
         "the results of a batch can only be checked where it ran: run multikevra-check --after "
         "on the Windows machine, in kevra's main directory");
   }
-  if (refusesFiles(request)) return kNotChecked;
   try {
     return readAndCheck(name, request);
   } catch (const std::bad_alloc&) {
@@ -228,77 +272,13 @@ static int checkScript(const std::string& name, const Request& request) {
   }
 }
 
-// The rules of the list of tags `tags` (TAG[,TAG...]), added to `rules`; false, having said
-// so, at a tag that names none.
-static bool addRules(std::string_view tags, std::vector<const mk::check::Rule*>& rules) {
-  for (;;) {
-    const std::size_t comma = tags.find(',');
-    const mk::check::Rule* rule = knownTag(tags.substr(0, comma));
-    if (rule == nullptr) return false;
-    rules.push_back(rule);
-    if (comma == std::string_view::npos) return true;
-    tags.remove_prefix(comma + 1);
-  }
-}
-
-// The value of a long option written --OPTION=VALUE, which `argument` then keeps without it.
-static std::optional<std::string_view> valueIn(std::string_view& argument) {
-  const std::size_t equals = argument.find('=');
-  if (!argument.starts_with("--") || equals == std::string_view::npos) return std::nullopt;
-  const std::string_view value = argument.substr(equals + 1);
-  argument = argument.substr(0, equals);
-  return value;
-}
-
-// The status of --help, --version or --explain TAG, which stand alone, when `arguments` hold one.
-static std::optional<int> standAlone(std::span<char*> arguments) {
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string_view option = arguments[i];
-    if (option == "/?") option = "--help";  // as Windows programs take it
-    const std::optional<std::string_view> value = valueIn(option);
-    const bool alone = arguments.size() == (option == "--explain" && !value ? 2U : 1U);
-    if (option == "--explain" && alone && (value || i == 0))
-      return explain(value ? *value : std::string_view(arguments[1]));
-    if (option == "--explain")
-      return notChecked("--explain takes one tag and stands alone; " + std::string(kUsage));
-    if ((option == "--help" || option == "--version") && (!alone || value))
-      return notChecked(std::string(option) + " stands alone; " + std::string(kUsage));
-    if (option == "--help") return help();
-    if (option != "--version") continue;
-    std::printf("%s %s\n", kProgram.data(), MULTIKEVRA_VERSION);
-    return 0;
-  }
-  return std::nullopt;
-}
-
 int main(int argc, char** argv) try {  // any exception ends with one line, as not checked
   std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
   if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
-  if (const std::optional<int> status = standAlone(arguments)) return *status;
   Request request;
-  std::optional<std::string> name;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string_view argument = arguments[i];
-    const std::optional<std::string_view> value = valueIn(argument);
-    const bool last = !value && i + 1 == arguments.size();
-    const auto valueOf = [&] { return value ? *value : std::string_view(arguments[++i]); };
-    if (value && (argument == "--after" || argument == "--rerun"))
-      return notChecked(std::string(argument) + " takes no value; " + std::string(kUsage));
-    if (argument == "--after" || argument == "--rerun") {
-      (argument == "--after" ? request.after : request.rerun) = true;
-    } else if (argument == "--ignore" || argument == "--table") {
-      if (last) return notChecked(std::string(argument) + " takes a value; " + std::string(kUsage));
-      if (argument == "--table") request.table = valueOf();
-      if (argument == "--ignore" && !addRules(valueOf(), request.ignored)) return kNotChecked;
-    } else if (argument.starts_with("--")) {
-      return notChecked("unknown option \"" + std::string(argument) + "\"; " + std::string(kUsage));
-    } else if (name) {
-      return notChecked(std::string("one script at a time; ").append(kUsage));
-    } else {
-      name = argument;
-    }
-  }
-  return checkScript(name.value_or("multikevra.bat"), request);
+  if (!read(arguments, request)) return kNotChecked;
+  if (request.alone != nullptr) return request.alone(request.aloneValue);
+  return checkScript(request);
 } catch (const std::exception& error) {
   return notChecked(std::string("stopped: ") + error.what());
 }

@@ -15,18 +15,6 @@ static std::string keyOf(const Rule& rule, const Cause& cause) {
   return key.append(1, '\0').append(cause.file);
 }
 
-// How many entries `runs` hold, runs that may overlap.
-static std::uint64_t countOf(std::vector<std::pair<std::uint64_t, std::uint64_t>> runs) {
-  std::ranges::sort(runs);
-  std::uint64_t count = 0;
-  std::uint64_t last = 0;  // the last entry counted
-  for (const auto& [first, end] : runs) {
-    count += end > last ? end - std::max(first - 1, last) : 0;
-    last = std::max(last, end);
-  }
-  return count;
-}
-
 Report::Report(std::string_view scriptName, std::FILE* out) : name_(scriptName), out_(out) {}
 
 void Report::ignore(const Rule& rule) {
@@ -39,13 +27,8 @@ bool Report::ignores(const Rule& rule) const {
 
 void Report::reach(Kept& kept, std::uint64_t entry) {
   ++kept.more;
-  if (entry == 0) return;
-  if (!kept.entries.empty() && entry >= kept.entries.back().first &&
-      entry <= kept.entries.back().second + 1) {
-    kept.entries.back().second = std::max(kept.entries.back().second, entry);
-  } else {
-    kept.entries.emplace_back(entry, entry);
-  }
+  if (entry != 0 && (kept.entries.empty() || kept.entries.back() != entry))
+    kept.entries.push_back(entry);
 }
 
 bool Report::add(const Rule& rule, const Line& line, Finding finding) {
@@ -53,9 +36,9 @@ bool Report::add(const Rule& rule, const Line& line, Finding finding) {
   if (finding.faults.empty())
     finding.faults.push_back({{Cause::Kind::kLine, line.number, {}}, nullptr, 0, {}, {}, {}});
   const std::uint64_t entry = finding.line != 0 ? finding.entry : line.entry;
-  for (const Cause& cause : finding.reachesOnly) {
-    const auto found = causes_.find(keyOf(rule, cause));
-    if (found == causes_.end()) continue;
+  if (const auto found =
+          finding.reachesOnly ? causes_.find(keyOf(rule, *finding.reachesOnly)) : causes_.end();
+      found != causes_.end()) {
     reach(kept_[found->second], entry);
     return false;
   }
@@ -124,7 +107,7 @@ void Report::flush(std::uint64_t entries) {
     std::string text = name_ + ":" + std::to_string(kept.line);
     text.append(kept.rule->severity == Severity::kError ? ": error: " : ": warning: ");
     text.append(kept.message);
-    if (entries > 1 && countOf(kept.entries) == entries) {
+    if (entries > 1 && kept.entries.size() == entries) {
       text.append(" (on every entry)");
     } else if (kept.more > 0) {
       text.append(" (").append(counted(kept.more, "more line")).append(")");
@@ -150,12 +133,13 @@ void Report::summarize(std::string_view description, std::uint64_t entries, std:
     }
     const auto found = tally_.find(rule);
     if (found == tally_.end()) continue;
-    const auto& [count, runs] = found->second;
+    auto& [count, touched] = found->second;  // each entry touched once
+    std::ranges::sort(touched);
+    touched.erase(std::ranges::unique(touched).begin(), touched.end());
     (rule->severity == Severity::kError ? errors : warnings) += count;
     tags.append(tags.empty() ? "" : ", ").append(rule->tag);
     tags.append(1, ' ').append(std::to_string(count));
-    if (const std::uint64_t touched = countOf(runs); touched > 0)
-      tags.append(" (" + counted(touched, "entry") + ")");
+    if (!touched.empty()) tags.append(" (" + counted(touched.size(), "entry") + ")");
   }
   if (!tags.empty()) {
     write(name_ + ": note: multikevra-check --explain TAG tells what a finding means");

@@ -53,15 +53,14 @@ class Report {
   [[nodiscard]] int exitStatus() const;
 
  private:
-  using Entries = std::vector<std::pair<std::uint64_t, std::uint64_t>>;  // runs first to last
-  struct Kept {                                                          // a finding
+  struct Kept {  // a finding
     const Rule* rule = nullptr;
     std::uint64_t line = 0;
     std::string message;
-    std::uint64_t more = 0;  // the lines its causes reach after its own
-    Entries entries;         // the entries they reach
-    Finding finding;         // what it follows from and covers, its causes
-    bool shown = false;      // neither left out nor following from a finding shown
+    std::uint64_t more = 0;              // the lines its causes reach after its own
+    std::vector<std::uint64_t> entries;  // the entries they reach
+    Finding finding;                     // what it follows from and covers, its causes
+    bool shown = false;                  // neither left out nor following from a finding shown
   };
   void reach(Kept& kept, std::uint64_t entry);
   [[nodiscard]] bool follows(const Kept& kept, const std::vector<Cause::Kind>& covered) const;
@@ -71,10 +70,10 @@ class Report {
   std::FILE* out_;
   std::string path_;
   std::map<const Rule*, bool> ignored_;
-  std::vector<Kept> kept_;                                          // in the order they came
-  std::map<std::string, std::size_t> causes_;                       // tag and cause: the finding
-  std::map<const Rule*, std::pair<std::uint64_t, Entries>> tally_;  // shown, and their entries
-  std::map<const Rule*, std::uint64_t> leftOut_;                    // left out, not following
+  std::vector<Kept> kept_;                     // in the order they came
+  std::map<std::string, std::size_t> causes_;  // tag and cause: the finding
+  std::map<const Rule*, std::pair<std::uint64_t, std::vector<std::uint64_t>>> tally_;  // shown
+  std::map<const Rule*, std::uint64_t> leftOut_;  // left out, not following
 };
 
 // "1 error", "2 errors": `count` and `noun`, with an s unless the count is 1.

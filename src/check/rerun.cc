@@ -83,51 +83,67 @@ static std::string choose(const AfterSite& site, std::vector<std::size_t>& again
   return {};
 }
 
-Rerun planRerun(const AfterSite& site) {
-  Rerun rerun;
+// The rerun of the batch `site` looked at: without chaining its entries that did not leave their
+// kept files but were not replaced; with chaining those from the first such on, started from the
+// entry before's kept tc output, else the whole batch from the backup. The first commands keep
+// the night's backup, script and (chaining) sample input under names no file has. Its files and
+// lines (`note` before each note) go to `morning`.
+static void planRerun(const AfterSite& site, const std::string& note, Morning& morning) {
   std::vector<std::size_t> again;
   std::string start;
-  rerun.why = choose(site, again, start, rerun.notes);
-  if (!rerun.why.empty()) return rerun;
+  std::vector<std::string> notes;
+  if (const std::string why = choose(site, again, start, notes); !why.empty()) {
+    morning.lines.push_back(note + "nothing written to run again: " + why);
+    return;
+  }
   const Script& script = site.script();
+  std::string list;
+  std::string information;
   for (const std::size_t i : again) {
-    rerun.list += listItem(site.entries()[i].data) + "\n";
+    list += listItem(site.entries()[i].data) + "\n";
     std::string_view text = site.entries()[i].information;
     if (text.ends_with(' ')) text.remove_suffix(1);  // the blank the end rule adds
-    if (site.information()) rerun.information.append(text).append("\n");
+    information.append(text).append("\n");
   }
-  rerun.answers = script.path() + "\nrerun.lst\n" + std::to_string(again.size()) + "\n" +
-                  script.input() + (site.information() ? "\ny\nrerun.inf\n" : "\nn\n") +
-                  (site.chaining() ? "y\n" : "n\n") + "y\n" + std::to_string(site.keeps().size()) +
-                  "\n";
+  std::string answers = script.path() + "\nrerun.lst\n" + std::to_string(again.size()) + "\n" +
+                        script.input() + (site.information() ? "\ny\nrerun.inf\n" : "\nn\n") +
+                        (site.chaining() ? "y\n" : "n\n") + "y\n" +
+                        std::to_string(site.keeps().size()) + "\n";
   for (const auto& [output, suffix] : site.keeps())
-    rerun.answers.append(output).append("\n").append(suffix).append("\n");
-  rerun.notes.push_back("rerun.lst" + std::string(site.information() ? ", rerun.inf" : "") +
-                        " and rerun.ans hold the " + counted(again.size(), "entry") +
-                        " to run again, from entry " + std::to_string(again.front() + 1) +
-                        " (line " + std::to_string(site.entries()[again.front()].runLine) + ")");
+    answers.append(output).append("\n").append(suffix).append("\n");
+  morning.files.emplace_back("rerun.lst", list);
+  morning.files.emplace_back("rerun.ans", answers);
+  if (site.information()) morning.files.emplace_back("rerun.inf", information);
+  notes.push_back("rerun.lst" + std::string(site.information() ? ", rerun.inf" : "") +
+                  " and rerun.ans hold the " + counted(again.size(), "entry") +
+                  " to run again, from entry " + std::to_string(again.front() + 1) + " (line " +
+                  std::to_string(site.entries()[again.front()].runLine) + ")");
   std::vector<std::string> kept;  // the night's files, and where they are kept
   if (site.machine().kind(script.backupFile) == EntryKind::kFile)
     kept.push_back(script.path() + script.backup);
   kept.push_back(script.name);
   if (site.chaining()) kept.push_back(script.path() + script.sampleInput);
+  std::vector<std::string> commands;
   std::string where;
   for (const std::string& name : kept) {
     const std::string night = aside(site, name);
     // The script is moved away: no multikevra.bat is left to run until the writer wrote one.
-    rerun.commands.push_back(name == script.name
-                                 ? "ren " + inQuotes(name) + " " + inQuotes(fileNamePart(night))
-                                 : copyCommand(name, night));
+    commands.push_back(name == script.name
+                           ? "ren " + inQuotes(name) + " " + inQuotes(fileNamePart(night))
+                           : copyCommand(name, night));
     where.append(where.empty() ? "" : ", ").append(inQuotes(night));
   }
-  rerun.notes.push_back("the first commands keep the night's files as " + where +
-                        ": the rerun replaces the backup and multikevra.bat");
-  if (!start.empty()) rerun.commands.push_back(start);
+  notes.push_back("the first commands keep the night's files as " + where +
+                  ": the rerun replaces the backup and multikevra.bat");
+  if (!start.empty()) commands.push_back(start);
   // The batch runs only where the writer wrote it (Wine's cmd runs what follows && anyway).
-  rerun.commands.insert(rerun.commands.end(), {writer(site.machine()) + " < rerun.ans",
-                                               "if not errorlevel 1 multikevra.bat"});
-  rerun.notes.emplace_back("the last command runs the batch only if multikevra.exe wrote it");
-  return rerun;
+  commands.insert(commands.end(),
+                  {writer(site.machine()) + " < rerun.ans", "if not errorlevel 1 multikevra.bat"});
+  notes.emplace_back("the last command runs the batch only if multikevra.exe wrote it");
+  notes.emplace_back("type these commands, in order:");
+  for (const std::string& line : notes)
+    morning.lines.push_back(note + line);
+  morning.lines.insert(morning.lines.end(), commands.begin(), commands.end());
 }
 
 // `time` as local time, "YYYY-MM-DD HH:MM:SS".
@@ -156,6 +172,25 @@ std::string nightTable(const AfterSite& site) {
              (entry.newest ? localTime(*entry.newest) : "") + "\n";
   }
   return table;
+}
+
+Morning morningOf(const AfterSite& site, bool rerun, const std::optional<std::string>& table,
+                  std::string_view name) {
+  Morning morning;
+  if (table) morning.files.emplace_back(*table, nightTable(site));
+  if (rerun) planRerun(site, std::string(name) + ": note: ", morning);
+  return morning;
+}
+
+std::optional<std::string> morningRefuses(const Machine& machine, bool rerun,
+                                          const std::optional<std::string>& table) {
+  std::vector<std::string> files;
+  if (rerun) files = {"rerun.lst", "rerun.inf", "rerun.ans"};
+  if (table) files.push_back(*table);
+  for (const std::string& file : files) {
+    if (machine.kind(absoluteName(machine.currentFolder(), file)) != EntryKind::kNone) return file;
+  }
+  return std::nullopt;
 }
 
 }  // namespace mk::check

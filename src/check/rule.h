@@ -1,9 +1,6 @@
-// A rule of the checker, and what it hands back: its findings. A rule reads one line of the
-// script with what the check keeps beside it (the names so far, the machine, the night) and
-// says what it finds there, with its causes and words; the engine (check.cc, report.cc) keeps
-// one finding per cause, folds what follows from another finding, and writes the report. Each
-// rule stands in a file of its own, named after its tag, in the folder of its room; rules.h
-// lists every rule once.
+// A rule of the checker and what it hands back, its findings: what it finds on a line, with
+// causes and words. The engine (check.cc, report.cc) keeps one finding per cause, leaves out
+// what follows from another finding, and writes the report.
 #pragma once
 
 #include <cstdint>
@@ -23,14 +20,9 @@ enum class Room : unsigned char { kLine, kNames, kMachine, kAfter };
 
 // What an entry left, the worst first: its keep lines' worst finding, or done; unknown for a
 // batch that keeps no files.
-enum class Outcome : unsigned char {
-  kNotKept,
-  kReplaced,
-  kUnchangedOutput,
-  kStale,
-  kDone,
-  kUnknown
-};
+// clang-format off
+enum class Outcome : unsigned char { kNotKept, kReplaced, kUnchangedOutput, kStale, kDone, kUnknown };
+// clang-format on
 
 // What a finding is about: the value the user gave and mends (an answer of the dialogue, an
 // entry's data name or information text), a file or folder of the machine, the list file, or a
@@ -73,7 +65,7 @@ struct Finding {
   // Findings whose causes are all of this kind follow from it (kLine: none).
   Cause::Kind covers = Cause::Kind::kLine;
   // Where this cause has a finding of the rule already, this finding only reaches it.
-  std::vector<Cause> reachesOnly;
+  std::optional<Cause> reachesOnly;
   Outcome outcome = Outcome::kUnknown;  // what it makes of its entry, after the batch
 
   // A finding whose message is `text`, about `cause` (by default the line it stands on).
@@ -88,15 +80,20 @@ struct Finding {
 using Findings = std::vector<Finding>;
 
 struct Context;
+struct Line;
 
-struct Rule {
+// What a rule is called and tells of itself.
+struct RuleText {
   std::string_view tag;          // how reports, --explain and --ignore name the rule
   Severity severity;             // an error goes wrong for sure; a warning probably does
   Room room;                     // what it reads
   std::string_view summary;      // one line, for --help
   std::string_view explanation;  // for --explain: what cmd or Windows does, an example, mends
-  // Adds to `found` what it finds on the line of `context`.
-  void (*find)(const Context& context, Findings& found);
+};
+
+struct Rule : RuleText {
+  // Adds to `found` what it finds on `line`, reading what its room reads in `context`.
+  void (*find)(const Line& line, const Context& context, Findings& found);
 };
 
 }  // namespace mk::check

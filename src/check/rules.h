@@ -1,9 +1,7 @@
-// Every rule of the checker, in one list that also declares it: the rules of each room in the
-// order they look at a line, the rooms in the order of a line's findings (its text, the
-// comparison with earlier lines, the machine, what the batch left). The check, --help,
-// --explain, --ignore, the fuzz target and the tests read it. A new rule: a file named after its
-// tag in the folder of its room (rules/ROOM/TAG.cc), defining `const Rule kName`, and one line
-// here.
+// Every rule of the checker, in one list that also declares it, in the order they look at a line
+// (by room: the line's text, earlier lines, the machine, what the batch left); the check, --help,
+// --explain, --ignore and the tests read it. A new rule: a file rules/ROOM/TAG.cc defining
+// `const Rule kName`, and its name here.
 #pragma once
 
 #include <span>

@@ -1,6 +1,9 @@
 #include "check/value_words.h"
 
 #include <algorithm>
+#include <array>
+#include <tuple>
+#include <utility>
 
 #include "check/file_names.h"
 
@@ -8,41 +11,30 @@ namespace mk::check {
 
 using Kind = Cause::Kind;
 
-// What a value of `kind` is, in a message.
-static std::string_view nameOf(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::kDirectoryPath:
-      return "directory path";
-    case ValueKind::kInputName:
-      return "input name";
-    case ValueKind::kDataName:
-      return "data name";
-    case ValueKind::kInformation:
-      return "information";
-    case ValueKind::kOutputFile:
-      return "output file name";
-    case ValueKind::kKeptName:
-      return "kept name";
-  }
-  return {};
-}
+// What a value of each kind is in a message, and the cause it belongs to (a kept name: its
+// entry's data name).
+constexpr std::array<std::tuple<ValueKind, std::string_view, Kind>, 6> kValueKinds = {{
+    {ValueKind::kDirectoryPath, "directory path", Kind::kDirectory},
+    {ValueKind::kInputName, "input name", Kind::kInputName},
+    {ValueKind::kDataName, "data name", Kind::kDataName},
+    {ValueKind::kInformation, "information", Kind::kInformation},
+    {ValueKind::kOutputFile, "output file name", Kind::kOutputFile},
+    {ValueKind::kKeptName, "kept name", Kind::kDataName},
+}};
 
-// The cause a value of `kind` belongs to (a kept name: its entry's data name).
-static Kind causeOf(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::kDirectoryPath:
-      return Kind::kDirectory;
-    case ValueKind::kInputName:
-      return Kind::kInputName;
-    case ValueKind::kInformation:
-      return Kind::kInformation;
-    case ValueKind::kOutputFile:
-      return Kind::kOutputFile;
-    case ValueKind::kDataName:
-    case ValueKind::kKeptName:
-      return Kind::kDataName;
-  }
-  return Kind::kLine;
+// What the user changes to mend a cause of each kind (others: "edit this line").
+constexpr std::array<std::pair<Kind, std::string_view>, 7> kChanges = {{
+    {Kind::kDirectory, "use another folder"},
+    {Kind::kInputName, "rename the sample input"},
+    {Kind::kOutputFile, "correct the output file name"},
+    {Kind::kSuffix, "change the suffix"},
+    {Kind::kDataName, "rename the data file"},
+    {Kind::kInformation, "edit the information file"},
+    {Kind::kListFile, "save the list file anew"},
+}};
+
+static const std::tuple<ValueKind, std::string_view, Kind>& valueKind(ValueKind kind) {
+  return *std::ranges::find(kValueKinds, kind, [](const auto& row) { return std::get<0>(row); });
 }
 
 std::string inQuotes(std::string_view text) {
@@ -67,7 +59,8 @@ Fault faultAt(const Line& line, std::size_t at, std::string what, std::string ef
   const NamedValue* value = valueAt(line.shape, line.text, at);
   if (value == nullptr)
     return {{Kind::kLine, line.number, {}}, nullptr, at, std::move(what), std::move(effect), {}};
-  Kind kind = causeOf(value->kind);  // a kept name's past the data name is the suffix's
+  Kind kind =
+      std::get<2>(valueKind(value->kind));  // a kept name's past the data name is the suffix's
   if (value->kind == ValueKind::kKeptName && line.entry != 0 &&
       value->text.starts_with(line.data) &&
       line.text.data() + at >= value->text.data() + line.data.size())
@@ -85,7 +78,7 @@ static std::string describe(const Line& line, const Fault& fault, bool withEntry
   if (fault.value == nullptr) return "this line";
   if (fault.cause.kind == Kind::kSuffix)
     return "suffix " + inQuotes(fault.value->text.substr(line.data.size()));
-  std::string text(nameOf(fault.value->kind));
+  std::string text(std::get<1>(valueKind(fault.value->kind)));
   text.append(" ").append(inQuotes(fault.value->text));
   if (withEntry && (fault.cause.kind == Kind::kDataName || fault.cause.kind == Kind::kInformation))
     text.append(ofEntry(line));
@@ -94,24 +87,9 @@ static std::string describe(const Line& line, const Fault& fault, bool withEntry
 
 // What the user changes to mend `cause`.
 static std::string_view howToChange(const Cause& cause) {
-  switch (cause.kind) {
-    case Kind::kDirectory:
-      return "use another folder";
-    case Kind::kInputName:
-      return "rename the sample input";
-    case Kind::kOutputFile:
-      return "correct the output file name";
-    case Kind::kSuffix:
-      return "change the suffix";
-    case Kind::kDataName:
-      return "rename the data file";
-    case Kind::kInformation:
-      return "edit the information file";
-    case Kind::kListFile:
-      return "save the list file anew";
-    default:
-      return "edit this line";
-  }
+  const auto* found =
+      std::ranges::find(kChanges, cause.kind, &std::pair<Kind, std::string_view>::first);
+  return found != kChanges.end() ? found->second : "edit this line";
 }
 
 std::string messageOf(const Line& line, const std::vector<Fault>& faults) {

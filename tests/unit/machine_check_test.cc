@@ -588,21 +588,29 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
     std::vector<std::string> entries = filesOf(right, c.changed);
     entries.insert(entries.end(), c.elsewhere.begin(), c.elsewhere.end());
     const MemoryMachine memory("C:\\q", c.variables, entries);
-    Rerun rerun;
-    std::string table;
+    Morning morning;
     std::FILE* out = std::tmpfile();
     Report report("multikevra.bat", out);
     std::istringstream in(::mk::check::script(c.lines));
     checkAfterRun(in, report, memory, [&](const AfterSite& site) {
-      rerun = planRerun(site);
-      table = nightTable(site);
+      morning = morningOf(site, true, "night.csv", "multikevra.bat");
     });
     std::fclose(out);
-    EXPECT_EQ(rerun.why, c.why);
-    EXPECT_EQ(rerun.list, c.list);
-    EXPECT_EQ(rerun.answers, c.answers);
-    EXPECT_EQ(rerun.commands, c.commands);
-    EXPECT_EQ(rerun.information, c.information);
+    std::map<std::string, std::string> files(morning.files.begin(), morning.files.end());
+    const std::string note = "multikevra.bat: note: ";
+    const auto said = std::ranges::find(morning.lines, note + "type these commands, in order:");
+    EXPECT_EQ(said == morning.lines.end()
+                  ? morning.lines.at(0).substr(note.size() + std::strlen("nothing written to run "
+                                                                         "again: "))
+                  : "",
+              c.why);
+    EXPECT_EQ(files["rerun.lst"], c.list);
+    EXPECT_EQ(files["rerun.ans"], c.answers);
+    EXPECT_EQ(std::vector<std::string>(said + (said != morning.lines.end() ? 1 : 0),
+                                       morning.lines.end()),
+              c.commands);
+    EXPECT_EQ(files["rerun.inf"], c.information);
+    const std::string& table = files["night.csv"];
     EXPECT_TRUE(table.starts_with("entry,data name,run line,outcome,kept files present,"));
     EXPECT_NE(table.find("\n" + c.row), std::string::npos) << table;
   }

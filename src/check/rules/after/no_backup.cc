@@ -4,8 +4,7 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   const AfterSite& site = *context.after;
   const Script& script = site.script();
   if (line.number != 1 || site.machine().kind(script.backupFile) == EntryKind::kFile) return;
@@ -14,17 +13,15 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kNoBackup = {
-    "no-backup",
-    Severity::kError,
-    Room::kAfter,
-    "the backup of the sample input does not exist after the batch",
-    R"(After the batch, P I_orig.inp should hold the sample input as it was before. It is
+    {"no-backup", Severity::kError, Room::kAfter,
+     "the backup of the sample input does not exist after the batch",
+     R"(After the batch, P I_orig.inp should hold the sample input as it was before. It is
 missing: the backup line failed (a missing sample input, a name cmd could not copy), or the
 file was moved since. With chaining on, the original sample input is lost: every run overwrote
 it with its result.
 
 To mend: restore the sample input from elsewhere if chaining was on; run multikevra-check
-before the next batch.)",
+before the next batch.)"},
     find};
 
 }  // namespace mk::check

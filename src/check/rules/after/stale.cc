@@ -4,8 +4,7 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   const AfterSite& site = *context.after;
   if (line.kind() != LineKind::kKeep || !site.older(site.kept())) return;
   found
@@ -16,15 +15,13 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kStale = {
-    "stale",
-    Severity::kWarning,
-    Room::kAfter,
-    "a kept file older than the script: this batch did not replace it",
-    R"(The kept file exists but was last written before the script was: an earlier batch left
+    {"stale", Severity::kWarning, Room::kAfter,
+     "a kept file older than the script: this batch did not replace it",
+     R"(The kept file exists but was last written before the script was: an earlier batch left
 it, and this batch's copy did not replace it, because the run made no output file or the copy
 failed.
 
-To mend: run that entry again (--after --rerun).)",
+To mend: run that entry again (--after --rerun).)"},
     find};
 
 }  // namespace mk::check

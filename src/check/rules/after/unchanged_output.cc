@@ -4,8 +4,7 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   const AfterSite& site = *context.after;
   if (line.kind() != LineKind::kKeep) return;
   const KeptFile& kept = site.kept();
@@ -27,16 +26,14 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kUnchangedOutput = {
-    "unchanged-output",
-    Severity::kWarning,
-    Room::kAfter,
-    "a kept file with the entry before's bytes: its run probably failed",
-    R"(The batch goes on after a failed run, and the failed entry's keep lines copy the output
+    {"unchanged-output", Severity::kWarning, Room::kAfter,
+     "a kept file with the entry before's bytes: its run probably failed",
+     R"(The batch goes on after a failed run, and the failed entry's keep lines copy the output
 files the previous run left, under the failed entry's names: they look like results. A kept
 file with the same bytes as the same output's kept file of the entry before shows that
 (qz_0200K.hkl holds the bytes of qz_0150K.hkl).
 
-To mend: run that entry again (--after --rerun). If two entries give the same file, all is well.)",
+To mend: run that entry again (--after --rerun). If two entries give the same file, all is well.)"},
     find};
 
 }  // namespace mk::check

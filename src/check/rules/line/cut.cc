@@ -45,22 +45,20 @@ static void findOnKeep(const Line& line, Findings& found) {
                   cause);
   if (startsWithByteOrderMark(kept->text))
     finding.follows.emplace_back(&kByteOrderMark, dataCause(line));
-  if (fits && line.entry > 1) finding.reachesOnly.push_back(suffixCause);
+  if (fits && line.entry > 1) finding.reachesOnly = suffixCause;
   found.push_back(std::move(finding));
 }
 
-static void find(const Context& context, Findings& found) {
+static void find(const Line& line, const Context& /*context*/, Findings& found) {
   found.emplace_back();  // the values cut, but those following from a byte order mark
-  if (context.line.kind() == LineKind::kRun) findOnRun(context.line, found);
-  if (context.line.kind() == LineKind::kKeep) findOnKeep(context.line, found);
+  if (line.kind() == LineKind::kRun) findOnRun(line, found);
+  if (line.kind() == LineKind::kKeep) findOnKeep(line, found);
 }
 
 const Rule kCut = {
-    "cut",
-    Severity::kWarning,
-    Room::kLine,
-    "a value as long as multikevra cuts it (80, 20 or 180): probably cut",
-    R"(multikevra keeps 80 characters of a data name, writes 20 of a kept name and reads 180
+    {"cut", Severity::kWarning, Room::kLine,
+     "a value as long as multikevra cuts it (80, 20 or 180): probably cut",
+     R"(multikevra keeps 80 characters of a data name, writes 20 of a kept name and reads 180
 columns of an information line. A value of exactly that length was probably longer and cut: a
 data name then names another file, a kept name lost its suffix in part or whole (quartz_series_
 0100K_ for quartz_series_0100K_a.hkl), an information text lost its end. A kept name cut in the
@@ -68,7 +66,7 @@ first entry is taken for the suffix's doing (one finding for all entries), one c
 entries only for their data names' (one each).
 
 To mend: use shorter data names or suffixes, or shorten the information line to 179
-characters, and run multikevra again. If the value is whole as it stands, nothing is wrong.)",
+characters, and run multikevra again. If the value is whole as it stands, nothing is wrong.)"},
     find};
 
 }  // namespace mk::check

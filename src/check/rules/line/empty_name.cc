@@ -3,25 +3,21 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& /*context*/, Findings& found) {
   if (line.kind() != LineKind::kRun || !line.value(ValueKind::kDataName).empty()) return;
-  const Cause cause = dataCause(line);
   found.push_back(Finding::of("the data name of entry " + std::to_string(line.entry) +
                                   " is empty: this run gets no data file; give it a name in the "
                                   "list file",
-                              cause));
+                              dataCause(line)));
 }
 
 const Rule kEmptyName = {
-    "empty-name",
-    Severity::kError,
-    Room::kLine,
-    "a run line with an empty data name: tc gets no data file",
-    R"(A list file line that begins with a comma, or a blank line inside quotes, gives an empty
+    {"empty-name", Severity::kError, Room::kLine,
+     "a run line with an empty data name: tc gets no data file",
+     R"(A list file line that begins with a comma, or a blank line inside quotes, gives an empty
 data name: the run line hands tc "macro filename {}", and that run has no data to refine.
 
-To mend: give the entry a name in the list file and run multikevra again.)",
+To mend: give the entry a name in the list file and run multikevra again.)"},
     find};
 
 }  // namespace mk::check

@@ -73,8 +73,7 @@ static InvalidName invalidOf(const Script& script, const Line& line, const Named
   return findInvalidName(value.text, driveAllowed);
 }
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Finding& finding = found.emplace_back();
   for (std::size_t i = 0; i < line.shape.valueCount; ++i) {
     const NamedValue& value = line.shape.values[i];
@@ -86,11 +85,9 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kInvalidName = {
-    "invalid-name",
-    Severity::kError,
-    Room::kLine,
-    "a name no Windows file can have (* ? < > | \" : tab, a device)",
-    R"(Windows refuses * ? < > | and the double quote in file names, a colon anywhere but after
+    {"invalid-name", Severity::kError, Room::kLine,
+     "a name no Windows file can have (* ? < > | \" : tab, a device)",
+     R"(Windows refuses * ? < > | and the double quote in file names, a colon anywhere but after
 a drive letter, and the bytes 1 to 31 (a tab among them). A part whose text before the first
 dot is CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9 (any case, any extension) names a device. So
 tc is handed a data name no file can have, a keep copy fails or goes to a device (nul.hkl keeps
@@ -101,7 +98,7 @@ Example:
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\nul.hkl
 
 To mend: rename the data file (or the folder) and correct the list file or the answers, or
-change the suffix, and run multikevra again.)",
+change the suffix, and run multikevra again.)"},
     find};
 
 }  // namespace mk::check

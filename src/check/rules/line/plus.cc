@@ -5,8 +5,7 @@ namespace mk::check {
 
 // Each copy line reads its sources (P, I, O) before it names its target (the kept name); a +
 // in the target makes copy write the name before it. tc and del take a + as a letter.
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& /*context*/, Findings& found) {
   const LineKind kind = line.kind();
   if (kind != LineKind::kBackup && kind != LineKind::kChaining && kind != LineKind::kKeep) return;
   Finding& finding = found.emplace_back();
@@ -23,11 +22,8 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kPlus = {
-    "plus",
-    Severity::kError,
-    Room::kLine,
-    "a + in a name of a copy line: copy joins files at it",
-    R"(copy reads a + between names as joining files ("copy a+b c" writes a and b into c), and
+    {"plus", Severity::kError, Room::kLine, "a + in a name of a copy line: copy joins files at it",
+     R"(copy reads a + between names as joining files ("copy a+b c" writes a and b into c), and
 multikevra writes names without quotes. A + in a file copy reads (the sample input, an output
 file) gives "File not found", and nothing is copied: with a folder run+2 there is no backup and
 no kept file. A + in a kept name makes copy write the file named by the part before it (the
@@ -38,7 +34,7 @@ Example (writes the file "s", keeps nothing under s+44.xy.hkl):
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s+44.xy.hkl
 
 To mend: rename the folder or the data file without the +, or change the suffix, and run
-multikevra again.)",
+multikevra again.)"},
     find};
 
 }  // namespace mk::check

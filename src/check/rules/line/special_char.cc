@@ -14,8 +14,7 @@ constexpr std::array<std::string_view, 5> kEffects = {
     "redirects the output", "drops it"};
 
 // Each double quote opens or closes a quoted stretch, where cmd leaves the characters alone.
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& /*context*/, Findings& found) {
   Finding& finding = found.emplace_back();
   bool quoted = false;
   for (std::size_t at = 0; at < line.text.size(); ++at) {
@@ -27,11 +26,9 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kSpecialChar = {
-    "special-char",
-    Severity::kError,
-    Room::kLine,
-    "& | < > or ^ outside double quotes: cmd runs, redirects or drops it",
-    R"(Outside double quotes cmd acts on five characters before the command sees the line: &
+    {"special-char", Severity::kError, Room::kLine,
+     "& | < > or ^ outside double quotes: cmd runs, redirects or drops it",
+     R"(Outside double quotes cmd acts on five characters before the command sees the line: &
 ends the command and starts a second one, | pipes it into another, < and > redirect its input
 and output (a > in a name creates a file of the rest), and ^ escapes the next character and is
 dropped itself. Inside tc's quoted argument they are harmless, unless a double quote in a name
@@ -41,7 +38,7 @@ Example (copies kevra.hkl to a file "r", then runs a command "d.hkl"):
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\r&d.hkl
 
 To mend: rename the data file or folder without these characters, correct the list file or the
-answers, and run multikevra again.)",
+answers, and run multikevra again.)"},
     find};
 
 }  // namespace mk::check

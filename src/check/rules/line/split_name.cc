@@ -55,8 +55,7 @@ static void addFaults(Finding& finding, const Line& line, const std::string& eff
   }
 }
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& /*context*/, Findings& found) {
   if (line.kind() == LineKind::kForeign) return;  // what its names mean is unknown
   Finding& finding = found.emplace_back();
   if (line.kind() == LineKind::kRun) {
@@ -82,11 +81,9 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kSplitName = {
-    "split-name",
-    Severity::kError,
-    Room::kLine,
-    "a name holds a blank, tab, comma, ; or =: cmd reads more names",
-    R"(copy and del take their names apart at blanks, tabs, commas, semicolons and equals
+    {"split-name", Severity::kError, Room::kLine,
+     "a name holds a blank, tab, comma, ; or =: cmd reads more names",
+     R"(copy and del take their names apart at blanks, tabs, commas, semicolons and equals
 signs, and multikevra writes names without quotes: the keep line of the kept name "s 01.hkl"
 holds three names, and the copy fails or copies other files. On a run line a blank in the
 directory path or the input name, in front of tc's quoted argument, hands tc other arguments.
@@ -95,7 +92,7 @@ Example:
   copy C:\kevra\quartz\kevra.hkl C:\kevra\quartz\s 01.hkl
 
 To mend: rename the data file (or the folder) so that its name holds none of these characters,
-correct the list file or the answers, and run multikevra again.)",
+correct the list file or the answers, and run multikevra again.)"},
     find};
 
 }  // namespace mk::check

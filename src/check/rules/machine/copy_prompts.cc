@@ -33,8 +33,7 @@ static std::optional<std::string> replaces(const Line& line, const Names& names,
   return std::string(line.value(ValueKind::kKeptName));
 }
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   const Names& names = *context.names;
   const std::optional<std::string> copycmd = site.machine().variable("COPYCMD");
@@ -48,11 +47,9 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kCopyPrompts = {
-    "copy-prompts",
-    Severity::kError,
-    Room::kMachine,
-    "(on Windows) COPYCMD=/-Y: copy asks before it replaces a file, and the batch waits",
-    R"(copy replaces a file without asking in a batch file, unless the COPYCMD environment
+    {"copy-prompts", Severity::kError, Room::kMachine,
+     "(on Windows) COPYCMD=/-Y: copy asks before it replaces a file, and the batch waits",
+     R"(copy replaces a file without asking in a batch file, unless the COPYCMD environment
 variable holds /-Y (some users and administrators set it, so that copy asks at the prompt):
 then copy asks "Overwrite ...? (Yes/No/All):" before it replaces a file that exists, and the
 overnight batch waits at that question until someone answers. With chaining on, the first
@@ -60,7 +57,7 @@ chaining copy replaces the sample input, so the batch stops there; otherwise the
 asks when the backup exists, and a keep line when its kept file exists. Reported once, on the
 first line that will ask. Where COPYCMD holds both /Y and /-Y, the last one counts.
 
-To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)",
+To mend: type "set COPYCMD=" in the window that runs the batch, then run it from there.)"},
     find};
 
 }  // namespace mk::check

@@ -15,8 +15,7 @@ static bool dataFound(Site& site, std::string_view data) {
          (!standsAlone(data) && site.exists(script.absolute(data), true));
 }
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   const std::string_view data = line.value(ValueKind::kDataName);
   if (line.kind() != LineKind::kRun || data.empty()) return;
@@ -53,11 +52,9 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kMissingData = {
-    "missing-data",
-    Severity::kWarning,
-    Room::kMachine,
-    "(on Windows) no file of the data name exists here: probably a typo",
-    R"(No file of the entry's data name D exists, neither D itself nor D followed by a dot and
+    {"missing-data", Severity::kWarning, Room::kMachine,
+     "(on Windows) no file of the data name exists here: probably a typo",
+     R"(No file of the entry's data name D exists, neither D itself nor D followed by a dot and
 any extension, in the current folder or in the directory path. That run then reads no data and
 writes no output, and its keep lines copy the previous run's output files under this entry's
 names, where they look like results. It is a warning: kevra forms the data file's name from the
@@ -70,7 +67,7 @@ with an acute is C3 A9 in UTF-8, two letters in code page 850); the message name
 
 To mend: correct the list file and run multikevra again, or run the check in the folder the
 batch runs from. For names beyond ASCII, make the list file in the console that runs the batch
-(dir /b *.xye > list.txt), or save it in the console's code page (OEM), or use ASCII names.)",
+(dir /b *.xye > list.txt), or save it in the console's code page (OEM), or use ASCII names.)"},
     find};
 
 }  // namespace mk::check

@@ -19,8 +19,7 @@ static std::string folderBeforeInput(const Site& site) {
   return found;
 }
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   const Script& script = site.script();
   if (line.number != 1 || site.exists(script.sampleInputFile)) return;
@@ -43,18 +42,16 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kMissingInput = {
-    "missing-input",
-    Severity::kError,
-    Room::kMachine,
-    "(on Windows) the sample input file does not exist: every run fails",
-    R"(The checker looks for P I.inp as cmd will, from the folder it runs in. When it is
+    {"missing-input", Severity::kError, Room::kMachine,
+     "(on Windows) the sample input file does not exist: every run fails",
+     R"(The checker looks for P I.inp as cmd will, from the folder it runs in. When it is
 missing, the backup fails and every run of tc starts without its input; when P's folder does
 not exist, the data files there are missing too (not reported one by one). When a folder in P
 begins with the input name, P probably lacks its final backslash (D:\xrd\batch for
 D:\xrd\batch\): the message says so.
 
 To mend: correct the directory path (ending in \) or the input name and run multikevra again;
-or run the check, and the batch, in kevra's main directory when the names are relative.)",
+or run the check, and the batch, in kevra's main directory when the names are relative.)"},
     find};
 
 }  // namespace mk::check

@@ -4,8 +4,7 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   if (line.kind() != LineKind::kRun || line.entry != 1) return;
   const CommandSearch search = findCommand(site.machine(), "tc");
@@ -16,18 +15,16 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kNoTc = {
-    "no-tc",
-    Severity::kError,
-    Room::kMachine,
-    "(on Windows) cmd finds no tc here: every run fails",
-    R"(A run line starts "tc" without a folder or an extension. cmd looks for it in the current
+    {"no-tc", Severity::kError, Room::kMachine,
+     "(on Windows) cmd finds no tc here: every run fails",
+     R"(A run line starts "tc" without a folder or an extension. cmd looks for it in the current
 folder, then in each folder of PATH in order, trying in each every extension of PATHEXT in its
 order (.COM;.EXE;.BAT;.CMD when unset). When none is found, every run line fails with "'tc' is
 not recognized as an internal or external command" and the batch refines nothing: it was
 started from another folder than kevra's main directory, and kevra is not on PATH. The checker
 looks from the folder, and with the PATH, of the window it runs in.
 
-To mend: run the batch and this check from kevra's main directory, or put it on PATH.)",
+To mend: run the batch and this check from kevra's main directory, or put it on PATH.)"},
     find};
 
 }  // namespace mk::check

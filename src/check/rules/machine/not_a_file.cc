@@ -4,8 +4,7 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   // A sample input that is a folder is missing-input's.
   if (line.kind() == LineKind::kChaining) return;
@@ -22,17 +21,15 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kNotAFile = {
-    "not-a-file",
-    Severity::kError,
-    Room::kMachine,
-    "(on Windows) a folder stands where the batch copies or deletes a file",
-    R"(copy onto the name of a folder copies the file into that folder under its own name, and
+    {"not-a-file", Severity::kError, Room::kMachine,
+     "(on Windows) a folder stands where the batch copies or deletes a file",
+     R"(copy onto the name of a folder copies the file into that folder under its own name, and
 del of a folder asks "Are you sure (Y/N)?" before it empties it. So a folder named as a kept
 file gets the output file (kevra.hkl) inside it and no file of the kept name is made, a folder
 named as the backup gets the sample input inside it, and a folder named as tc's output makes
 the batch wait at del's question until someone answers. Reported once per name.
 
-To mend: move the folder away before the batch runs, or change the data name or suffix.)",
+To mend: move the folder away before the batch runs, or change the data name or suffix.)"},
     find};
 
 }  // namespace mk::check

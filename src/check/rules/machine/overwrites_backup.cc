@@ -4,8 +4,7 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   const Script& script = site.script();
   if (line.number != 1 || !site.exists(script.backupFile)) return;
@@ -16,16 +15,14 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kOverwritesBackup = {
-    "overwrites-backup",
-    Severity::kWarning,
-    Room::kMachine,
-    "(on Windows) an old backup of the sample input will be replaced",
-    R"(The script's first line copies the sample input to P I_orig.inp. When that backup is
+    {"overwrites-backup", Severity::kWarning, Room::kMachine,
+     "(on Windows) an old backup of the sample input will be replaced",
+     R"(The script's first line copies the sample input to P I_orig.inp. When that backup is
 there from an earlier batch, it is replaced with the sample input as it is now, which after a
 chained batch is that batch's last result, not the original.
 
 To mend: move or rename the old backup before the batch runs, if it is the original you want
-to keep.)",
+to keep.)"},
     find};
 
 }  // namespace mk::check

@@ -17,8 +17,7 @@ static std::string_view whatFollows(const Line& line) {
   }
 }
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   const std::string& target = site.targetOf(line);
   if (target.empty() || !site.exists(target) || !site.machine().readOnly(target)) return;
@@ -28,11 +27,9 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kReadOnly = {
-    "read-only",
-    Severity::kError,
-    Room::kMachine,
-    "(on Windows) a file the batch replaces or deletes is read-only: copy or del refuses it",
-    R"(copy does not replace a read-only file and del does not delete one: they say "Access
+    {"read-only", Severity::kError, Room::kMachine,
+     "(on Windows) a file the batch replaces or deletes is read-only: copy or del refuses it",
+     R"(copy does not replace a read-only file and del does not delete one: they say "Access
 is denied" and the batch goes on. Files arrive read-only from a CD or DVD or from some
 archivers, and users mark results read-only to keep them. So a read-only backup of an earlier
 batch stays (with chaining, tonight's sample input is then kept nowhere), a read-only sample
@@ -43,7 +40,7 @@ chaining, tc.exe) may be read-only. Only the attribute is seen: a file that Wind
 its permissions (an access control list, a share opened read-only) is not.
 
 To mend: clear the attribute (attrib -r C:\kevra\quartz\sample.inp, or untick Read-only in the
-file's Properties), or move the file away, before the batch runs.)",
+file's Properties), or move the file away, before the batch runs.)"},
     find};
 
 }  // namespace mk::check

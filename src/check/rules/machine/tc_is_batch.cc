@@ -5,8 +5,7 @@
 
 namespace mk::check {
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   Site& site = *context.site;
   if (line.kind() != LineKind::kRun || line.entry != 1) return;
   const CommandSearch search = findCommand(site.machine(), "tc");
@@ -19,18 +18,16 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kTcIsBatch = {
-    "tc-is-batch",
-    Severity::kError,
-    Room::kMachine,
-    "(on Windows) the tc cmd finds first is a .bat or .cmd file: only one run starts",
-    R"(When the first tc that cmd finds is a batch file (tc.bat or tc.cmd, as wrappers are
+    {"tc-is-batch", Severity::kError, Room::kMachine,
+     "(on Windows) the tc cmd finds first is a .bat or .cmd file: only one run starts",
+     R"(When the first tc that cmd finds is a batch file (tc.bat or tc.cmd, as wrappers are
 often installed), cmd runs it in place of the rest of multikevra.bat: a batch file started from
 another without "call" never returns to it. The first run is the last line that runs: its keep
 lines and every entry after it are silently skipped (C:\tools\tc.bat found on PATH before the
 folder of tc.exe, say).
 
 To mend: put the folder of tc.exe ahead of the batch file's on PATH, or run the batch from
-kevra's main directory, where tc.exe comes first (.EXE comes before .BAT in PATHEXT).)",
+kevra's main directory, where tc.exe comes first (.EXE comes before .BAT in PATHEXT).)"},
     find};
 
 }  // namespace mk::check

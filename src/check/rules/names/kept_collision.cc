@@ -6,8 +6,7 @@ namespace mk::check {
 
 // The later entry's doing; within one entry, the suffix's, unless its data name fills the kept
 // name.
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void find(const Line& line, const Context& context, Findings& found) {
   if (line.kind() != LineKind::kKeep) return;
   const std::uint64_t earlier = context.names->keptLine(line.keptKey);
   if (earlier == 0) return;
@@ -21,11 +20,9 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kKeptCollision = {
-    "kept-collision",
-    Severity::kError,
-    Room::kNames,
-    "a keep copy onto an earlier keep line's file, which is lost",
-    R"(Two keep lines copy to one file: the later copy overwrites the earlier one, and one
+    {"kept-collision", Severity::kError, Room::kNames,
+     "a keep copy onto an earlier keep line's file, which is lost",
+     R"(Two keep lines copy to one file: the later copy overwrites the earlier one, and one
 entry's result is lost. Most often a list line was given twice (duplicate-entry finds it too).
 A kept name is the data name and the suffix cut to 20 characters, and Windows ignores case and
 resolves . and .. in names: data names that agree in their first 20 characters with the suffix
@@ -33,7 +30,7 @@ resolves . and .. in names: data names that agree in their first 20 characters w
 so do two equal suffixes, in every entry. The message names the earlier line.
 
 To mend: take the repeated line out of the list file, or make the data names or the suffixes
-differ within their first 20 characters; then run multikevra again.)",
+differ within their first 20 characters; then run multikevra again.)"},
     find};
 
 }  // namespace mk::check

@@ -6,9 +6,8 @@ namespace mk::check {
 
 // Told at the last line, on the first entry it spoils: the findings of the entries' data names
 // follow from it.
-static void find(const Context& context, Findings& found) {
+static void find(const Line& line, const Context& context, Findings& found) {
   const Names::Textless& textless = context.names->textless();
-  const Line& line = context.line;
   if (!line.last || textless.entries * 2 <= line.entry) return;
   const bool utf16 =
       textless.firstData.starts_with("\xFF\xFE") || textless.firstData.starts_with("\xFE\xFF");
@@ -25,18 +24,16 @@ static void find(const Context& context, Findings& found) {
 }
 
 const Rule kNotText = {
-    "not-text",
-    Severity::kError,
-    Room::kNames,
-    "the list file is not text: saved as UTF-16, or not a list at all",
-    R"(multikevra reads the list file byte by byte, as text in the code page cmd reads the
+    {"not-text", Severity::kError, Room::kNames,
+     "the list file is not text: saved as UTF-16, or not a list at all",
+     R"(multikevra reads the list file byte by byte, as text in the code page cmd reads the
 batch in. A list saved as UTF-16 (PowerShell 5.1's > and Out-File, Notepad's "Unicode") holds a
 NUL byte beside every letter, and no run finds its data; a program given as the list gives names
 of bytes no text has. Told when most data names hold such bytes, on the first entry's run line
 (the script names no list file); the entries' own findings follow from it and are left out.
 
 To mend: save the list file as ANSI (Notepad: Save as, Encoding ANSI), or make it in the console
-(dir /b *.xye > list.txt), or give the right file, and run multikevra again.)",
+(dir /b *.xye > list.txt), or give the right file, and run multikevra again.)"},
     find};
 
 }  // namespace mk::check

@@ -28,8 +28,7 @@ static std::string whatItOverwrites(const Script& script, const Line& line, cons
   }
 }
 
-static void findOnKeep(const Context& context, Findings& found) {
-  const Line& line = context.line;
+static void findOnKeep(const Line& line, const Context& context, Findings& found) {
   const OwnFileOf own = ownFileOf(context.script, line, *context.names);
   if (own.file != OwnFile::kNone) {
     // Its own data file: the suffix is empty, in every entry.
@@ -46,39 +45,34 @@ static void findOnKeep(const Context& context, Findings& found) {
   // tc writes its output files anew at each run: only this entry's keep lines count.
   const std::uint64_t writer = context.names->keptInEntry(line.outputKey, line);
   if (writer == 0) return;
-  const Cause cause = dataCause(line);
   found.push_back(Finding::of("output file name " + asResolved(line.value(ValueKind::kOutputFile)) +
                                   ofEntry(line) + " is line " + std::to_string(writer) +
                                   "'s kept file, not tc's output" + std::string(kFix),
-                              cause));
+                              dataCause(line)));
 }
 
-static void find(const Context& context, Findings& found) {
-  const Line& line = context.line;
-  if (line.kind() == LineKind::kKeep) findOnKeep(context, found);
+static void find(const Line& line, const Context& context, Findings& found) {
+  if (line.kind() == LineKind::kKeep) findOnKeep(line, context, found);
   if (line.kind() != LineKind::kRun || line.dataKey.empty()) return;
   const std::uint64_t writer = context.names->keptLine(line.dataKey);
   if (writer == 0) return;
-  const Cause cause = dataCause(line);
   found.push_back(Finding::of("data name " + asResolved(line.data) + ofEntry(line) + " is line " +
                                   std::to_string(writer) + "'s kept file, not its data" +
                                   std::string(kFix),
-                              cause));
+                              dataCause(line)));
 }
 
 const Rule kOverwritesOwnFile = {
-    "overwrites-own-file",
-    Severity::kError,
-    Room::kNames,
-    "a keep copy onto a file the batch needs: input, output, data, script",
-    R"(A keep line copies an output file to P N. When P N is a file the batch itself needs,
+    {"overwrites-own-file", Severity::kError, Room::kNames,
+     "a keep copy onto a file the batch needs: input, output, data, script",
+     R"(A keep line copies an output file to P N. When P N is a file the batch itself needs,
 the copy spoils the batch: the sample input (the runs after it start from the copy), tc's
 output file, the backup, an output file that a keep line copies, a data file (that raw data is
 lost, or a later run reads the copy instead of its data), or the running script (cmd reads on in
 the new file from the old position). The finding stands on the later of the two lines and names
 the other.
 
-To mend: change the data name or suffix so that no kept name is one of these files.)",
+To mend: change the data name or suffix so that no kept name is one of these files.)"},
     find};
 
 }  // namespace mk::check
