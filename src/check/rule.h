@@ -40,6 +40,8 @@ struct Cause {
   std::string file;        // the key (Script::key) of a file or folder
 };
 
+struct Context;
+struct Line;
 struct NamedValue;
 struct Rule;
 
@@ -78,9 +80,6 @@ struct Finding {
 };
 
 using Findings = std::vector<Finding>;
-
-struct Context;
-struct Line;
 
 // What a rule is called and tells of itself.
 struct RuleText {

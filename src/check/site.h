@@ -1,4 +1,5 @@
-// The machine before the batch, as the rules see it for one script: each folder listed once.
+// The machine before the batch as the rules see it, for one script: each folder listed once,
+// and what they remember from line to line.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,6 @@
 
 namespace mk::check {
 
-// The machine as the rules see it, for one script, and what they remember from line to line.
 class Site {
  public:
   // Both must outlive the site; the script's names are absolute on the machine.
