@@ -15,6 +15,20 @@ std::uint64_t Names::keptInEntry(const std::string& key, const Line& line) const
   return kept > line.runLine ? kept : 0;
 }
 
+Names::Textless Names::textless(const Line& line) const {
+  const auto noText = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 32 && c != '\t' && c != '\r') || byte == 127;
+  };
+  Textless textless = textless_;
+  if (line.kind() == LineKind::kRun && std::ranges::any_of(line.data, noText) &&
+      textless.entries++ == 0) {
+    textless.firstLine = line.number;
+    textless.utf16 = line.data.starts_with("\xFF\xFE") || line.data.starts_with("\xFE\xFF");
+  }
+  return textless;
+}
+
 void Names::record(const Line& line) {
   const auto use = [&](const std::string& key, std::uint64_t Uses::*first) -> Uses& {
     Uses& uses = table_[key];
@@ -22,15 +36,7 @@ void Names::record(const Line& line) {
     return uses;
   };
   if (line.kind() == LineKind::kRun && !line.dataKey.empty()) use(line.dataKey, &Uses::data);
-  const auto noText = [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte < 32 && c != '\t' && c != '\r') || byte == 127;
-  };
-  if (line.kind() == LineKind::kRun && std::ranges::any_of(line.data, noText) &&
-      textless_.entries++ == 0) {
-    textless_.firstLine = line.number;
-    textless_.firstData = line.data;
-  }
+  textless_ = textless(line);
   if (line.kind() != LineKind::kKeep) return;
   use(line.outputKey, &Uses::output);
   Uses& kept = use(line.keptKey, &Uses::kept);

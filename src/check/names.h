@@ -26,13 +26,13 @@ class Names {
   // Adds the names of `line`, the next line of the script.
   void record(const Line& line);
 
-  // The entries so far whose data name holds a byte no text has (a NUL, a control byte but a
-  // tab or CR), and the run line and data name of the first.
+  // The entries whose data name holds a byte no text has (a NUL, a control byte but a tab or
+  // CR), the run line of the first, and whether its name began as UTF-16 does.
   struct Textless {
     std::uint64_t entries = 0, firstLine = 0;
-    std::string firstData;
+    bool utf16 = false;
   };
-  [[nodiscard]] const Textless& textless() const { return textless_; }
+  [[nodiscard]] Textless textless(const Line& line) const;  // up to `line`, with it
 
  private:
   struct Uses {

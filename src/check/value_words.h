@@ -29,12 +29,10 @@ Cause dataCause(const Line& line);
 // name, else in the entry's data name.
 Fault faultAt(const Line& line, std::size_t at, std::string what = {}, std::string effect = {});
 
-// The message of a finding on `line` of `faults` (not empty, a cause each): "F what(F) and G
-// what(G): effect(F); CHANGE". Each fault is named by its value's kind and text, the first with
-// the entry for an entry's value (kept name "s 01.hkl" of entry 3), a suffix by its part of the
-// kept name, none as "this line". CHANGE, for one fault, is its change, by default what the user
-// changes to mend its cause ("rename the data file"; multikevra is then run again: the
-// explanations say so).
+// The message of a finding on `line` of `faults` (a cause each): "F what(F) and G what(G):
+// effect(F); CHANGE". A fault is named by its value's kind and text, the first with the entry
+// for an entry's value (kept name "s 01.hkl" of entry 3), a suffix by its part of the kept name,
+// none as "this line". CHANGE, for one fault, is its change, by default what mends its cause.
 std::string messageOf(const Line& line, const std::vector<Fault>& faults);
 
 }  // namespace mk::check

@@ -17,17 +17,20 @@
 namespace mk::check {
 
 // The findings of the check of the script `text` ("LINE TAG", in the report's order) and the
-// whole report: before the batch, on `machine` when given; with `after`, after it on `machine`.
+// whole report: before the batch, on `machine` when given; with `after`, after it on `machine`;
+// with `only`, of that rule alone.
 inline std::pair<std::vector<std::string>, std::string> checked(const Machine* machine,
                                                                 const std::string& text,
-                                                                bool after = false) {
+                                                                bool after = false,
+                                                                const Rule* only = nullptr) {
   char* buffer = nullptr;
   std::size_t length = 0;
   std::FILE* out = open_memstream(&buffer, &length);
   {
     Report report("multikevra.bat", out);
     std::istringstream in(text);
-    EXPECT_TRUE(after ? checkAfterRun(in, report, *machine) : checkBeforeRun(in, report, machine));
+    EXPECT_TRUE(after ? checkAfterRun(in, report, *machine, nullptr, only)
+                      : checkBeforeRun(in, report, machine, only));
   }
   std::fclose(out);
   const std::string report(buffer, length);

@@ -4,21 +4,17 @@
 
 namespace mk::check {
 
-// Told at the last line, on the first entry it spoils: the findings of the entries' data names
-// follow from it.
+// Told at the last line, on the first entry it spoils; the entries' own findings follow from it.
 static void find(const Line& line, const Context& context, Findings& found) {
-  const Names::Textless& textless = context.names->textless();
+  const Names::Textless textless = context.names->textless(line);
   if (!line.last || textless.entries * 2 <= line.entry) return;
-  const bool utf16 =
-      textless.firstData.starts_with("\xFF\xFE") || textless.firstData.starts_with("\xFE\xFF");
-  const Cause cause{Cause::Kind::kListFile, 0, {}};
   Finding& finding = found.emplace_back(Finding::of(
-      utf16
+      textless.utf16
           ? "the list file was saved as UTF-16 (Unicode): its names hold NUL bytes; save it as "
             "ANSI"
           : "the list file is not text: " + std::to_string(textless.entries) + " of " +
                 std::to_string(line.entry) + " data names hold control bytes; give a list of names",
-      cause));
+      Cause{Cause::Kind::kListFile, 0, {}}));
   finding.line = textless.firstLine;
   finding.covers = Cause::Kind::kDataName;
 }
