@@ -403,9 +403,9 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
               c.why);
     EXPECT_EQ(files["rerun.lst"], c.list);
     EXPECT_EQ(files["rerun.ans"], c.answers);
-    EXPECT_EQ(std::vector<std::string>(said + (said != morning.lines.end() ? 1 : 0),
-                                       morning.lines.end()),
-              c.commands);
+    EXPECT_EQ(
+        std::vector<std::string>(said + (said != morning.lines.end() ? 1 : 0), morning.lines.end()),
+        c.commands);
     EXPECT_EQ(files["rerun.inf"], c.information);
     const std::string& table = files["night.csv"];
     EXPECT_TRUE(table.starts_with("entry,data name,run line,outcome,kept files present,"));

@@ -202,7 +202,8 @@ class MemoryMachine final : public Machine {
 // its final blank included), "chain", "keep O N", "raw TEXT" (a line as it stands); I may be
 // another name.
 inline std::string script(const std::vector<std::string>& lines,
-                          const std::string& path = "C:\\q\\", const std::string& input = "sample") {
+                          const std::string& path = "C:\\q\\",
+                          const std::string& input = "sample") {
   const std::string p = path + input;
   std::string text = "copy " + p + ".inp " + p + "_orig.inp\r\ndel " + p + ".out\r\n";
   for (const std::string& line : lines) {

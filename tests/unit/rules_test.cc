@@ -19,8 +19,8 @@ namespace {
 
 struct Example {
   const Rule& rule;
-  std::vector<std::string> lines;  // of script()
-  int line;                        // where its finding stands
+  std::vector<std::string> lines;       // of script()
+  int line;                             // where its finding stands
   std::vector<std::string> files = {};  // on the machine, besides the standard ones
   std::map<std::string, std::string> variables = {};
   std::string path = "C:\\q\\";  // P
@@ -60,7 +60,13 @@ const std::vector<Example> kExamples = {
     {kOverwritesBackup, {"run s01"}, 1, {kBackup}},
     {kNoTc, {"run s01"}, 3, {"C:\\q\\sample.inp", "C:\\q\\s01"}, {}, "C:\\q\\", "sample", true},
     {kTcIsBatch, {"run s01"}, 3, {"C:\\q\\tc.bat"}, {{"PATHEXT", ".BAT;.EXE"}}},
-    {kMissingData, {"run s01"}, 3, {"C:\\q\\tc.exe", "C:\\q\\sample.inp"}, {}, "C:\\q\\", "sample",
+    {kMissingData,
+     {"run s01"},
+     3,
+     {"C:\\q\\tc.exe", "C:\\q\\sample.inp"},
+     {},
+     "C:\\q\\",
+     "sample",
      true},
     {kNoFolder, {"run s01", "keep kevra.hkl raw\\s01.hkl"}, 4},
     {kReplacesKept, {"run s01", kKeep}, 4, {"C:\\q\\s01.hkl"}},
@@ -70,20 +76,25 @@ const std::vector<Example> kExamples = {
     // What the batch left: the machine holds `files` only.
     {kNoBackup, {"run s01", kKeep}, 1, {"C:\\q\\s01.hkl"}},
     {kNotKept, {"run s01", kKeep}, 4, {kBackup}},
-    {kReplaced, {"run s01", "keep kevra.hkl s.hkl", "run s02", "keep kevra.hkl s.hkl"}, 4,
+    {kReplaced,
+     {"run s01", "keep kevra.hkl s.hkl", "run s02", "keep kevra.hkl s.hkl"},
+     4,
      {kBackup, "C:\\q\\s.hkl"}},
     {kStale, {"run s01", kKeep}, 4, {kBackup, "C:\\q\\multikevra.bat|@10", "C:\\q\\s01.hkl|@5"}},
     {kUnchangedOutput,
      {"run s01", kKeep, "run s02", "keep kevra.hkl s02.hkl"},
      6,
      {kBackup, "C:\\q\\s01.hkl|=h", "C:\\q\\s02.hkl|=h"}},
-    {kNotChained, {"run s01", "chain"}, 4,
+    {kNotChained,
+     {"run s01", "chain"},
+     4,
      {kBackup, "C:\\q\\sample.inp|=in", "C:\\q\\sample.out|=out"}},
 };
 
 TEST(RulesTest, EachRuleAloneFindsItsExample) {
   for (const Rule* rule : allRules()) {
-    const auto example = std::ranges::find(kExamples, rule, [](const Example& e) { return &e.rule; });
+    const auto example =
+        std::ranges::find(kExamples, rule, [](const Example& e) { return &e.rule; });
     ASSERT_NE(example, kExamples.end()) << "no example of " << rule->tag;
     SCOPED_TRACE(rule->tag);
     std::string text = script(example->lines, example->path, example->input);

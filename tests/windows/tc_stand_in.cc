@@ -8,10 +8,11 @@
 // reads the data file named by the macro text's "macro filename {...}" (relative to the current
 // folder), or where no file has that name, the file of that name followed by a dot and an
 // extension (as kevra adds the extension the input file names); it must hold the line "raw
-// data", and a run whose data cannot be read writes nothing more. Otherwise it reads <path and input name>.inp and writes <path and input name>.out: the
-// input followed by the line "run of <data name>". It writes the output files a run leaves in
-// the same folder: kevra.hkl ("hkl of <data name>") and kevra.lst (the same text as the .out
-// file). Every line ends with CR LF; files are read and written as bytes.
+// data", and a run whose data cannot be read writes nothing more. Otherwise it reads <path and
+// input name>.inp and writes <path and input name>.out: the input followed by the line "run of
+// <data name>". It writes the output files a run leaves in the same folder: kevra.hkl ("hkl of
+// <data name>") and kevra.lst (the same text as the .out file). Every line ends with CR LF; files
+// are read and written as bytes.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
