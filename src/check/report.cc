@@ -71,7 +71,7 @@ bool Report::add(const Rule& rule, const Line& line, Finding finding) {
 
 // True when `kept` follows from a finding reported: one it names, or one that covers the kind
 // of all its causes (one of `covered`).
-bool Report::follows(const Kept& kept, const std::vector<Cause::Kind>& covered) const {
+bool Report::folded(const Kept& kept, const std::vector<Cause::Kind>& covered) const {
   for (const auto& [rule, cause] : kept.finding.follows) {
     if (!ignores(*rule) && causes_.contains(keyOf(*rule, cause))) return true;
   }
@@ -89,7 +89,7 @@ void Report::flush(std::uint64_t entries) {
       covered.push_back(kept.finding.covers);
   }
   for (Kept& kept : kept_) {
-    const bool follows = this->follows(kept, covered);
+    const bool follows = folded(kept, covered);
     kept.shown = !ignores(*kept.rule) && !follows;
     if (kept.shown) {
       auto& [count, runs] = tally_[kept.rule];
@@ -135,7 +135,7 @@ void Report::summarize(std::string_view description, std::uint64_t entries, std:
     if (found == tally_.end()) continue;
     auto& [count, touched] = found->second;  // each entry touched once
     std::ranges::sort(touched);
-    touched.erase(std::ranges::unique(touched).begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
     (rule->severity == Severity::kError ? errors : warnings) += count;
     tags.append(tags.empty() ? "" : ", ").append(rule->tag);
     tags.append(1, ' ').append(std::to_string(count));

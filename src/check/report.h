@@ -62,8 +62,8 @@ class Report {
     Finding finding;                     // what it follows from and covers, its causes
     bool shown = false;                  // neither left out nor following from a finding shown
   };
-  void reach(Kept& kept, std::uint64_t entry);
-  [[nodiscard]] bool follows(const Kept& kept, const std::vector<Cause::Kind>& covered) const;
+  static void reach(Kept& kept, std::uint64_t entry);
+  [[nodiscard]] bool folded(const Kept& kept, const std::vector<Cause::Kind>& covered) const;
   void write(std::string_view text);
 
   std::string name_;

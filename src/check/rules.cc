@@ -7,7 +7,7 @@
 
 namespace mk::check {
 
-#define MK_CHECK_ADDRESS(name) &name,
+#define MK_CHECK_ADDRESS(name) &(name),
 constexpr std::array kRules = {MK_CHECK_RULES(MK_CHECK_ADDRESS)};
 #undef MK_CHECK_ADDRESS
 

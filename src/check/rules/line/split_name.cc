@@ -72,12 +72,9 @@ static void find(const Line& line, const Context& /*context*/, Findings& found) 
   addFaults(finding, line, effect);
   if (!finding.faults.empty()) return;
   const std::size_t quote = line.text.find('"');  // quotes joined names, or a name is empty
-  if (quote != std::string_view::npos) {
-    finding.faults.push_back(faultAt(line, quote, "holds a double quote", effect));
-  } else {
-    finding.faults.push_back(
-        {{Cause::Kind::kLine, line.number, {}}, nullptr, quote, "holds an empty name", effect, {}});
-  }
+  finding.faults.push_back(faultAt(
+      line, quote, quote == std::string_view::npos ? "holds an empty name" : "holds a double quote",
+      effect));
 }
 
 const Rule kSplitName = {

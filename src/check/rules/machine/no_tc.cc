@@ -5,7 +5,7 @@
 namespace mk::check {
 
 static void find(const Line& line, const Context& context, Findings& found) {
-  Site& site = *context.site;
+  const Site& site = *context.site;
   if (line.kind() != LineKind::kRun || line.entry != 1) return;
   const CommandSearch search = findCommand(site.machine(), "tc");
   if (search.found) return;
