@@ -1,7 +1,9 @@
 #include "check/after_site.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <ctime>
 #include <tuple>
 #include <utility>
 
@@ -61,6 +63,7 @@ bool AfterSite::begin(const Line& line) {
   EntryLeft& entry = entries_.back();
   entry.outcome = std::min(entry.outcome, Outcome::kDone);
   if (line.outputKey == script_.tcOutputKey) entry.keptOutput = file.file;
+  entry.kept.push_back(file.name);
   current_.push_back(std::move(file));
   return true;
 }
@@ -119,6 +122,17 @@ void AfterSite::summarize(Report& report) {
   }
   if (oldest_) description += "; kept files written within " + duration(*newest_ - *oldest_);
   report.summarize(description, count);
+}
+
+// `time` as local time, "YYYY-MM-DD HH:MM:SS".
+std::string localTime(FileTime time) {
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(
+      std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+          std::chrono::file_clock::to_sys(time)));
+  const std::tm* local = std::localtime(&seconds);
+  std::array<char, 20> text{};
+  if (local != nullptr) std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", local);
+  return text.data();
 }
 
 }  // namespace mk::check

@@ -19,6 +19,9 @@ namespace mk::check {
 
 using FileTime = std::filesystem::file_time_type;
 
+// `time` as local time, "YYYY-MM-DD HH:MM:SS".
+std::string localTime(FileTime time);
+
 // A keep line's kept file, as the batch left it.
 struct KeptFile {
   std::string output;               // O
@@ -40,6 +43,7 @@ struct EntryLeft {
   std::uint64_t present = 0;       // its kept files that exist
   std::optional<FileTime> newest;  // the newest of them
   std::string keptOutput;          // P N of its kept copy of tc's output, if it keeps one
+  std::vector<std::string> kept;   // its kept files, absolute, in the order of the keep lines
 };
 
 // The machine after the batch, as the rules see it, and the entries so far.

@@ -172,6 +172,20 @@ class ThisMachine final : public Machine {
                FILE_ATTRIBUTE_READONLY;
   }
 
+  void read(std::string_view name,
+            const std::function<bool(std::string_view piece)>& take) const override {
+    std::FILE* file = _wfopen(machineName(name).c_str(), L"rb");
+    std::array<char, 65536> piece{};
+    for (std::size_t got = 0;
+         file != nullptr && (got = std::fread(piece.data(), 1, piece.size(), file)) > 0;)
+      if (!take(std::string_view(piece.data(), got))) break;
+    if (file != nullptr) std::fclose(file);
+  }
+
+  [[nodiscard]] std::string utf8(std::string_view text) const override {
+    return narrow(wide(text, codePage_), CP_UTF8, nullptr);
+  }
+
   [[nodiscard]] bool sameBytes(std::string_view a, std::string_view b) const override {
     std::FILE* first = _wfopen(machineName(a).c_str(), L"rb");
     std::FILE* second = _wfopen(machineName(b).c_str(), L"rb");

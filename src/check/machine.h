@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -76,6 +77,13 @@ class Machine {
   // True when the files `a` and `b` (absolute) hold the same bytes; false also when either
   // cannot be read.
   [[nodiscard]] virtual bool sameBytes(std::string_view a, std::string_view b) const = 0;
+
+  // Hands the bytes of the file `name` (absolute) to `take`, a piece at a time, while it will.
+  virtual void read(std::string_view name,
+                    const std::function<bool(std::string_view piece)>& take) const = 0;
+
+  // `text`, written in the console's code page, in UTF-8.
+  [[nodiscard]] virtual std::string utf8(std::string_view text) const = 0;
 };
 
 // True in the Windows build, which looks at the machine; elsewhere the report says it did not.

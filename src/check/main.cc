@@ -28,39 +28,41 @@
 constexpr int kNotChecked = 3;
 constexpr std::string_view kProgram = "multikevra-check";
 constexpr std::string_view kUsage =
-    "usage: multikevra-check [--after [--rerun] [--table FILE]] [--ignore TAG[,TAG...]] [SCRIPT] | "
-    "--explain TAG | --help | --version";
+    "usage: multikevra-check [--after [--rerun] [--table FILE] [--plot FILE] [--value NAME [--x "
+    "WORD]]] [--ignore TAG[,TAG...]] [SCRIPT] | --explain TAG | --help | --version";
 
 // The help; each list of findings (@BEFORE, @AFTER) is filled in from the rules.
 constexpr std::string_view kHelp = R"(usage: multikevra-check [--ignore TAG[,TAG...]] [SCRIPT]
-       multikevra-check --after [--rerun] [--table FILE.csv] [--ignore TAG[,TAG...]] [SCRIPT]
+       multikevra-check --after [--rerun] [--table FILE.csv] [--plot FILE.html]
+                        [--value NAME...] [--x WORD] [--ignore TAG[,TAG...]] [SCRIPT]
        multikevra-check --explain TAG
        multikevra-check --help | /? | --version
 
 Reads a run script written by multikevra (default: multikevra.bat in the current folder) and
-reports, before it runs, every line that cmd will run differently from what it means and every
-file problem it can see. Run it where the script will run: in kevra's main directory.
+reports, before it runs, every line cmd will run otherwise than it means and every file problem
+it can see. Run it where the script will run: in kevra's main directory.
 
-Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], on the first line its
-cause (an answer, an entry's data name or information, a file) reaches; then a count by tag
-and one summary line. --explain TAG tells what a finding means, what cmd or Windows does, and
-how to mend it. --ignore TAG[,TAG...] (repeatable) leaves out findings you accept: not shown,
-not counted toward the exit status, counted apart in the summary. A TAG may be given by a
-beginning of it that begins no other tag; --ignore=TAG and --explain=TAG are read too.
+Each finding is one line, NAME:LINE: error|warning: MESSAGE [TAG], on the first line its cause
+(an answer, an entry's data name or information, a file) reaches; then a count by tag and one
+summary line. --explain TAG tells what a finding means, what cmd or Windows does, how to mend
+it. --ignore TAG[,TAG...] (repeatable) leaves out findings you accept: not shown, not counted
+toward the exit status, counted apart. A TAG may be a beginning that begins no other tag.
 
 Findings before a run:
 @BEFORE
-With --after, run where the batch ran, after it ran, it reports instead what the batch left.
-The summary names the entries that did not leave their kept files. --rerun writes the input
-of a batch of the entries to run again and the commands to type: they move the night's
-multikevra.bat aside and run the writer as multikevra.exe (typed "multikevra", cmd would run
-the night's multikevra.bat again), and the new batch only if the writer wrote it. --table FILE
-writes a row per entry.
+With --after, run where the batch ran, after it ran, it reports what the batch left, naming
+the entries that did not leave their kept files. --rerun writes the input of a batch of the
+entries to run again and the commands to type: they move the night's multikevra.bat aside,
+run the writer as multikevra.exe (typed "multikevra", cmd would run the night's batch again),
+and the new batch only if the writer wrote it. --table FILE writes a row per entry, with the
+number after each --value NAME in its kept files (the last: cycles repeat it) and after
+--x WORD in its information; --plot FILE a page of plots of them.
 Findings with --after:
 @AFTER
 Exit status: 0 no finding, 1 warnings only, 2 at least one error, 3 the script cannot be
 checked (missing, unreadable, or not written by multikevra; with --after, not on Windows),
-or an unknown option or tag, or a file that --rerun or --table would write exists.
+or an unknown option, tag or column name, or a file that --rerun, --table or --plot would write
+exists.
 )";
 
 // Writes "multikevra-check: WHY" on standard error and returns the status for "not checked".
@@ -133,8 +135,7 @@ static int explain(std::string_view tag) {
 struct Request {
   std::optional<std::string> script;
   bool after = false;
-  bool rerun = false;                // --rerun
-  std::optional<std::string> table;  // --table FILE
+  mk::check::MorningAsks asks;  // --rerun, --table, --plot, --value, --x
   std::vector<const mk::check::Rule*> ignored;
   int (*alone)(std::string_view value) = nullptr;  // --help, --version or --explain TAG
   std::string_view aloneValue;
@@ -162,11 +163,14 @@ struct Option {
   int (*alone)(std::string_view value);
   bool (*take)(Request& request, std::string_view value);
 };
-constexpr std::array<Option, 8> kOptions = {{
+constexpr std::array<Option, 11> kOptions = {{
     {"--after", false, nullptr, [](Request& r, std::string_view) { return r.after = true; }},
-    {"--rerun", false, nullptr, [](Request& r, std::string_view) { return r.rerun = true; }},
-    {"--table", true, nullptr,
-     [](Request& r, std::string_view file) { return (r.table = std::string(file)).has_value(); }},
+    {"--rerun", false, nullptr, [](Request& r, std::string_view) { return r.asks.rerun = true; }},
+    {"--table", true, nullptr, [](Request& r, std::string_view f) { return !!(r.asks.table = f); }},
+    {"--plot", true, nullptr, [](Request& r, std::string_view f) { return !!(r.asks.plot = f); }},
+    {"--value", true, nullptr,
+     [](Request& r, std::string_view name) { return !r.asks.values.emplace_back(name).empty(); }},
+    {"--x", true, nullptr, [](Request& r, std::string_view w) { return !(r.asks.x = w).empty(); }},
     {"--ignore", true, nullptr,
      [](Request& r, std::string_view tags) { return addRules(tags, r.ignored); }},
     {"--explain", true, explain, nullptr},
@@ -197,14 +201,14 @@ static int readAndCheck(const std::string& name, const Request& request) {
     return notChecked("the batch's files cannot be looked at: names of the console's code page, " +
                       std::to_string(machine->codePage()) + ", cannot be taken apart byte by byte");
   }
-  if (const auto refused = request.after
-                               ? mk::check::morningRefuses(*machine, request.rerun, request.table)
-                               : std::nullopt)
-    return notChecked("\"" + *refused + "\" exists: move it away first; nothing was written");
+  if (const std::string refused =
+          request.after ? mk::check::morningRefuses(*machine, request.asks) : std::string();
+      !refused.empty())
+    return notChecked(refused);
   errno = 0;
   mk::check::Morning morning;
   const auto night = [&](const mk::check::AfterSite& site) {
-    morning = mk::check::morningOf(site, request.rerun, request.table, name);
+    morning = mk::check::morningOf(site, request.asks, name);
   };
   const bool ours = request.after ? mk::check::checkAfterRun(file, report, *machine, night)
                                   : mk::check::checkBeforeRun(file, report, machine.get());
@@ -258,8 +262,12 @@ static bool read(std::span<char*> arguments, Request& request) {
 // as a script that cannot be read does.
 static int checkScript(const Request& request) {
   const std::string name = request.script.value_or("multikevra.bat");
-  if ((request.rerun || request.table) && !request.after)
-    return notChecked("--rerun and --table go with --after; " + std::string(kUsage));
+  const mk::check::MorningAsks& asks = request.asks;
+  if ((asks.rerun || asks.table || asks.plot || !asks.values.empty()) && !request.after)
+    return notChecked("--rerun, --table, --plot and --value go with --after; " +
+                      std::string(kUsage));
+  if (!asks.x.empty() && asks.values.empty())
+    return notChecked("--x goes with --value; " + std::string(kUsage));
   if (request.after && !mk::check::kChecksFiles) {
     return notChecked(
         "the results of a batch can only be checked where it ran: run multikevra-check --after "

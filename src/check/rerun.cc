@@ -1,9 +1,6 @@
 #include "check/rerun.h"
 
 #include <algorithm>
-#include <array>
-#include <chrono>
-#include <ctime>
 
 #include "check/file_names.h"
 #include "check/value_words.h"
@@ -146,19 +143,12 @@ static void planRerun(const AfterSite& site, const std::string& note, Morning& m
   morning.lines.insert(morning.lines.end(), commands.begin(), commands.end());
 }
 
-// `time` as local time, "YYYY-MM-DD HH:MM:SS".
-static std::string localTime(FileTime time) {
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(
-      std::chrono::time_point_cast<std::chrono::system_clock::duration>(
-          std::chrono::file_clock::to_sys(time)));
-  const std::tm* local = std::localtime(&seconds);
-  std::array<char, 20> text{};
-  if (local != nullptr) std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", local);
-  return text.data();
-}
-
-std::string nightTable(const AfterSite& site) {
-  std::string table = "entry,data name,run line,outcome,kept files present,newest kept file\n";
+std::string nightTable(const AfterSite& site, const Values& values) {
+  std::string table = "entry,data name,run line,outcome,kept files present,newest kept file";
+  table += values.x.empty() ? "" : "," + values.x;
+  for (const std::string& name : values.names)
+    table += "," + name + ",esd-" + name;
+  table += "\n";
   std::uint64_t number = 0;
   for (const EntryLeft& entry : site.entries()) {
     std::string data;
@@ -169,28 +159,54 @@ std::string nightTable(const AfterSite& site) {
                          : entry.outcome == Outcome::kDone ? "done"
                                                            : "unknown") +
              "," + std::to_string(entry.present) + "," +
-             (entry.newest ? localTime(*entry.newest) : "") + "\n";
+             (entry.newest ? localTime(*entry.newest) : "");
+    const std::optional<Number>& x = values.xs[number - 1];
+    table += values.x.empty() ? "" : "," + (x ? x->text : "");
+    for (const std::optional<Number>& cell : values.cells[number - 1])
+      table += cell ? "," + cell->text + "," + cell->esd : ",,";
+    table += "\n";
   }
   return table;
 }
 
-Morning morningOf(const AfterSite& site, bool rerun, const std::optional<std::string>& table,
-                  std::string_view name) {
-  Morning morning;
-  if (table) morning.files.emplace_back(*table, nightTable(site));
-  if (rerun) planRerun(site, std::string(name) + ": note: ", morning);
-  return morning;
+std::string morningRefuses(const Machine& machine, const MorningAsks& asks) {
+  std::vector<std::string> columns = {"entry", "outcome"};  // what a name could be of the night's
+  if (!asks.x.empty()) columns.push_back(asks.x);
+  for (const std::string& name : asks.values)
+    columns.insert(columns.end(), {name, "esd-" + name});
+  for (auto column = columns.begin() + 2; column != columns.end(); ++column) {
+    if (std::ranges::any_of(*column, [](char c) {
+          return c <= ' ' || c > '~' || c == ',' || c == '"' || c == '\'';
+        }))
+      return inQuotes(*column) +
+             " is no name of a column: printable ASCII without blank, comma or quote";
+    if (std::find(columns.begin(), column, *column) != column)
+      return "the table has a column " + inQuotes(*column) + " already";
+  }
+  std::vector<std::string> files;
+  if (asks.rerun) files = {"rerun.lst", "rerun.inf", "rerun.ans"};
+  for (const std::optional<std::string>& file : {asks.table, asks.plot})
+    if (file) files.push_back(*file);
+  for (auto file = files.begin(); file != files.end(); ++file) {
+    if (std::find(files.begin(), file, *file) != file) return inQuotes(*file) + " is named twice";
+    if (machine.kind(absoluteName(machine.currentFolder(), *file)) != EntryKind::kNone)
+      return inQuotes(*file) + " exists: move it away first; nothing was written";
+  }
+  return {};
 }
 
-std::optional<std::string> morningRefuses(const Machine& machine, bool rerun,
-                                          const std::optional<std::string>& table) {
-  std::vector<std::string> files;
-  if (rerun) files = {"rerun.lst", "rerun.inf", "rerun.ans"};
-  if (table) files.push_back(*table);
-  for (const std::string& file : files) {
-    if (machine.kind(absoluteName(machine.currentFolder(), file)) != EntryKind::kNone) return file;
-  }
-  return std::nullopt;
+Morning morningOf(const AfterSite& site, const MorningAsks& asks, std::string_view name) {
+  Morning morning;
+  const std::string note = std::string(name) + ": note: ";
+  if (!asks.x.empty() && !site.information())
+    morning.lines.push_back(note + "this batch gives no information text: x is the entry number");
+  const Values values = valuesOf(site, asks.values, site.information() ? asks.x : "");
+  for (const std::string& line : values.notes)
+    morning.lines.push_back(line.find(": note: ") != std::string::npos ? line : note + line);
+  if (asks.table) morning.files.emplace_back(*asks.table, nightTable(site, values));
+  if (asks.plot) morning.files.emplace_back(*asks.plot, page(site, values, name));
+  if (asks.rerun) planRerun(site, note, morning);
+  return morning;
 }
 
 }  // namespace mk::check

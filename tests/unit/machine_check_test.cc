@@ -390,7 +390,10 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
     Report report("multikevra.bat", out);
     std::istringstream in(::mk::check::script(c.lines));
     checkAfterRun(in, report, memory, [&](const AfterSite& site) {
-      morning = morningOf(site, true, "night.csv", "multikevra.bat");
+      MorningAsks asks;
+      asks.rerun = true;
+      asks.table = "night.csv";
+      morning = morningOf(site, asks, "multikevra.bat");
     });
     std::fclose(out);
     std::map<std::string, std::string> files(morning.files.begin(), morning.files.end());

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <cwctype>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -105,6 +106,18 @@ class MemoryMachine final : public Machine {
   [[nodiscard]] bool readOnly(std::string_view name) const override {
     const auto found = files_.find(key(name));
     return found != files_.end() && found->second.readOnly;
+  }
+  // A few bytes at a time, as a read may give them.
+  void read(std::string_view name,
+            const std::function<bool(std::string_view piece)>& take) const override {
+    const auto found = files_.find(key(name));
+    const std::string_view bytes =
+        found != files_.end() ? std::string_view(found->second.bytes) : std::string_view();
+    for (std::size_t at = 0; at < bytes.size() && take(bytes.substr(at, 3)); at += 3) {
+    }
+  }
+  [[nodiscard]] std::string utf8(std::string_view text) const override {
+    return console_.decode(text);
   }
   [[nodiscard]] bool sameBytes(std::string_view a, std::string_view b) const override {
     const auto first = files_.find(key(a));

@@ -11,7 +11,8 @@
 // data", and a run whose data cannot be read writes nothing more. Otherwise it reads <path and
 // input name>.inp and writes <path and input name>.out: the input followed by the line "run of
 // <data name>". It writes the output files a run leaves in the same folder: kevra.hkl ("hkl of
-// <data name>") and kevra.lst (the same text as the .out file). Every line ends with CR LF; files
+// <data name>") and kevra.lst (the same text as the .out file). Both end with the refinement
+// cycles the input asks for (see cycles()). Every line ends with CR LF; files
 // are read and written as bytes.
 #include <filesystem>
 #include <fstream>
@@ -58,6 +59,26 @@ std::optional<std::string> readData(const std::string& name) {
   return std::nullopt;
 }
 
+// The refinement cycles that a sample input holding a line "cycles N" asks for: each cycle's
+// values of a, b, c, R_wp and T, each with its uncertainty in another form, made of the cycle
+// and the digits D of the data name; the last cycle's are the run's results.
+std::string cycles(const std::string& input, const std::string& name) {
+  const auto at = input.find("cycles ");
+  if (at == std::string::npos) return "";
+  std::string digits;
+  for (const char c : name)
+    if (c >= '0' && c <= '9') digits += c;
+  const std::string d = digits.size() >= 2 ? digits.substr(digits.size() - 2) : "00";
+  std::string text;
+  for (int cycle = 1; cycle <= std::stoi(input.substr(at + 7)); ++cycle) {
+    const std::string c = std::to_string(cycle);
+    text += "cycle " + c + "\r\n a = 4.9" + d + c + "(12)\r\nb: 1." + c + "e-3(4)\r\nc 3." + c +
+            "5(12)D1\r\nR_wp  7." + c + "0_0.03\r\nT " +
+            std::to_string(std::stoi("0" + digits) + cycle) + " +/- 2\r\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,7 +107,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  const std::string listing = *input + "run of " + name + "\r\n";
+  const std::string listing = *input + "run of " + name + "\r\n" + cycles(*input, name);
   const auto slash = base.find_last_of("\\/:");
   const std::string folder = slash == std::string::npos ? "" : base.substr(0, slash + 1);
   if (!writeFile(base + ".out", listing) || !writeFile(folder + "kevra.lst", listing) ||
