@@ -30,7 +30,7 @@ static std::string format(double value, int decimals = 1) {
 }
 
 // An axis over `values` (value and spread; NaN: none), from `from` to `to` on the page: ticks every
-// 1, 2 or 5 times a power of ten, with the digits that step needs; a flat series widened.
+// 1, 2 or 5 times a power of ten, with the digits that step needs.
 struct Axis {
   double low = INFINITY, high = -INFINITY, step = 1, from, to;
   int decimals = 0;
@@ -41,12 +41,15 @@ struct Axis {
       high = std::isnan(value) ? high : std::max(high, value + spread);
     }
     if (std::isinf(low)) low = high = 0;
-    const double half = high - low > std::abs(high) * 1e-12 ? 0 : low == 0 ? 1 : std::abs(low) / 20;
+    const double half =  // room around the points, and a flat series widened
+        high - low > std::abs(high) * 1e-12 ? (high - low) / 20
+        : low == 0                          ? 1
+                                            : std::abs(low) / 20;
     const double raw = (high - low + 2 * half) / 5;
     const double power = std::pow(10, std::floor(std::log10(raw)));
     step = power * (raw < 1.5 * power ? 1 : raw < 3.5 * power ? 2 : raw < 7.5 * power ? 5 : 10);
-    low = std::floor((low - half) / step) * step;
-    high = std::ceil((high + half) / step) * step;
+    low -= half;
+    high += half;
     decimals = static_cast<int>(-std::floor(std::log10(step) + 1e-9));
   }
   [[nodiscard]] std::string at(double value) const {
@@ -76,9 +79,12 @@ static std::string plot(const std::vector<std::pair<double, double>>& xs,
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"720\" height=\"320\" "
       "viewBox=\"0 0 720 320\"><g class=\"axes\">" +
       line("80", "270", "700", "270") + line("80", "20", "80", "270");
-  for (double t = x.low; t <= x.high + x.step / 2; t += x.step)
+  for (double k = std::ceil(x.low / x.step); k * x.step <= x.high; ++k) {  // 0 as +0, too
+    const double t = k * x.step + 0.0;
     svg += line(x.at(t), "270", x.at(t), "276") + text(x.at(t), "290", format(t, x.decimals));
-  for (double t = y.low; t <= y.high + y.step / 2; t += y.step) {
+  }
+  for (double k = std::ceil(y.low / y.step); k * y.step <= y.high; ++k) {
+    const double t = k * y.step + 0.0;
     svg += line("74", y.at(t), "80", y.at(t)) +
            text("70", y.at(t), format(t, y.decimals), "text-anchor=\"end\" dy=\"4\"");
   }

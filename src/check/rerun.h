@@ -27,22 +27,18 @@ struct MorningAsks {
   std::string x;
 };
 
-// What the morning after the batch of `site` writes and says (each file's name and text; the
-// lines for the user, the report's `name` before each note): the table, the page, the notes on
-// the values, and with --rerun the input of a batch of the entries to run again (rerun.lst,
-// rerun.inf, rerun.ans) and the commands to type. Without chaining the entries that did not leave
-// their kept files but were not replaced run again; with chaining those from the first such on,
-// from the entry before's kept tc output, else the whole batch from the backup.
+// What the morning after the batch of `site` writes (files, names and texts) and says (lines,
+// `name` before each note): the table, the page, the values' notes; with --rerun the input of a
+// batch of the entries to run again and the commands to type. Without chaining those that did not
+// leave their kept files, if not replaced; with chaining all from the first such on.
 struct Morning {
   std::vector<std::pair<std::string, std::string>> files;
   std::vector<std::string> lines;
 };
 Morning morningOf(const AfterSite& site, const MorningAsks& asks, std::string_view name);
 
-// Why the morning of `asks` refuses: a value or x that cannot be a column of the table (each
-// printable ASCII without blank, comma or quote, once, no column the table has already), or a
-// file it writes that exists on `machine` (in its current folder) or is named twice; empty when
-// none.
+// Why the morning of `asks` refuses: a value or x no column can be named (printable ASCII, no
+// blank, comma or quote, a name of its own), or a file that exists on `machine` or named twice.
 std::string morningRefuses(const Machine& machine, const MorningAsks& asks);
 
 // `name` as a list file item that multikevra reads back as `name`: quoted in apostrophes where a

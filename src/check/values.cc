@@ -34,9 +34,8 @@ static std::pair<std::string, int> digitsAndScale(std::string_view number) {
 }
 
 std::optional<std::optional<Number>> valueAfter(std::string_view rest) {
-  // Blanks, = and : with one other character at most; then what gives no value (*****, NaN, Inf,
-  // a comma between digits) or a number, with an exponent, and an uncertainty: in brackets (an
-  // exponent may follow), after _ or after +/-.
+  // Blanks, = and : with one other character at most; what gives no value (*****, NaN, Inf, 1,2),
+  // or a number, an exponent, an uncertainty (in brackets, an exponent may follow; _; +/-).
   static const std::regex kValue(
       R"(^[ \t=:]*(?:[^a-z0-9+\-. \t=:][ \t=:]*)?(?:(\*\*|[+-]?(?:nan|inf(?:inity)?)(?![a-z])|)"
       R"([+-]?\d*\.?\d+,\d)|([+-]?(?:\d+\.?\d*|\.\d+))([de][+-]?\d+)?(?:\((\d+(?:\.\d*)?)\))"
@@ -150,12 +149,11 @@ Values valuesOf(const AfterSite& site, std::vector<std::string> names, std::stri
       if (std::ranges::all_of(settled, [](bool settle) { return settle; })) break;
     }
   }
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string of = " of " + counted(done, "entry") + " done";
+  const std::string of = " of " + counted(done, "entry") + " done";
+  for (std::size_t i = 0; i < count; ++i)
     values.notes.push_back(where[i].empty()
                                ? values.names[i] + " was found in none" + of
                                : where[i] + "; found in " + std::to_string(found[i]) + of);
-  }
   return values;
 }
 
