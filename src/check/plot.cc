@@ -96,10 +96,9 @@ static std::string plot(const std::vector<std::pair<double, double>>& xs,
     const std::string at = std::isnan(xs[i].first) ? "" : x.at(xs[i].first);
     if (!at.empty() && !done[i])
       svg += text(at, "274", "\u00d7", "class=\"not-done\" text-anchor=\"middle\"");
-    if (!at.empty() && done[i] && !std::isnan(value)) {
+    if (!at.empty() && done[i] && !std::isnan(value))
       svg += "<g class=\"point\">" + line(at, y.at(value - esd), at, y.at(value + esd)) +
              "<circle cx=\"" + at + "\" cy=\"" + y.at(value) + "\" r=\"2.5\"/></g>";
-    }
   }
   return svg + "</svg>";
 }
@@ -129,9 +128,8 @@ std::string page(const AfterSite& site, const Values& values, std::string_view n
   const std::string title = escaped(machine, name);
   const std::string xLabel = values.x.empty() ? "entry" : escaped(machine, values.x);
   std::string html =
-      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><meta "
-      "charset=\"utf-8\"/>"
-      "<title>" +
+      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><head>"
+      "<meta charset=\"utf-8\"/><title>" +
       title + "</title><style>" + std::string(kStyle) + "</style></head><body><h1>" +
       "The night of " + title + " in " + escaped(machine, site.script().current.value_or("")) +
       (newest ? ", " + localTime(*newest).substr(0, 10) : "") + "</h1><p>" +

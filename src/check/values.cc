@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <functional>
 #include <regex>
 
@@ -11,10 +12,12 @@
 namespace mk::check {
 
 constexpr std::size_t kWindow = 64 * 1024;  // a longer line is skipped
+constexpr std::size_t kReach = 200;         // a number further from its word, or longer: none
 
 // `digits` times ten to `scale`, as exact decimal text.
 static std::string decimal(std::string digits, int scale) {
   digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+  if (scale > 40 || scale < -40) return digits + "E" + std::to_string(scale);  // no page of zeros
   if (scale >= 0) return digits.append(static_cast<std::size_t>(scale), '0');
   const auto point = static_cast<std::size_t>(-scale);
   if (digits.size() <= point) digits.insert(0, point + 1 - digits.size(), '0');
@@ -22,14 +25,13 @@ static std::string decimal(std::string digits, int scale) {
 }
 
 // A number's digits (no sign, no point) and the power of ten of its last one.
-static std::pair<std::string, int> digitsAndScale(std::string_view number) {
+static std::pair<std::string, int> digitsAndScale(const std::string& number) {
   const std::size_t e = std::min(number.find_first_of("Ee"), number.size());
-  std::string digits;
-  int scale = e < number.size() ? std::stoi(std::string(number.substr(e + 1))) : 0;
-  for (std::size_t at = number.find('.') + 1; at > 0 && at < e; ++at)
-    --scale;
-  std::ranges::copy_if(number.substr(0, e), std::back_inserter(digits),
-                       [](char c) { return c >= '0' && c <= '9'; });
+  const long exponent = e < number.size() ? std::strtol(number.c_str() + e + 1, nullptr, 10) : 0;
+  int scale = static_cast<int>(std::clamp(exponent, -999999L, 999999L));
+  scale -= number.find('.') < e ? static_cast<int>(e - number.find('.') - 1) : 0;  // its decimals
+  std::string digits = number.substr(0, e);
+  std::erase_if(digits, [](char c) { return c < '0' || c > '9'; });
   return {digits, scale};
 }
 
@@ -42,20 +44,21 @@ std::optional<std::optional<Number>> valueAfter(std::string_view rest) {
       R"(([de][+-]?\d+)?|(?:_|[ \t]*\+/-[ \t]*)([+-]?(?:\d+\.?\d*|\.\d+)(?:[de][+-]?\d+)?))?))",
       std::regex::icase | std::regex::optimize);
   std::match_results<std::string_view::const_iterator> match;
-  if (!std::regex_search(rest.begin(), rest.end(), match, kValue)) return std::nullopt;
-  if (match[1].matched) return std::optional<Number>();
+  const std::string_view near = rest.substr(0, kReach);  // the matcher's depth grows with it
+  if (!std::regex_search(near.begin(), near.end(), match, kValue)) return std::nullopt;
+  if (match[1].matched || (match[0].second == near.end() && near.size() < rest.size()))
+    return std::optional<Number>();
   const auto written = [](std::string text) {  // a D exponent written E
-    std::ranges::replace_if(
-        text, [](char c) { return c == 'D' || c == 'd'; }, 'E');
+    for (char& c : text)
+      c = c == 'D' || c == 'd' ? 'E' : c;
     return text;
   };
-  Number number{written(match[2].str() + match[3].str() + match[5].str()), written(match[6])};
-  if (match[4].matched) {  // in units of the last digit, or as written with a point
-    const std::string inside = match[4];
-    number.esd = inside.find('.') != std::string::npos
-                     ? inside
-                     : decimal(inside, digitsAndScale(number.text).second);
-  }
+  Number number{written(match[2].str() + (match[3].matched ? match[3] : match[5]).str()),
+                written(match[6])};
+  if (match[4].matched)  // in units of the last digit, or as written with a point
+    number.esd = match[4].str().find('.') != std::string::npos
+                     ? match[4].str()
+                     : decimal(match[4], digitsAndScale(number.text).second);
   return number;
 }
 

@@ -46,8 +46,7 @@ struct Values {
 // number after `x`'s first occurrence in the entry's information text.
 Values valuesOf(const AfterSite& site, std::vector<std::string> names, std::string x);
 
-// The page of the night of `site` (its script `name`): a plot of each value against x, and the
-// table.
+// The page of the night of `site` (its script `name`): a plot of each value against x, the table.
 std::string page(const AfterSite& site, const Values& values, std::string_view name);
 
 }  // namespace mk::check

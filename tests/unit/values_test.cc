@@ -17,7 +17,7 @@ namespace {
 
 TEST(ValuesTest, TheNumberAfterAWord) {
   struct Row {
-    const char* line;
+    std::string line;
     const char* word;
     const char* value;  // "-": no occurrence; "": one that gives no value; else text and esd
     const char* esd = "";
@@ -53,9 +53,13 @@ TEST(ValuesTest, TheNumberAfterAWord) {
       {"a 1 a 2 a 3", "a", "3"},
       {"a 1 a NaN", "a", ""},
       {"a 1 a then", "a", "1"},
+      {"g 1e99999(4)", "g", "1e99999", "4E99999"},
+      {"g 4e-3(1)e-3", "g", "4e-3", "0.001"},
+      {"g" + std::string(60000, ' ') + "5", "g", "-"},  // too far, or too long to be a number
+      {"g " + std::string(60000, '1'), "g", ""},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.line) + " / " + row.word);
+    SCOPED_TRACE(row.line.substr(0, 40) + " / " + row.word);
     const auto found = valueIn(row.line, row.word);
     ASSERT_EQ(found.has_value(), std::string(row.value) != "-");
     if (!found) continue;
