@@ -3,11 +3,12 @@
 #
 #   bash tests/fuzz/run_fuzzers.sh [SECONDS] [TARGET...]
 #
-# SECONDS per target (default 60); TARGET is integer_item, text_item, record_read, program or
-# script_check (default: all five, one after the other). Each target starts from its checked-in
-# seeds (tests/fuzz/corpus/TARGET) and keeps what it finds in build-fuzz/corpus/TARGET, so repeated
-# local runs build on each other. A crash or a broken invariant fails the run: the input is
-# kept in build-fuzz/artifacts/ and replayed once so that its report shows in the log.
+# SECONDS per target (default 60); TARGET is integer_item, text_item, record_read, program,
+# script_check or value_reader (default: all six, one after the other). Each target starts from
+# its checked-in seeds (tests/fuzz/corpus/TARGET) and keeps what it finds in
+# build-fuzz/corpus/TARGET, so repeated local runs build on each other. A crash or a broken
+# invariant fails the run: the input is kept in build-fuzz/artifacts/ and replayed once so that
+# its report shows in the log.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
@@ -15,7 +16,7 @@ root=$(pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(integer_item text_item record_read program script_check)
+[ ${#targets[@]} -gt 0 ] || targets=(integer_item text_item record_read program script_check value_reader)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
@@ -28,6 +29,7 @@ for target in "${targets[@]}"; do
   binary=$root/build-fuzz/tests/fuzz/${target}_fuzz
   corpus=$root/build-fuzz/corpus/$target
   mkdir -p "$corpus"
+  rm -f "$root"/build-fuzz/artifacts/"$target"-*  # what is replayed below is this run's
   options=(-max_total_time="$seconds" -timeout=25 -print_final_stats=1
            -artifact_prefix="$root/build-fuzz/artifacts/$target-")
   [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="$root/tests/fuzz/$target.dict")
