@@ -19,11 +19,13 @@ Usage: run_example_script.py --program multikevra.exe --checker multikevra-check
                              --example EXAMPLE_DIR
 """
 
+import csv
 import pathlib
 import re
 import shutil
 import sys
 import tempfile
+from xml.etree import ElementTree
 
 from wine_run import test_arguments, wine
 
@@ -31,10 +33,10 @@ ORIGINAL_INPUT = b"quartz sample input\r\nSPACEGROUP P3221\r\n"
 RAW_DATA = b"raw data\r\n"  # what the stand-in tc.exe reads from each data file
 
 
-def prepare(args, example, work, leave_out=None):
+def prepare(args, example, work, leave_out=None, sample=ORIGINAL_INPUT):
     """Writes the example's script in `work` with multikevra.exe, beside the files the batch
-    reads (without the data file of entry number `leave_out`); returns the folder's Windows path
-    and the data names."""
+    reads (without the data file of entry number `leave_out`; the sample input `sample`); returns
+    the folder's Windows path and the data names."""
     work.mkdir()
     found = wine(["winepath", "-w", str(work)], cwd=work)
     folder = found.stdout.decode().strip()
@@ -54,7 +56,7 @@ def prepare(args, example, work, leave_out=None):
     for number, name in enumerate(names, 1):  # the data files, which tc reads
         if number != leave_out:
             (work / name).write_bytes(RAW_DATA)
-    (work / "quartz.inp").write_bytes(ORIGINAL_INPUT)
+    (work / "quartz.inp").write_bytes(sample)
     (work / "quartz.out").write_bytes(b"an old output, deleted by the script\r\n")
 
     made = wine([args.program], cwd=work, stdin=(work / "answers.txt").read_bytes())
@@ -149,6 +151,33 @@ def third_run_fails(args, example, work):
     return problems, report
 
 
+def values_of_the_night(args, example, work):
+    """The batch with a third run that fails, its runs writing three refinement cycles of
+    values: --after --value's table holds the last cycle's values of each entry done and none of
+    the third; the page is XML with a plot per name and a point per entry done."""
+    _, names = prepare(args, example, work, leave_out=3, sample=ORIGINAL_INPUT + b"cycles 3\r\n")
+    wine(["cmd", "/c", "multikevra.bat"], cwd=work)
+    values = ["a", "b", "c", "R_wp", "T"]
+    wine([args.checker, "--after", "--table", "night.csv", "--plot", "night.html", "--x", "TEMP"]
+         + [part for name in values for part in ("--value", name)], cwd=work)
+    rows = list(csv.reader((work / "night.csv").read_text().splitlines()))
+    problems = []
+    for number, name in enumerate(names, 1):
+        digits = re.sub(r"\D", "", name)
+        # as the stand-in writes the third cycle: a = 4.9DD3(12), b: 1.3e-3(4), c 3.35(12)D1,
+        # R_wp  7.30_0.03, T N +/- 2, with DD the data name's last two digits, N its number + 3
+        wanted = [] if number == 3 else [f"4.9{digits[-2:]}3", "0.0012", "1.3e-3", "0.0004",
+                                         "3.35E1", "1.2", "7.30", "0.03", str(int(digits) + 3), "2"]
+        if rows[number][7:] != (wanted or [""] * 10):
+            problems.append(f"the values of entry {number}: {rows[number][6:]}, not {wanted}")
+    svg = "{http://www.w3.org/2000/svg}"
+    plots = ElementTree.parse(work / "night.html").getroot().iter(svg + "svg")
+    points = [len(list(plot.iter(svg + "circle"))) for plot in plots]
+    if points != [3] * len(values):
+        problems.append(f"the page's plots hold {points} points, not 3 in each of 5")
+    return problems
+
+
 def main():
     args = test_arguments("--example")
     example = pathlib.Path(args.example)
@@ -157,6 +186,7 @@ def main():
     try:
         problems = complete_batch(args, example, scratch / "quartz")
         failing, report = third_run_fails(args, example, scratch / "failing")
+        failing += values_of_the_night(args, example, scratch / "values")
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
 
@@ -167,6 +197,7 @@ def main():
     print("passed: the example's script ran its entries under cmd, and --after found it complete")
     print("passed: with the third run failing, --after reported:")
     print("\n".join("  " + line for line in report))
+    print("passed: --value read the last cycle's values of each entry done, and none of the third")
     return 0
 
 
