@@ -77,7 +77,8 @@ static std::string plot(const std::vector<std::pair<double, double>>& xs,
   const Axis y(ys, 270, 20);
   std::string svg =
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"720\" height=\"320\" "
-      "viewBox=\"0 0 720 320\"><g class=\"axes\">" +
+      "viewBox=\"0 0 720 320\" font-family=\"sans-serif\" font-size=\"12\">"
+      "<style>line{stroke:#000}</style>" +
       line("80", "270", "700", "270") + line("80", "20", "80", "270");
   for (double k = std::ceil(x.low / x.step); k * x.step <= x.high; ++k) {  // 0 as +0, too
     const double t = k * x.step + 0.0;
@@ -89,8 +90,7 @@ static std::string plot(const std::vector<std::pair<double, double>>& xs,
            text("70", y.at(t), format(t, y.decimals), "text-anchor=\"end\" dy=\"4\"");
   }
   svg += text("390", "314", xLabel) +
-         text("16", "145", yLabel, "text-anchor=\"middle\" transform=\"rotate(-90 16 145)\"") +
-         "</g>";
+         text("16", "145", yLabel, "text-anchor=\"middle\" transform=\"rotate(-90 16 145)\"");
   for (std::size_t i = 0; i < xs.size(); ++i) {
     const auto [value, esd] = ys[i];
     const std::string at = std::isnan(xs[i].first) ? "" : x.at(xs[i].first);
@@ -104,8 +104,8 @@ static std::string plot(const std::vector<std::pair<double, double>>& xs,
 }
 
 constexpr std::string_view kStyle =
-    "body{font:14px sans-serif;margin:2em}svg{max-width:100%;height:auto}text{font-size:12px}"
-    "section{break-inside:avoid}line{stroke:#000}td,th{padding:0 .6em;text-align:right}";
+    "body{font:14px sans-serif;margin:2em}svg{max-width:100%;height:auto}"
+    "section{break-inside:avoid}td,th{padding:0 .6em;text-align:right}";
 
 std::string page(const AfterSite& site, const Values& values, std::string_view name) {
   const Machine& machine = site.machine();

@@ -154,7 +154,8 @@ def third_run_fails(args, example, work):
 def values_of_the_night(args, example, work):
     """The batch with a third run that fails, its runs writing three refinement cycles of
     values: --after --value's table holds the last cycle's values of each entry done and none of
-    the third; the page is XML with a plot per name and a point per entry done."""
+    the third; the page is XML with a plot per name and a point per entry done, its plot of a
+    the picture README shows."""
     _, names = prepare(args, example, work, leave_out=3, sample=ORIGINAL_INPUT + b"cycles 3\r\n")
     wine(["cmd", "/c", "multikevra.bat"], cwd=work)
     values = ["a", "b", "c", "R_wp", "T"]
@@ -164,9 +165,9 @@ def values_of_the_night(args, example, work):
     problems = []
     for number, name in enumerate(names, 1):
         digits = re.sub(r"\D", "", name)
-        # as the stand-in writes the third cycle: a = 4.9DD3(12), b: 1.3e-3(4), c 3.35(12)D1,
-        # R_wp  7.30_0.03, T N +/- 2, with DD the data name's last two digits, N its number + 3
-        wanted = [] if number == 3 else [f"4.9{digits[-2:]}3", "0.0012", "1.3e-3", "0.0004",
+        # as the stand-in writes the third cycle: a = 4.9DDDD3(12), b: 1.3e-3(4), c 3.35(12)D1,
+        # R_wp  7.30_0.03, T N +/- 2, with DDDD the data name's last four digits, N its number + 3
+        wanted = [] if number == 3 else [f"4.9{digits[-4:]:0>4}3", "0.000012", "1.3e-3", "0.0004",
                                          "3.35E1", "1.2", "7.30", "0.03", str(int(digits) + 3), "2"]
         if rows[number][7:] != (wanted or [""] * 10):
             problems.append(f"the values of entry {number}: {rows[number][6:]}, not {wanted}")
@@ -175,6 +176,10 @@ def values_of_the_night(args, example, work):
     points = [len(list(plot.iter(svg + "circle"))) for plot in plots]
     if points != [3] * len(values):
         problems.append(f"the page's plots hold {points} points, not 3 in each of 5")
+    shown = example / "night-a.svg"  # README's picture of this night
+    first = re.search(r"<svg.*?</svg>", (work / "night.html").read_text(encoding="utf-8"), re.S)
+    if first is None or first.group(0) + "\n" != shown.read_text(encoding="utf-8"):
+        problems.append(f"the page's plot of a is not {shown}'s")
     return problems
 
 

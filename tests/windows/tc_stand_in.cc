@@ -61,14 +61,14 @@ std::optional<std::string> readData(const std::string& name) {
 
 // The refinement cycles that a sample input holding a line "cycles N" asks for: each cycle's
 // values of a, b, c, R_wp and T, each with its uncertainty in another form, made of the cycle
-// and the digits D of the data name; the last cycle's are the run's results.
+// and the data name's last four digits D (a grows with them); the last cycle's are the run's.
 std::string cycles(const std::string& input, const std::string& name) {
   const auto at = input.find("cycles ");
   if (at == std::string::npos) return "";
   std::string digits;
   for (const char c : name)
     if (c >= '0' && c <= '9') digits += c;
-  const std::string d = digits.size() >= 2 ? digits.substr(digits.size() - 2) : "00";
+  const std::string d = (std::string(4, '0') + digits).substr(digits.size());
   std::string text;
   for (int cycle = 1; cycle <= std::stoi(input.substr(at + 7)); ++cycle) {
     const std::string c = std::to_string(cycle);
