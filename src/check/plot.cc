@@ -41,10 +41,8 @@ struct Axis {
       high = std::isnan(value) ? high : std::max(high, value + spread);
     }
     if (std::isinf(low)) low = high = 0;
-    const double half =  // room around the points, and a flat series widened
-        high - low > std::abs(high) * 1e-12 ? (high - low) / 20
-        : low == 0                          ? 1
-                                            : std::abs(low) / 20;
+    const double spread = high - low > std::abs(high) * 1e-12 ? high - low : std::abs(low);
+    const double half = spread > 0 ? spread / 20 : 1;  // room around; a flat series widened
     const double raw = (high - low + 2 * half) / 5;
     const double power = std::pow(10, std::floor(std::log10(raw)));
     step = power * (raw < 1.5 * power ? 1 : raw < 3.5 * power ? 2 : raw < 7.5 * power ? 5 : 10);

@@ -21,7 +21,7 @@ static std::string decimal(std::string digits, int scale) {
   if (scale >= 0) return digits.append(static_cast<std::size_t>(scale), '0');
   const auto point = static_cast<std::size_t>(-scale);
   if (digits.size() <= point) digits.insert(0, point + 1 - digits.size(), '0');
-  return digits.insert(digits.size() - point, ".");
+  return digits.substr(0, digits.size() - point) + "." + digits.substr(digits.size() - point);
 }
 
 // A number's digits (no sign, no point) and the power of ten of its last one.
@@ -116,7 +116,7 @@ static void linesOf(const Machine& machine, const std::string& name,
 }
 
 Values valuesOf(const AfterSite& site, std::vector<std::string> names, std::string x) {
-  Values values{std::move(names), std::move(x), {}, {}, {}};
+  Values values{std::move(names), {}, std::move(x), {}, {}};
   const std::size_t count = values.names.size();
   std::vector<std::uint64_t> found(count, 0);
   std::vector<std::string> where(count);  // the first value's file, line and text
@@ -132,10 +132,12 @@ Values valuesOf(const AfterSite& site, std::vector<std::string> names, std::stri
     for (const std::string& file : entry.kept) {  // the first that holds the name decides
       std::vector<std::optional<std::optional<Number>>> last(count);
       std::vector<std::string> at(count);
+      std::vector<bool> numbered(count, false);  // it stands with a number in this file
       linesOf(site.machine(), file, [&](std::uint64_t number, std::string_view line) {
         for (std::size_t i = 0; i < count; ++i) {
           if (settled[i]) continue;
           if (auto value = valueIn(line, values.names[i])) {
+            numbered[i] = numbered[i] || value->has_value();
             last[i] = std::move(value);
             at[i] = std::to_string(number) + ": note: " + values.names[i] + " = " +
                     (*last[i] ? shown(**last[i]) : "none") + " from " +
@@ -144,7 +146,7 @@ Values valuesOf(const AfterSite& site, std::vector<std::string> names, std::stri
         }
       });
       for (std::size_t i = 0; i < count; ++i) {
-        if (settled[i] || !last[i]) continue;
+        if (settled[i] || !numbered[i]) continue;
         settled[i] = true;
         row[i] = *last[i];
         if (row[i] && found[i]++ == 0) where[i] = file + ":" + at[i];

@@ -32,13 +32,13 @@ std::optional<std::optional<Number>> valueIn(std::string_view line, std::string_
 // `number` as a page shows it: 4.91337(12), or where that cannot be, 4.9 +/- 0.00012.
 std::string shown(const Number& number);
 
-// The names and x of the values, of each entry x and each name's value, a note per name.
+// The names and x of the values, of each entry x and each name's value; a note per name: where
+// its value was first read, how often.
 struct Values {
-  std::vector<std::string> names;
+  std::vector<std::string> names, notes;
   std::string x;
   std::vector<std::optional<Number>> xs;
   std::vector<std::vector<std::optional<Number>>> cells;
-  std::vector<std::string> notes;  // where each name's value was read first, and how often
 };
 
 // The values of `names` in the night `site` holds, each kept file read once: the last occurrence

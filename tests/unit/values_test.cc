@@ -83,7 +83,7 @@ TEST(ValuesTest, TheNightsValuesInTheTable) {
       "C:\\q", {},
       {"C:\\q\\multikevra.bat|@10", "C:\\q\\sample_orig.inp", "C:\\q\\s01.hkl|@20=h1",
        "C:\\q\\s01.lst|@20=" + cycles, "C:\\q\\s02.hkl|@30=h1", "C:\\q\\s02.lst|@30=" + cycles,
-       "C:\\q\\s03.hkl|@40=a 1.0\n" + std::string(1, '\0') + "b 2",  // no text after the NUL
+       "C:\\q\\s03.hkl|@40=a 1.0\nb *****\n" + std::string(1, '\0') + "b 2",  // b: no number
        "C:\\q\\s03.lst|@40=a 5.0(3)\nb 3"});
   std::vector<std::string> lines;
   for (const char* entry : {"s01|TEMP 100 ", "s02|TEMP 150 ", "s03|WL 1 "}) {
