@@ -209,14 +209,14 @@ class ThisMachine final : public Machine {
 
   // `text` written in the code page `to`, "?" for what it has not got (`lost` then set).
   static std::string narrow(const std::wstring& text, unsigned to, BOOL* lost) {
-    const bool utf8 = to == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const bool toUtf8 = to == CP_UTF8;
+    const DWORD flags = toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     const int length = static_cast<int>(text.size());
     std::string bytes(
         WideCharToMultiByte(to, flags, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
     WideCharToMultiByte(to, flags, text.data(), length, bytes.data(),
-                        static_cast<int>(bytes.size()), utf8 ? nullptr : "?",
-                        utf8 ? nullptr : lost);
+                        static_cast<int>(bytes.size()), toUtf8 ? nullptr : "?",
+                        toUtf8 ? nullptr : lost);
     return bytes;
   }
 

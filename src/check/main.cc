@@ -106,11 +106,8 @@ static const mk::check::Rule* knownTag(std::string_view tag) {
   std::string why =
       (several ? "several tags begin \"" : "unknown tag \"") + std::string(tag) + "\"";
   const std::string_view nearest = mk::check::nearestTag(tag);
-  if (!several && !nearest.empty()) {
-    why.append("; did you mean \"").append(nearest).append("\"?");
-  } else {
-    why.append("; multikevra-check --help lists the tags");
-  }
+  why += !several && !nearest.empty() ? "; did you mean \"" + std::string(nearest) + "\"?"
+                                      : std::string("; multikevra-check --help lists the tags");
   notChecked(why);
   return nullptr;
 }

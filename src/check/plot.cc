@@ -13,26 +13,26 @@ namespace mk::check {
 // `text` for the page: UTF-8 from the console's code page, control bytes as "?", XML escaped.
 static std::string escaped(const Machine& machine, std::string_view text) {
   constexpr std::array<std::string_view, 4> kNamed = {"&amp;", "&lt;", "&gt;", "&quot;"};
-  std::string page;
+  std::string xml;
   for (const char c : machine.utf8(text)) {
     const std::size_t named = std::string_view("&<>\"").find(c);
-    page += named < kNamed.size()            ? kNamed[named]
-            : (c >= 0 && c < 32) || c == 127 ? "?"
-                                             : std::string(1, c);
+    xml += named < kNamed.size()            ? kNamed[named]
+           : (c >= 0 && c < 32) || c == 127 ? "?"
+                                            : std::string(1, c);
   }
-  return page;
+  return xml;
 }
 
 static std::string format(double value, int decimals = 1) {
-  std::array<char, 64> text{};
-  std::snprintf(text.data(), text.size(), "%.*f", std::max(decimals, 0), value);
-  return text.data();
+  std::array<char, 64> digits{};
+  std::snprintf(digits.data(), digits.size(), "%.*f", std::max(decimals, 0), value);
+  return digits.data();
 }
 
 // An axis over `values` (value and spread; NaN: none), from `from` to `to` on the page: ticks every
 // 1, 2 or 5 times a power of ten, with the digits that step needs.
 struct Axis {
-  double low = INFINITY, high = -INFINITY, step = 1, from, to;
+  double low = HUGE_VAL, high = -HUGE_VAL, step = 1, from, to;
   int decimals = 0;
   Axis(const std::vector<std::pair<double, double>>& values, double pageFrom, double pageTo)
       : from(pageFrom), to(pageTo) {
@@ -92,8 +92,7 @@ static std::string plot(const std::vector<std::pair<double, double>>& xs,
   for (std::size_t i = 0; i < xs.size(); ++i) {
     const auto [value, esd] = ys[i];
     const std::string at = std::isnan(xs[i].first) ? "" : x.at(xs[i].first);
-    if (!at.empty() && !done[i])
-      svg += text(at, "274", "\u00d7", "class=\"not-done\" text-anchor=\"middle\"");
+    if (!at.empty() && !done[i]) svg += text(at, "274", "\u00d7");  // not done
     if (!at.empty() && done[i] && !std::isnan(value))
       svg += "<g class=\"point\">" + line(at, y.at(value - esd), at, y.at(value + esd)) +
              "<circle cx=\"" + at + "\" cy=\"" + y.at(value) + "\" r=\"2.5\"/></g>";
@@ -111,18 +110,17 @@ std::string page(const AfterSite& site, const Values& values, std::string_view n
   const auto number = [](const std::string& text) { return std::strtod(text.c_str(), nullptr); };
   std::vector<std::pair<double, double>> xs;  // --x's number, or the entry's own
   std::vector<bool> done;
-  std::string notDone, without;
-  std::optional<FileTime> newest;
+  std::string notDone;
+  std::string without;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const std::optional<Number>& x = values.xs[i];
     xs.emplace_back(values.x.empty() ? double(i + 1) : x ? number(x->text) : NAN, 0);
     done.push_back(entries[i].outcome == Outcome::kDone);
-    std::string& list = done.back() ? without : notDone;  // done, it is listed without x only
-    if (!done.back() || std::isnan(xs.back().first))
-      list += (list.empty() ? "" : ", ") + std::to_string(i + 1);
-    if (entries[i].newest)
-      newest = std::max(newest.value_or(*entries[i].newest), *entries[i].newest);
+    if (!done.back() || std::isnan(xs.back().first))  // done, it is listed without x only
+      (done.back() ? without : notDone) += ", " + std::to_string(i + 1);
   }
+  const auto newest = entries.empty() ? std::nullopt  // the newest kept file
+                                      : std::ranges::max(entries, {}, &EntryLeft::newest).newest;
   const std::string title = escaped(machine, name);
   const std::string xLabel = values.x.empty() ? "entry" : escaped(machine, values.x);
   std::string html =
@@ -133,26 +131,25 @@ std::string page(const AfterSite& site, const Values& values, std::string_view n
       (newest ? ", " + localTime(*newest).substr(0, 10) : "") + "</h1><p>" +
       counted(entries.size(), "entry") + ": " + std::to_string(std::ranges::count(done, true)) +
       " done, " + std::to_string(std::ranges::count(done, false)) + " not done" +
-      (notDone.empty() ? "" : " (" + notDone + ", marked \u00d7 on the x axis)") +
-      (without.empty() ? "" : "; not plotted, without " + xLabel + ": " + without) +
+      (notDone.empty() ? "" : " (" + notDone.substr(2) + ", marked \u00d7 on the x axis)") +
+      (without.empty() ? "" : "; not plotted, without " + xLabel + ": " + without.substr(2)) +
       ". Units are those of the kept files: the checker does not know them.</p>";
-  std::string table = "<table><tr><th>entry</th><th>data name</th><th>" + xLabel + "</th>";
+  std::string table = "<table><tr><th>entry</th><th>data name</th>" +
+                      (values.x.empty() ? "" : "<th>" + xLabel + "</th>");
   for (std::size_t column = 0; column < values.names.size(); ++column) {
     const std::string yLabel = escaped(machine, values.names[column]);
     std::vector<std::pair<double, double>> ys;
     for (const std::vector<std::optional<Number>>& row : values.cells)
       ys.emplace_back(row[column] ? number(row[column]->text) : NAN,
                       row[column] ? number(row[column]->esd) : 0);
-    html += "<section><h2>" + yLabel + " against " + xLabel + "</h2>" +
-            plot(xs, ys, done, xLabel, yLabel) + "</section>";
-    table += "<th>" + yLabel + "</th>";
+    html.append("<section><h2>").append(yLabel).append(" against ").append(xLabel).append("</h2>");
+    html.append(plot(xs, ys, done, xLabel, yLabel)).append("</section>");
+    table.append("<th>").append(yLabel).append("</th>");
   }
   for (std::size_t i = 0; i < entries.size(); ++i) {
     table += "</tr><tr><td>" + std::to_string(i + 1) + "</td><td>" +
-             escaped(machine, entries[i].data) + "</td><td>" +
-             (values.x.empty() ? std::to_string(i + 1)
-              : values.xs[i]   ? values.xs[i]->text
-                               : "");
+             escaped(machine, entries[i].data) +
+             (values.x.empty() ? "" : "</td><td>" + (values.xs[i] ? values.xs[i]->text : ""));
     for (const std::optional<Number>& cell : values.cells[i])
       table += "</td><td>" + (cell ? shown(*cell) : "");
     table += "</td>";

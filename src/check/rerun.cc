@@ -147,7 +147,7 @@ std::string nightTable(const AfterSite& site, const Values& values) {
   std::string table = "entry,data name,run line,outcome,kept files present,newest kept file";
   table += values.x.empty() ? "" : "," + values.x;
   for (const std::string& name : values.names)
-    table += "," + name + ",esd-" + name;
+    table.append(",").append(name).append(",esd-").append(name);
   table += "\n";
   std::uint64_t number = 0;
   for (const EntryLeft& entry : site.entries()) {
@@ -175,11 +175,9 @@ std::string morningRefuses(const Machine& machine, const MorningAsks& asks) {
   for (const std::string& name : asks.values)
     columns.insert(columns.end(), {name, "esd-" + name});
   for (auto column = columns.begin() + 2; column != columns.end(); ++column) {
-    if (std::ranges::any_of(*column, [](char c) {
-          return c <= ' ' || c > '~' || c == ',' || c == '"' || c == '\'';
-        }))
-      return inQuotes(*column) +
-             " is no name of a column: printable ASCII without blank, comma or quote";
+    if (column->find_first_of(",\"'") != std::string::npos ||
+        !std::ranges::all_of(*column, [](char c) { return c > ' ' && c <= '~'; }))
+      return inQuotes(*column) + " is no column name: printable ASCII, no blank, comma or quote";
     if (std::find(columns.begin(), column, *column) != column)
       return "the table has a column " + inQuotes(*column) + " already";
   }

@@ -11,8 +11,8 @@
 
 namespace mk::check {
 
-constexpr std::size_t kWindow = 64 * 1024;  // a longer line is skipped
-constexpr std::size_t kReach = 200;         // a number further from its word, or longer: none
+constexpr std::size_t kWindow = 65536;  // a longer line is skipped
+constexpr std::size_t kReach = 200;     // a number further from its word, or longer: none
 
 // `digits` times ten to `scale`, as exact decimal text.
 static std::string decimal(std::string digits, int scale) {
@@ -66,7 +66,7 @@ std::optional<std::optional<Number>> valueIn(std::string_view line, std::string_
                                              bool first) {
   const auto inWord = [](unsigned char c) { return std::isalnum(c) != 0 || c == '_'; };
   std::optional<std::optional<Number>> found;
-  for (std::size_t at = 0; at + word.size() <= line.size(); ++at) {
+  for (std::size_t at = 0; !word.empty() && at + word.size() <= line.size(); ++at) {
     const std::size_t end = at + word.size();
     if (!equalIgnoringCase(line.substr(at, word.size()), word) ||
         (at > 0 && inWord(line[at - 1])) || (end < line.size() && inWord(line[end])))
@@ -115,6 +115,29 @@ static void linesOf(const Machine& machine, const std::string& name,
   if (text && !line.empty() && line.size() <= kWindow) take(++number, line);
 }
 
+// A name's last occurrence in a kept file: its value (none: *****, NaN, ...) and its note.
+struct Occurrence {
+  std::optional<Number> value;
+  std::string note;       // "LINE: note: NAME = VALUE from "TEXT""
+  bool numbered = false;  // the name stands with a number somewhere in the file
+};
+
+// The last occurrence of each of `names` in the file `name`.
+static std::vector<Occurrence> lastIn(const Machine& machine, const std::string& name,
+                                      const std::vector<std::string>& names) {
+  std::vector<Occurrence> last(names.size());
+  linesOf(machine, name, [&](std::uint64_t number, std::string_view line) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      if (const auto value = valueIn(line, names[i]))
+        last[i] = {*value,
+                   std::to_string(number) + ": note: " + names[i] + " = " +
+                       (*value ? shown(**value) : "none") + " from " + inQuotes(line.substr(0, 80)),
+                   last[i].numbered || value->has_value()};
+    }
+  });
+  return last;
+}
+
 Values valuesOf(const AfterSite& site, std::vector<std::string> names, std::string x) {
   Values values{std::move(names), {}, std::move(x), {}, {}};
   const std::size_t count = values.names.size();
@@ -122,36 +145,20 @@ Values valuesOf(const AfterSite& site, std::vector<std::string> names, std::stri
   std::vector<std::string> where(count);  // the first value's file, line and text
   std::uint64_t done = 0;
   for (const EntryLeft& entry : site.entries()) {
-    values.xs.push_back(values.x.empty()
-                            ? std::nullopt
-                            : valueIn(entry.information, values.x, true).value_or(std::nullopt));
+    values.xs.push_back(valueIn(entry.information, values.x, true).value_or(std::nullopt));
     std::vector<std::optional<Number>>& row = values.cells.emplace_back(count);
     if (entry.outcome != Outcome::kDone) continue;
     ++done;
     std::vector<bool> settled(count, false);
-    for (const std::string& file : entry.kept) {  // the first that holds the name decides
-      std::vector<std::optional<std::optional<Number>>> last(count);
-      std::vector<std::string> at(count);
-      std::vector<bool> numbered(count, false);  // it stands with a number in this file
-      linesOf(site.machine(), file, [&](std::uint64_t number, std::string_view line) {
-        for (std::size_t i = 0; i < count; ++i) {
-          if (settled[i]) continue;
-          if (auto value = valueIn(line, values.names[i])) {
-            numbered[i] = numbered[i] || value->has_value();
-            last[i] = std::move(value);
-            at[i] = std::to_string(number) + ": note: " + values.names[i] + " = " +
-                    (*last[i] ? shown(**last[i]) : "none") + " from " +
-                    inQuotes(line.substr(0, 80));
-          }
-        }
-      });
+    for (const std::string& file : entry.kept) {  // the first where it stands with a number
+      const std::vector<Occurrence> last = lastIn(site.machine(), file, values.names);
       for (std::size_t i = 0; i < count; ++i) {
-        if (settled[i] || !numbered[i]) continue;
+        if (settled[i] || !last[i].numbered) continue;
         settled[i] = true;
-        row[i] = *last[i];
-        if (row[i] && found[i]++ == 0) where[i] = file + ":" + at[i];
+        row[i] = last[i].value;
+        if (row[i] && found[i]++ == 0) where[i] = file + ":" + last[i].note;
       }
-      if (std::ranges::all_of(settled, [](bool settle) { return settle; })) break;
+      if (std::ranges::count(settled, false) == 0) break;
     }
   }
   const std::string of = " of " + counted(done, "entry") + " done";

@@ -25,7 +25,7 @@ struct Number {
 std::optional<std::optional<Number>> valueAfter(std::string_view rest);
 
 // The last occurrence of the whole word `word` (letters, digits, _; any case) in `line` that
-// valueAfter reads; with `first`, the first.
+// valueAfter reads; with `first`, the first. An empty word occurs nowhere.
 std::optional<std::optional<Number>> valueIn(std::string_view line, std::string_view word,
                                              bool first = false);
 
