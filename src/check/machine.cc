@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <new>
 
 #include "check/file_names.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+// (after windows.h, which it needs)
+#include <shellapi.h>
 #endif
 
 namespace mk::check {
@@ -72,6 +75,47 @@ CommandSearch findCommand(const Machine& machine, std::string_view name, bool as
 }
 
 #ifdef _WIN32
+
+// `text` decoded from the code page `from`; with `strict`, empty where it is no text there.
+static std::wstring wide(std::string_view text, unsigned from, bool strict = false) {
+  const DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
+  const int length = static_cast<int>(text.size());
+  std::wstring decoded(MultiByteToWideChar(from, flags, text.data(), length, nullptr, 0), L'\0');
+  MultiByteToWideChar(from, flags, text.data(), length, decoded.data(), size(decoded));
+  return decoded;
+}
+
+// `text` written in the code page `to`, "?" for what it has not got (`lost` then set).
+static std::string narrow(const std::wstring& text, unsigned to, BOOL* lost) {
+  const bool toUtf8 = to == CP_UTF8;
+  const DWORD flags = toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int length = static_cast<int>(text.size());
+  std::string bytes(
+      WideCharToMultiByte(to, flags, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(to, flags, text.data(), length, bytes.data(), static_cast<int>(bytes.size()),
+                      toUtf8 ? nullptr : "?", toUtf8 ? nullptr : lost);
+  return bytes;
+}
+
+// The code page cmd reads a batch in: the console's, or the OEM code page without one.
+static unsigned consoleCodePage() {
+  return GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetOEMCP();
+}
+
+std::vector<Argument> programArguments(int /*argc*/, char** /*argv*/) {
+  int count = 0;
+  const std::unique_ptr<wchar_t*, HLOCAL (*)(HLOCAL)> typed(
+      CommandLineToArgvW(GetCommandLineW(), &count), LocalFree);
+  if (!typed) throw std::bad_alloc();  // the one way it fails
+  std::vector<Argument> arguments;
+  for (int i = 1; i < count; ++i)
+    arguments.push_back({narrow(typed.get()[i], consoleCodePage(), nullptr), typed.get()[i]});
+  return arguments;
+}
+
+std::filesystem::path systemName(std::string_view name) {
+  return wide(name, consoleCodePage());
+}
 
 namespace {
 
@@ -198,28 +242,6 @@ class ThisMachine final : public Machine {
  private:
   static int size(const std::wstring& text) { return static_cast<int>(text.size()); }
 
-  // `text` decoded from the code page `from`; with `strict`, empty where it is no text there.
-  static std::wstring wide(std::string_view text, unsigned from, bool strict = false) {
-    const DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
-    const int length = static_cast<int>(text.size());
-    std::wstring decoded(MultiByteToWideChar(from, flags, text.data(), length, nullptr, 0), L'\0');
-    MultiByteToWideChar(from, flags, text.data(), length, decoded.data(), size(decoded));
-    return decoded;
-  }
-
-  // `text` written in the code page `to`, "?" for what it has not got (`lost` then set).
-  static std::string narrow(const std::wstring& text, unsigned to, BOOL* lost) {
-    const bool toUtf8 = to == CP_UTF8;
-    const DWORD flags = toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int length = static_cast<int>(text.size());
-    std::string bytes(
-        WideCharToMultiByte(to, flags, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
-    WideCharToMultiByte(to, flags, text.data(), length, bytes.data(),
-                        static_cast<int>(bytes.size()), toUtf8 ? nullptr : "?",
-                        toUtf8 ? nullptr : lost);
-    return bytes;
-  }
-
   // A name the machine gives back, in the console's code page; one it cannot write whole is
   // remembered, so that names beginning with it find the machine's own.
   std::string given(const std::wstring& name) const {
@@ -238,7 +260,7 @@ class ThisMachine final : public Machine {
     return wide(name, codePage_);
   }
 
-  unsigned codePage_ = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetOEMCP();
+  unsigned codePage_ = consoleCodePage();
   mutable std::vector<std::pair<std::string, std::wstring>> lossy_;
 };
 
@@ -252,6 +274,17 @@ std::unique_ptr<Machine> thisMachine() {
 
 std::unique_ptr<Machine> thisMachine() {
   return nullptr;  // the files are looked at on Windows only
+}
+
+std::vector<Argument> programArguments(int argc, char** argv) {
+  std::vector<Argument> arguments;
+  for (int i = 1; i < argc; ++i)
+    arguments.push_back({argv[i], argv[i]});
+  return arguments;
+}
+
+std::filesystem::path systemName(std::string_view name) {
+  return name;
 }
 
 #endif

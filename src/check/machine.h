@@ -97,6 +97,20 @@ inline constexpr bool kChecksFiles = false;
 bool doubleByte(unsigned codePage);
 
 bool sameBytes(std::FILE* a, std::FILE* b);  // the same bytes from where they stand on
+// An argument of this program: its text, written in the console's code page ("?" for a letter
+// it has not got), and the name of the file it names, as Windows knows it.
+struct Argument {
+  std::string text;
+  std::filesystem::path file;
+};
+
+// The arguments after the program's own name; on Windows as typed, not through the ANSI code
+// page that `argv` is in.
+std::vector<Argument> programArguments(int argc, char** argv);
+
+// The name Windows knows the file `name`, written in the console's code page, by.
+std::filesystem::path systemName(std::string_view name);
+
 // The machine this program runs on: its file system and its process's environment (on
 // Windows; elsewhere none, as the files are looked at on Windows only).
 std::unique_ptr<Machine> thisMachine();

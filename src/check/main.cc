@@ -130,7 +130,7 @@ static int explain(std::string_view tag) {
 
 // What the command line asks for.
 struct Request {
-  std::optional<std::string> script;
+  std::optional<mk::check::Argument> script;
   bool after = false;
   mk::check::MorningAsks asks;  // --rerun, --table, --plot, --value, --x
   std::vector<const mk::check::Rule*> ignored;
@@ -178,16 +178,18 @@ constexpr std::array<Option, 11> kOptions = {{
 
 // Writes `text` to the new file `file`; false, having said so, when it cannot.
 static bool writeFile(const std::string& file, const std::string& text) {
-  std::ofstream out(file);  // text: CR LF on Windows, as multikevra reads its files there
+  std::ofstream out(
+      mk::check::systemName(file));  // text: CR LF on Windows, as multikevra reads its files there
   out << text;
   if (out.flush()) return true;
   notChecked("cannot write \"" + file + "\"");
   return false;
 }
 
-static int readAndCheck(const std::string& name, const Request& request) {
+static int readAndCheck(const mk::check::Argument& script, const Request& request) {
+  const std::string& name = script.text;
   errno = 0;
-  std::ifstream file(name, std::ios::binary);
+  std::ifstream file(script.file, std::ios::binary);
   if (!file) return notChecked(cannotRead(name, errno != 0 ? errno : ENOENT));
   mk::check::Report report(name, stdout);
   for (const mk::check::Rule* rule : request.ignored)
@@ -224,13 +226,13 @@ static int readAndCheck(const std::string& name, const Request& request) {
 }
 
 // Reads `arguments` into `request`; false, having said why, where they ask for nothing it can do.
-static bool read(std::span<char*> arguments, Request& request) {
+static bool read(std::span<const mk::check::Argument> arguments, Request& request) {
   const std::string usage = "; " + std::string(kUsage);
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string_view argument = arguments[i];
+    std::string_view argument = arguments[i].text;
     if (!argument.starts_with("--") && argument != "/?") {
       if (request.script) return notChecked("one script at a time" + usage) != kNotChecked;
-      request.script = argument;
+      request.script = arguments[i];
       continue;
     }
     const std::size_t equals = argument.find('=');
@@ -244,7 +246,7 @@ static bool read(std::span<char*> arguments, Request& request) {
       return notChecked(std::string(argument) + " takes no value" + usage) != kNotChecked;
     if (option->takesValue && !value && i + 1 == arguments.size())
       return notChecked(std::string(argument) + " takes a value" + usage) != kNotChecked;
-    if (option->takesValue && !value) value = arguments[++i];
+    if (option->takesValue && !value) value = arguments[++i].text;
     if (option->alone != nullptr &&
         arguments.size() != (value && equals == std::string_view::npos ? 2U : 1U))
       return notChecked(std::string(argument) + " stands alone" + usage) != kNotChecked;
@@ -258,7 +260,9 @@ static bool read(std::span<char*> arguments, Request& request) {
 // Checks the script as `request` asks; a check that runs out of memory ends with "not checked",
 // as a script that cannot be read does.
 static int checkScript(const Request& request) {
-  const std::string name = request.script.value_or("multikevra.bat");
+  const mk::check::Argument script =
+      request.script.value_or(mk::check::Argument{"multikevra.bat", "multikevra.bat"});
+  const std::string& name = script.text;
   const mk::check::MorningAsks& asks = request.asks;
   if ((asks.rerun || asks.table || asks.plot || !asks.values.empty()) && !request.after)
     return notChecked("--rerun, --table, --plot and --value go with --after; " +
@@ -271,15 +275,14 @@ static int checkScript(const Request& request) {
         "on the Windows machine, in kevra's main directory");
   }
   try {
-    return readAndCheck(name, request);
+    return readAndCheck(script, request);
   } catch (const std::bad_alloc&) {
     return notChecked("cannot check \"" + name + "\": not enough memory");
   }
 }
 
 int main(int argc, char** argv) try {  // any exception ends with one line, as not checked
-  std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
-  if (!arguments.empty()) arguments = arguments.subspan(1);  // the program's own name
+  const std::vector<mk::check::Argument> arguments = mk::check::programArguments(argc, argv);
   Request request;
   if (!read(arguments, request)) return kNotChecked;
   if (request.alone != nullptr) return request.alone(request.aloneValue);

@@ -187,6 +187,9 @@ std::string morningRefuses(const Machine& machine, const MorningAsks& asks) {
     if (file) files.push_back(*file);
   for (auto file = files.begin(); file != files.end(); ++file) {
     if (std::find(files.begin(), file, *file) != file) return inQuotes(*file) + " is named twice";
+    if (file->find('?') != std::string::npos)  // as a letter the console's code page has not got
+      return inQuotes(*file) +
+             " holds \"?\", which no file name does: name it in the console's letters";
     if (machine.kind(absoluteName(machine.currentFolder(), *file)) != EntryKind::kNone)
       return inQuotes(*file) + " exists: move it away first; nothing was written";
   }

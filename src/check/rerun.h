@@ -38,7 +38,8 @@ struct Morning {
 Morning morningOf(const AfterSite& site, const MorningAsks& asks, std::string_view name);
 
 // Why the morning of `asks` refuses: a value or x no column can be named (printable ASCII, no
-// blank, comma or quote, a name of its own), or a file that exists on `machine` or named twice.
+// blank, comma or quote, a name of its own), or a file that exists on `machine`, is named twice
+// or holds a "?" (a letter the console's code page has not got).
 std::string morningRefuses(const Machine& machine, const MorningAsks& asks);
 
 // `name` as a list file item that multikevra reads back as `name`: quoted in apostrophes where a

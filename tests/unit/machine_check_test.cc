@@ -424,6 +424,32 @@ TEST(RerunTest, WhatRunsAgainAndHow) {
     EXPECT_EQ(listItem(name), item);
 }
 
+// What the morning refuses before it writes anything: a column no table can name, a file that
+// would be written over or twice, a name the console's code page could not write.
+TEST(RerunTest, WhatTheMorningRefuses) {
+  const MemoryMachine machine("C:\\q", {}, {"C:\\q\\night.csv", "C:\\q\\rerun.ans"});
+  const std::string exists = " exists: move it away first; nothing was written";
+  const std::string noColumn = " is no column name: printable ASCII, no blank, comma or quote";
+  struct Row {
+    MorningAsks asks;  // --rerun, --table, --plot, --value, --x
+    std::string why;
+  };
+  for (const Row& row : std::vector<Row>{
+           {{false, "new.csv", "new.html", {"a", "b_2"}, "TEMP"}, ""},
+           {{false, "night.csv", {}, {}, ""}, "\"night.csv\"" + exists},
+           {{false, "NIGHT.CSV", {}, {}, ""}, "\"NIGHT.CSV\"" + exists},
+           {{true, {}, {}, {}, ""}, "\"rerun.ans\"" + exists},
+           {{false, "a.csv", "a.csv", {}, ""}, "\"a.csv\" is named twice"},
+           {{false, {}, "?od?.html", {}, ""},
+            "\"?od?.html\" holds \"?\", which no file name does: name it in the console's letters"},
+           {{false, {}, {}, {"a", "a"}, ""}, "the table has a column \"a\" already"},
+           {{false, {}, {}, {"a"}, "esd-a"}, "the table has a column \"esd-a\" already"},
+           {{false, {}, {}, {"a b"}, ""}, "\"a b\"" + noColumn},
+           {{false, {}, {}, {"R,wp"}, ""}, "\"R,wp\"" + noColumn},
+       })
+    EXPECT_EQ(morningRefuses(machine, row.asks), row.why);
+}
+
 TEST(MachineCheckTest, MessagesNameWhatTheMachineHolds) {
   const MemoryMachine machine("C:\\w", {{"PATH", "C:\\a;C:\\b"}, {"COPYCMD", "/-Y"}},
                               {"C:\\xrd\\batch\\", "C:\\xrd\\k01.hkl", "C:\\xrd\\k02.hkl"});
