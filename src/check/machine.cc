@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <new>
 
 #include "check/file_names.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-// (after windows.h, which it needs)
-#include <shellapi.h>
 #endif
 
 namespace mk::check {
@@ -102,14 +99,10 @@ static unsigned consoleCodePage() {
   return GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetOEMCP();
 }
 
-std::vector<Argument> programArguments(int /*argc*/, char** /*argv*/) {
-  int count = 0;
-  const std::unique_ptr<wchar_t*, HLOCAL (*)(HLOCAL)> typed(
-      CommandLineToArgvW(GetCommandLineW(), &count), LocalFree);
-  if (!typed) throw std::bad_alloc();  // the one way it fails
+std::vector<Argument> programArguments(int argc, wchar_t** argv) {
   std::vector<Argument> arguments;
-  for (int i = 1; i < count; ++i)
-    arguments.push_back({narrow(typed.get()[i], consoleCodePage(), nullptr), typed.get()[i]});
+  for (int i = 1; i < argc; ++i)
+    arguments.push_back({narrow(argv[i], consoleCodePage(), nullptr), argv[i]});
   return arguments;
 }
 

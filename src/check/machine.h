@@ -104,9 +104,13 @@ struct Argument {
   std::filesystem::path file;
 };
 
-// The arguments after the program's own name; on Windows as typed, not through the ANSI code
-// page that `argv` is in.
+// The arguments after the program's own name; on Windows as typed, wide (wmain's), not through
+// the ANSI code page that main's are in.
+#ifdef _WIN32
+std::vector<Argument> programArguments(int argc, wchar_t** argv);
+#else
 std::vector<Argument> programArguments(int argc, char** argv);
+#endif
 
 // The name Windows knows the file `name`, written in the console's code page, by.
 std::filesystem::path systemName(std::string_view name);

@@ -281,7 +281,12 @@ static int checkScript(const Request& request) {
   }
 }
 
-int main(int argc, char** argv) try {  // any exception ends with one line, as not checked
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) try {  // the arguments as typed, not in the ANSI code page
+#else
+int main(int argc, char** argv) try {
+#endif
+  // any exception ends with one line, as not checked
   const std::vector<mk::check::Argument> arguments = mk::check::programArguments(argc, argv);
   Request request;
   if (!read(arguments, request)) return kNotChecked;
