@@ -78,7 +78,8 @@ static std::wstring wide(std::string_view text, unsigned from, bool strict = fal
   const DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
   const int length = static_cast<int>(text.size());
   std::wstring decoded(MultiByteToWideChar(from, flags, text.data(), length, nullptr, 0), L'\0');
-  MultiByteToWideChar(from, flags, text.data(), length, decoded.data(), size(decoded));
+  MultiByteToWideChar(from, flags, text.data(), length, decoded.data(),
+                      static_cast<int>(decoded.size()));
   return decoded;
 }
 
