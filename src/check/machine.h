@@ -112,7 +112,7 @@ std::vector<Argument> programArguments(int argc, wchar_t** argv);
 std::vector<Argument> programArguments(int argc, char** argv);
 #endif
 
-// The name Windows knows the file `name`, written in the console's code page, by.
+// The name by which Windows knows the file `name`, given in the console's code page.
 std::filesystem::path systemName(std::string_view name);
 
 // The machine this program runs on: its file system and its process's environment (on

@@ -178,8 +178,8 @@ constexpr std::array<Option, 11> kOptions = {{
 
 // Writes `text` to the new file `file`; false, having said so, when it cannot.
 static bool writeFile(const std::string& file, const std::string& text) {
-  std::ofstream out(
-      mk::check::systemName(file));  // text: CR LF on Windows, as multikevra reads its files there
+  // text: CR LF on Windows, as multikevra reads its files there
+  std::ofstream out(mk::check::systemName(file));
   out << text;
   if (out.flush()) return true;
   notChecked("cannot write \"" + file + "\"");
